@@ -1,0 +1,75 @@
+// Start-up, the window surface, restoring the defaults and initialising all.
+#include "app/frm1.h"
+#include "app/frm1_layout.h"
+
+namespace {
+const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
+const wchar_t kDefaultEncoderFolder[] = L"C:\\Program Files\\Windows Script Encoder\\";
+const int kVbsPosition = 7;
+}  // namespace
+
+bool frm1::Form_Load() {
+  if (platform_.another_instance_running()) return false;
+  if (!load_settings()) {
+    restore_defaults();
+    save_settings();
+    window.set_height(kDetailClosedHeight);
+    detail_tabstops_off();
+  }
+  cmd8.set_visible(false);
+  // txt1 is the only drop target: the view accepts dropped files on it alone.
+  return true;
+}
+
+void frm1::Form_MouseDown(int button) {
+  cmd8.set_visible(button == 2 && !cmd8.visible());
+}
+
+void frm1::restore_defaults() {
+  Settings& s = settings;
+  s.encoder_path = kDefaultEncoder;
+  s.in_folder = kDefaultEncoderFolder;
+  s.in_base.clear();
+  s.in_file.clear();
+  s.out_folder = kDefaultEncoderFolder;
+  s.out_base.clear();
+  s.out_path.clear();
+  cmb1.select(kVbsPosition);
+  s.script_ext = cmb1.text();
+  s.script_lang = L"vb";
+  s.out_suffix = L".vbe";
+  txt1.set_text(s.in_file);
+  chk1.set_value(1);
+  s.same_folder = kOn;
+  txt2.set_text(s.out_path);
+  txt2.set_enabled(false);
+  cmd2.set_enabled(false);
+  chk2.set_value(0);
+  s.out_name_set = kOff;
+  txt4.set_text(L"");
+  txt4.set_enabled(false);
+  lbl6.set_caption(L".vbe");
+  ochk5.set_value(1);
+  s.opt_wsf_as_sct = kOn;
+  txt3.set_text(s.encoder_path);
+  cmd7_Click();
+}
+
+void frm1::cmd8_Click() {
+  const int answer = platform_.message_box(
+      L"注意！\r\r全ての設定を初期化します。初期化しますか？", L"確認", kYesNoCancel);
+  if (answer == kYes) {
+    restore_defaults();
+    save_settings();
+    show_detail_area(false);
+    settings.detail_open = kOff;
+    cmd8.set_visible(false);
+    platform_.message_box(L"初期化されました。", L"報告", kInformation);
+  } else if (answer == kNo) {
+    cmd8.set_visible(false);
+    platform_.message_box(L"初期化しません。", L"報告", kInformation);
+  } else {
+    cmd8.set_visible(false);
+    platform_.message_box(L"初期化を中止しました。", L"報告", kInformation);
+  }
+}

@@ -1,0 +1,52 @@
+// Choosing the input script and the encoder through the open-file dialog, and the
+// two path steps that the dialog and a dropped file share.
+#include "app/frm1.h"
+#include "select/input_path.h"
+#include "types/script_types.h"
+
+void frm1::cmd1_Click() {
+  cdg1.title = L"Select, " + settings.script_ext + L" script file";
+  cdg1.init_dir = settings.in_folder;
+  cdg1.file_name.clear();
+  const int position = script_type_position(settings.script_ext);
+  if (position >= 0) cdg1.filter = kScriptTypes[position].filter;
+  platform_.show_open_dialog(cdg1);
+  if (!cdg1.file_name.empty()) {
+    settings.in_file = cdg1.file_name;
+    split_input_path(cdg1.file_name);
+  }
+  txt1.set_text(settings.in_file);
+  refresh_output_from_input();
+}
+
+void frm1::split_input_path(const std::wstring& path) {
+  const InputParts parts = split_path(path);
+  settings.in_folder = parts.folder;
+  settings.in_base = parts.base;
+}
+
+void frm1::refresh_output_from_input() {
+  if (chk1.ticked()) {
+    settings.out_folder = settings.in_folder + L"\\";
+    txt2.set_text(settings.out_folder);
+  }
+  if (chk2.value() == 0) {
+    settings.out_base = settings.in_base;
+    txt4.set_text(settings.out_base);
+    compose_out_path();
+  }
+}
+
+void frm1::cmd5_Click() {
+  cdg1.file_name.clear();
+  cdg1.filter = L"Windows Script Encoder (screnc.exe)|screnc.exe";
+  platform_.show_open_dialog(cdg1);
+  if (!cdg1.file_name.empty()) {
+    settings.encoder_path = cdg1.file_name;
+    txt3.set_text(settings.encoder_path);
+    return;
+  }
+  txt3.set_text(L"");
+  settings.encoder_path.clear();
+  platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
+}
