@@ -58,7 +58,7 @@ frm1::frm1(Platform& platform)
                 &cmd3,  &cmd2,  &cmd1,  &chk1,  &txt2,   &txt1,   &lbl6,   &Label5,
                 &Label4, &Line2, &Label3, &Label2, &Label1} {
   for (int i = 0; i < kFrm1ControlCount; ++i)
-    if (&controls_[i]->spec() != &kFrm1Controls[i])
+    if (std::wstring(controls_[i]->spec().name) != kFrm1Controls[i].name)
       throw std::logic_error("controls out of the table's order");
   cmd8.set_visible(false);
 

@@ -1,0 +1,91 @@
+#pragma once
+// A window built from a form's control table. It shows what the model holds,
+// follows every change of the model at once, and hands the user's actions to
+// the model; it decides nothing itself.
+#include "win32/windows_api.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/control.h"
+#include "win32/handles.h"
+
+// What a window needs besides its control table: the few controls that look
+// or behave differently, and the events of the window itself.
+struct FormSetup {
+  Window* window = nullptr;
+  std::vector<Control*> controls;    // in the order of the control table
+  Button* default_button = nullptr;  // Enter presses it
+  TextBox* drop_target = nullptr;    // the only control that accepts dropped files
+  ComboBox* fixed_list = nullptr;    // a list whose text cannot be typed
+  Control* hint = nullptr;           // a label on the hint colour
+  COLORREF hint_colour = 0;
+  bool centred = false;  // opens in the middle of the screen instead of where the system puts it
+  std::function<void(int button)> mouse_down;  // on the window's own surface: 1 left, 2 right, 4 middle
+  std::function<void(const std::vector<std::wstring>& files)> dropped;
+  std::function<void(int index)> open_folder;  // a folder list entry double-clicked or entered
+  Handler close_box;  // when set, the close box asks the model instead of ending the program
+};
+
+class FormView {
+ public:
+  explicit FormView(FormSetup setup);
+  FormView(const FormView&) = delete;
+  FormView& operator=(const FormView&) = delete;
+  ~FormView();
+
+  HWND hwnd() const { return hwnd_; }
+  // The window of a control of the table, by the control's model.
+  HWND control_hwnd(const Control& control) const;
+  int control_id(const Control& control) const;
+  int dpi() const { return dpi_; }
+  void show(int how);
+
+ private:
+  struct ControlView {
+    Control* model;
+    int id;
+    HWND hwnd = nullptr;
+    bool has_tip = false;
+    std::vector<std::wstring> entries{};  // a combo box's list as shown
+    std::vector<DirEntry> folders{};      // a folder list as shown
+  };
+
+  static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR id, DWORD_PTR view);
+  bool handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  bool handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
+                      LRESULT& result);
+
+  int pixels(int twips) const;
+  int outer_height(int fitting_client) const;
+  void create_window();
+  void create_control(ControlView& view);
+  void sync(ControlView& view);
+  void sync_combo(ControlView& view);
+  void sync_folders(ControlView& view);
+  void sync_tooltip(ControlView& view);
+  void sync_window();
+  void command(int id, int code);
+  void measure_folder(MEASUREITEMSTRUCT& item) const;
+  void draw_folder(const DRAWITEMSTRUCT& item) const;
+  void keep_focus_usable(HWND control);
+  HWND first_focusable() const;
+  ControlView* view_of(HWND control);
+
+  FormSetup setup_;
+  std::vector<ControlView> views_;  // in table order: views_[i].id is kFirstControlId + i
+  int dpi_ = 96;
+  FontHandle font_, small_font_;
+  BrushHandle hint_brush_;
+  IconHandle folder_icon_, open_folder_icon_;
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND saved_focus_ = nullptr;
+  int default_id_ = 0;
+  // Notifications that arrive while the view itself updates a control are
+  // echoes of the model, not the user's doing.
+  int syncing_ = 0;
+};

@@ -1,0 +1,51 @@
+// The program: the main window's model and view, and the message loop.
+#include "win32/windows_api.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/frm1.h"
+#include "win32/form_setups.h"
+#include "win32/message_loop.h"
+#include "win32/win32_error.h"
+#include "win32/win32_platform.h"
+
+namespace {
+
+// The thread's COM apartment, for the help page's automation.
+class ComApartment {
+ public:
+  ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (joined_) CoUninitialize();
+  }
+
+ private:
+  bool joined_;
+};
+
+int run(int show) {
+  const ComApartment com;
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+
+  Win32Platform platform;
+  frm1 form(platform);
+  FormView view(frm1_setup(form));
+  platform.set_main_window(view.hwnd());
+  // The window stays hidden until the settings are in place; a second
+  // instance ends here without ever showing it.
+  if (!form.Form_Load()) return 0;
+  view.show(show);
+  return run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  int exit_code = 1;
+  guarded([&] { exit_code = run(show); });
+  return exit_code;
+}

@@ -1,0 +1,162 @@
+// Files: the existence test, text files in the 8-bit code pages, deletion.
+#include "win32/win32_platform.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "win32/handles.h"
+#include "win32/win32_error.h"
+
+namespace {
+
+UINT code_page_number(CodePage code_page) {
+  return code_page == CodePage::Ansi ? GetACP() : GetOEMCP();
+}
+
+// The text in the code page, or nothing when a character has no exact form in it
+// (a best-fit look-alike or the default character would change what the user wrote).
+std::optional<std::string> encode(const std::wstring& text, UINT code_page) {
+  if (text.empty()) return std::string();
+  const int length = static_cast<int>(text.size());
+  // UTF-8 has a form for every character but refuses the two flags below.
+  const bool utf8 = code_page == CP_UTF8;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL used_default = FALSE;
+  BOOL* used_default_out = utf8 ? nullptr : &used_default;
+  const int size = WideCharToMultiByte(code_page, flags, text.data(), length, nullptr, 0, nullptr,
+                                       used_default_out);
+  if (size == 0 || used_default) return std::nullopt;
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(code_page, flags, text.data(), length, bytes.data(), size, nullptr, nullptr);
+  return bytes;
+}
+
+void write_all(HANDLE file, const std::string& bytes, const std::wstring& path) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+      throw last_error("WriteFile", path);
+    done += written;
+  }
+}
+
+// A file that disappears again unless it is kept.
+class ScratchFile {
+ public:
+  explicit ScratchFile(std::wstring path) : path_(std::move(path)) {}
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  ~ScratchFile() {
+    if (!kept_) DeleteFileW(path_.c_str());
+  }
+  const std::wstring& path() const { return path_; }
+  void keep() { kept_ = true; }
+
+ private:
+  std::wstring path_;
+  bool kept_ = false;
+};
+
+// Errors of a directory search that mean "there is nothing at that path".
+bool means_absent(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY:
+    case ERROR_NO_MORE_FILES:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::wstring Win32Platform::find_file(const std::wstring& path) {
+  // A wildcard would turn the exact test into a pattern search.
+  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return L"";
+  WIN32_FIND_DATAW found{};
+  const FindHandle search(FindFirstFileW(path.c_str(), &found));
+  if (!search) {
+    const DWORD error = GetLastError();
+    if (means_absent(error)) return L"";
+    throw win32_error("FindFirstFileW", error, path);
+  }
+  const DWORD not_ordinary =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  if (found.dwFileAttributes & not_ordinary) return L"";
+  return found.cFileName;
+}
+
+void Win32Platform::write_text_file(const std::wstring& path,
+                                    const std::vector<std::wstring>& lines, CodePage code_page) {
+  const UINT number = code_page_number(code_page);
+  std::string bytes;
+  for (const std::wstring& line : lines) {
+    const std::optional<std::string> encoded = encode(line + L"\r\n", number);
+    if (!encoded)
+      throw PlatformError("a character has no form in code page " + std::to_string(number) +
+                          ": " + to_utf8(line));
+    bytes += *encoded;
+  }
+
+  // Some file systems (and Wine) let a rename replace a read-only file; the user
+  // protected it, so it is refused before anything is written.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
+
+  // The text goes to a file of its own first and then takes the old one's place
+  // in one step, so a failure never leaves the old file half-written.
+  ScratchFile fresh(path + L".new");
+  {
+    const FileHandle file(CreateFileW(fresh.path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw last_error("CreateFileW", fresh.path());
+    write_all(file.get(), bytes, fresh.path());
+    if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", fresh.path());
+  }
+  if (!MoveFileExW(fresh.path().c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw last_error("MoveFileExW", path);
+  fresh.keep();
+}
+
+std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_bytes) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  std::string bytes;
+  char chunk[65536];
+  while (bytes.size() < max_bytes) {
+    const DWORD wanted = static_cast<DWORD>(std::min(max_bytes - bytes.size(), sizeof chunk));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), chunk, wanted, &read, nullptr)) throw last_error("ReadFile", path);
+    if (read == 0) break;
+    bytes.append(chunk, read);
+  }
+  if (bytes.empty()) return L"";
+  // Without MB_ERR_INVALID_CHARS a stray byte becomes a replacement character
+  // instead of failing the whole file.
+  const int length = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+  std::wstring text(size, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
+  return text;
+}
+
+void Win32Platform::delete_file(const std::wstring& path) {
+  if (!DeleteFileW(path.c_str())) throw last_error("DeleteFileW", path);
+}
+
+bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {
+  return encode(text, code_page_number(code_page)).has_value();
+}

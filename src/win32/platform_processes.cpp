@@ -1,0 +1,75 @@
+// Processes: starting programs and batch files, and the one-instance test.
+#include "win32/win32_platform.h"
+
+#include "win32/handles.h"
+#include "win32/win32_error.h"
+
+namespace {
+
+class Win32Process : public Process {
+ public:
+  explicit Win32Process(HANDLE process) : process_(process) {}
+  bool wait(int timeout_ms) override {
+    return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
+  }
+
+ private:
+  KernelHandle process_;
+};
+
+std::unique_ptr<Process> create_process(const std::wstring& application,
+                                        const std::wstring& command_line, ShowMode show) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = show == ShowMode::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+  PROCESS_INFORMATION started{};
+  // CreateProcessW may write into the command line, so it gets a copy of its own.
+  std::wstring writable = command_line;
+  if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), writable.data(),
+                      nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    throw last_error("CreateProcessW", command_line);
+  CloseHandle(started.hThread);
+  return std::make_unique<Win32Process>(started.hProcess);
+}
+
+std::wstring system_folder() {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) throw last_error("GetSystemDirectoryW");
+  return std::wstring(folder, length);
+}
+
+}  // namespace
+
+Win32Platform::Win32Platform(std::wstring instance_name)
+    : instance_name_(std::move(instance_name)) {}
+
+std::unique_ptr<Process> Win32Platform::start_process(const std::wstring& command_line,
+                                                      ShowMode show) {
+  return create_process(L"", command_line, show);
+}
+
+std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_path,
+                                                    ShowMode show) {
+  // The path reaches the command interpreter through a variable: it expands
+  // %NAME% once without looking at the result again, and inside the quotes that
+  // /s leaves around it "&", "^", "%" and spaces are plain characters. Written
+  // into the command line itself, the same path could split or expand.
+  if (!SetEnvironmentVariableW(kBatchPathVariable, batch_path.c_str()))
+    throw last_error("SetEnvironmentVariableW", batch_path);
+  const std::wstring interpreter = system_folder() + L"\\cmd.exe";
+  const std::wstring command_line = L"\"" + interpreter + L"\" /d /v:off /s /c \"\"%" +
+                                    kBatchPathVariable + L"%\"\"";
+  return create_process(interpreter, command_line, show);
+}
+
+bool Win32Platform::another_instance_running() {
+  // The first instance keeps its mutex until it ends; later ones only look.
+  static std::vector<KernelHandle> held;
+  KernelHandle mutex(CreateMutexW(nullptr, FALSE, instance_name_.c_str()));
+  if (!mutex) return GetLastError() == ERROR_ACCESS_DENIED;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return true;
+  held.push_back(std::move(mutex));
+  return false;
+}

@@ -1,0 +1,96 @@
+// Dialogs: message boxes, the open-file dialog and the folder chooser shown modally.
+#include "win32/win32_platform.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "select/frm2.h"
+#include "win32/form_setups.h"
+#include "win32/form_view.h"
+#include "win32/message_loop.h"
+#include "win32/win32_error.h"
+
+namespace {
+
+// The characters the open-file dialog's buffer holds, terminator included.
+constexpr size_t kFileNameCharacters = 32768;
+
+// "desc|pattern" as the dialog wants it: pieces ended by NUL, the list by a second NUL.
+std::wstring dialog_filter(const std::wstring& filter) {
+  std::wstring pieces = filter;
+  std::replace(pieces.begin(), pieces.end(), L'|', L'\0');
+  pieces.push_back(L'\0');
+  pieces.push_back(L'\0');
+  return pieces;
+}
+
+// Disables our other top-level windows while a window is shown modally, and
+// gives them back their input afterwards.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND modal) : modal_(modal) {
+    EnumThreadWindows(GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+  ~OtherWindowsDisabled() {
+    for (HWND window : disabled_)
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+
+ private:
+  static BOOL CALLBACK disable(HWND window, LPARAM self) {
+    auto* disabler = reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (window != disabler->modal_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      disabler->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND modal_;
+  std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+int Win32Platform::message_box(const std::wstring& text, const std::wstring& title, int style) {
+  const int answer =
+      MessageBoxW(message_owner(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+  if (answer == 0) throw last_error("MessageBoxW", text);
+  return answer;
+}
+
+void Win32Platform::show_open_dialog(FileDialog& dialog) {
+  std::wstring file(kFileNameCharacters, L'\0');
+  std::copy_n(dialog.file_name.begin(), std::min(dialog.file_name.size(), file.size() - 1),
+              file.begin());
+  const std::wstring filter = dialog_filter(dialog.filter);
+
+  OPENFILENAMEW open{};
+  open.lStructSize = sizeof open;
+  open.hwndOwner = main_window_;
+  open.lpstrFilter = dialog.filter.empty() ? nullptr : filter.c_str();
+  open.lpstrFile = file.data();
+  open.nMaxFile = static_cast<DWORD>(file.size());
+  open.lpstrInitialDir = dialog.init_dir.empty() ? nullptr : dialog.init_dir.c_str();
+  open.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
+  open.Flags = OFN_EXPLORER;
+  if (!GetOpenFileNameW(&open)) return;  // cancelled, or the dialog could not open
+  dialog.file_name = file.c_str();
+}
+
+void Win32Platform::show_modal(frm2& form) {
+  const HWND previous = GetActiveWindow();
+  {
+    FormView view(frm2_setup(form));
+    form.Form_Load();
+    // Declared after the view, so the other windows take input again before the
+    // view goes and the system can hand the activation back to one of ours.
+    const OtherWindowsDisabled others(view.hwnd());
+    view.show(SW_SHOWNORMAL);
+    run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+  }
+  if (previous && IsWindow(previous)) SetActiveWindow(previous);
+}

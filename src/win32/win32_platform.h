@@ -1,0 +1,54 @@
+#pragma once
+// The forms' services on Win32. The member functions are defined by concern:
+// dialogs (win32_platform.cpp), files and folders (platform_files.cpp),
+// processes (platform_processes.cpp), documents (platform_documents.cpp).
+#include "win32/windows_api.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+// The name that marks a running instance of the program.
+inline const wchar_t kInstanceMutexName[] = L"mosa-trevlin.instance";
+// The environment variable that carries a batch file's path to the command interpreter.
+inline const wchar_t kBatchPathVariable[] = L"MOSA_TREVLIN_BATCH";
+
+class Win32Platform : public Platform {
+ public:
+  explicit Win32Platform(std::wstring instance_name = kInstanceMutexName);
+
+  // The window that owns the open-file dialog.
+  void set_main_window(HWND window) { main_window_ = window; }
+
+  int message_box(const std::wstring& text, const std::wstring& title, int style) override;
+  void show_open_dialog(FileDialog& dialog) override;
+  void show_modal(frm2& form) override;
+
+  std::wstring app_folder() override;
+  std::wstring find_file(const std::wstring& path) override;
+  void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                       CodePage code_page) override;
+  std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override;
+  void delete_file(const std::wstring& path) override;
+  bool fits_code_page(const std::wstring& text, CodePage code_page) override;
+  std::wstring short_path(const std::wstring& path) override;
+
+  std::unique_ptr<Process> start_process(const std::wstring& command_line,
+                                         ShowMode show) override;
+  std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
+  bool another_instance_running() override;
+
+  void open_with_automation(const std::wstring& path) override;
+  void open_with_default_program(const std::wstring& path) override;
+
+  std::vector<std::wstring> drives() override;
+  std::wstring current_folder() override;
+  std::wstring drive_folder(const std::wstring& drive) override;
+  std::vector<std::wstring> subfolders(const std::wstring& folder) override;
+
+ private:
+  std::wstring instance_name_;
+  HWND main_window_ = nullptr;
+};

@@ -1,0 +1,181 @@
+#pragma once
+// A platform for tests: files in memory, scripted answers to message boxes and
+// dialogs, and a record of everything the program asked of it.
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/platform.h"
+#include "settings/settings.h"
+#include "select/frm2.h"
+
+struct Message {
+  std::wstring text, title;
+  int style;
+  bool operator==(const Message&) const = default;
+};
+
+inline void PrintTo(const Message& m, std::ostream* os) {
+  *os << ::testing::PrintToString(m.text) << " / " << ::testing::PrintToString(m.title) << " / "
+      << m.style;
+}
+
+struct FakeFile {
+  std::wstring text;
+  CodePage code_page = CodePage::Ansi;
+};
+
+class FakePlatform : public Platform {
+ public:
+  // --- scripted world
+  std::wstring folder = L"C:\\tools\\enc";
+  std::map<std::wstring, FakeFile> files;
+  std::set<std::wstring> unreadable, unwritable, undeletable, rejected;
+  std::wstring no_form_chars = L"é";             // characters no code page here can hold
+  std::map<std::wstring, std::wstring> short_paths;
+  std::deque<int> answers;                        // next message box answers
+  std::function<void(FileDialog&)> on_open_dialog;
+  std::function<void(frm2&)> on_frm2;
+  bool other_instance = false, start_fails = false;
+  bool automation_fails = false, default_program_fails = false;
+  std::wstring current = L"C:\\work";
+  std::map<std::wstring, std::vector<std::wstring>> folders{
+      {L"C:\\", {L"out", L"work"}}, {L"C:\\work", {L"site"}}, {L"C:\\work\\site", {}},
+      {L"C:\\out", {}},            {L"D:\\", {L"data"}},     {L"D:\\data", {}}};
+  std::set<std::wstring> unreadable_drives;
+
+  // --- what the program did
+  std::vector<Message> messages;
+  std::vector<FileDialog> dialogs_shown;
+  std::vector<std::wstring> events;  // writes, starts, waits, deletes and messages in order
+  int frm2_shown = 0;
+
+  // Writes a file as the program would find it: lines joined with CR LF.
+  void put_lines(const std::wstring& path, const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (const auto& line : lines) text += line + L"\r\n";
+    files[path] = {text, CodePage::Ansi};
+  }
+  std::wstring settings_path() const { return folder + L"\\mosa-trevlin.ini"; }
+
+  int message_box(const std::wstring& text, const std::wstring& title, int style) override {
+    messages.push_back({text, title, style});
+    events.push_back(L"message " + title + L": " + text);
+    if (!answers.empty()) {
+      const int answer = answers.front();
+      answers.pop_front();
+      return answer;
+    }
+    return style == kYesNoCancel ? kCancel : style == kYesNo ? kNo : kOk;
+  }
+  void show_open_dialog(FileDialog& dialog) override {
+    dialogs_shown.push_back(dialog);
+    if (on_open_dialog) on_open_dialog(dialog);
+  }
+  void show_modal(frm2& form) override {
+    ++frm2_shown;
+    form.Form_Load();
+    if (on_frm2) on_frm2(form);
+    if (!form.window.unloaded()) throw std::logic_error("the chooser was left open");
+  }
+  std::wstring app_folder() override { return folder; }
+  std::wstring find_file(const std::wstring& path) override {
+    if (rejected.count(path)) throw PlatformError("rejected path");
+    if (!files.count(path)) return L"";
+    const size_t cut = path.rfind(L'\\');
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
+  }
+  void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                       CodePage code_page) override {
+    events.push_back(L"write " + path);
+    if (unwritable.count(path)) throw PlatformError("cannot write");
+    std::wstring text;
+    for (const auto& line : lines) {
+      if (!fits_code_page(line, code_page)) throw PlatformError("no form in the code page");
+      text += line + L"\r\n";
+    }
+    files[path] = {text, code_page};
+  }
+  std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override {
+    if (unreadable.count(path) || !files.count(path)) throw PlatformError("cannot read");
+    return files[path].text.substr(0, max_bytes);
+  }
+  void delete_file(const std::wstring& path) override {
+    events.push_back(L"delete " + path);
+    if (undeletable.count(path) || !files.erase(path)) throw PlatformError("cannot delete");
+  }
+  bool fits_code_page(const std::wstring& text, CodePage) override {
+    return text.find_first_of(no_form_chars) == std::wstring::npos;
+  }
+  std::wstring short_path(const std::wstring& path) override {
+    const auto found = short_paths.find(path);
+    return found == short_paths.end() ? L"" : found->second;
+  }
+
+  struct FakeProcess : Process {
+    FakeProcess(std::vector<std::wstring>& events) : events(events) {}
+    bool wait(int timeout_ms) override {
+      events.push_back(L"wait " + std::to_wstring(timeout_ms));
+      return true;
+    }
+    std::vector<std::wstring>& events;
+  };
+  std::unique_ptr<Process> start_process(const std::wstring& command_line, ShowMode show) override {
+    return start(L"process " + command_line, show);
+  }
+  std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override {
+    return start(L"batch " + batch_path, show);
+  }
+  bool another_instance_running() override { return other_instance; }
+  void open_with_automation(const std::wstring& path) override {
+    events.push_back(L"automation " + path);
+    if (automation_fails) throw PlatformError("no automation");
+  }
+  void open_with_default_program(const std::wstring& path) override {
+    events.push_back(L"default program " + path);
+    if (default_program_fails) throw PlatformError("no program");
+  }
+  std::vector<std::wstring> drives() override { return {L"c:", L"d:", L"e:"}; }
+  std::wstring current_folder() override { return current; }
+  std::wstring drive_folder(const std::wstring& drive) override {
+    if (unreadable_drives.count(drive)) throw PlatformError("drive not ready");
+    std::wstring root = drive + L"\\";
+    root[0] = static_cast<wchar_t>(towupper(root[0]));
+    return root;
+  }
+  std::vector<std::wstring> subfolders(const std::wstring& path) override {
+    const auto found = folders.find(path);
+    if (found == folders.end()) throw PlatformError("cannot read folder");
+    return found->second;
+  }
+
+ private:
+  std::unique_ptr<Process> start(const std::wstring& what, ShowMode show) {
+    events.push_back(L"start " + what + (show == ShowMode::Minimized ? L" minimized" : L" normal"));
+    if (start_fails) throw PlatformError("cannot start");
+    return std::make_unique<FakeProcess>(events);
+  }
+};
+
+// Prints the fields of a record by name, so that a failed comparison shows the difference.
+inline void PrintTo(const Settings& s, std::ostream* os) {
+  static const std::pair<const char*, std::wstring Settings::*> fields[] = {
+      {"detail_open", &Settings::detail_open},         {"same_folder", &Settings::same_folder},
+      {"out_name_set", &Settings::out_name_set},       {"script_ext", &Settings::script_ext},
+      {"script_lang", &Settings::script_lang},         {"out_suffix", &Settings::out_suffix},
+      {"encoder_path", &Settings::encoder_path},       {"in_folder", &Settings::in_folder},
+      {"in_base", &Settings::in_base},                 {"in_file", &Settings::in_file},
+      {"out_folder", &Settings::out_folder},           {"out_base", &Settings::out_base},
+      {"out_path", &Settings::out_path},               {"opt_progress", &Settings::opt_progress},
+      {"opt_overwrite", &Settings::opt_overwrite},     {"opt_no_language", &Settings::opt_no_language},
+      {"opt_set_lang", &Settings::opt_set_lang},       {"opt_wsf_as_sct", &Settings::opt_wsf_as_sct}};
+  *os << "{";
+  for (const auto& [name, field] : fields)
+    *os << " " << name << "=\"" << ::testing::PrintToString(s.*field) << "\"";
+  *os << " }";
+}
