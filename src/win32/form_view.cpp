@@ -22,13 +22,14 @@ constexpr int kDropDownHeight = 200;
 // How far a folder list indents each level (96 dpi pixels).
 constexpr int kFolderIndent = 8;
 
-// Notifications of the view's own updates are told apart by this guard.
-class Counter {
+// Counts how deep the view is in updates of its own, so that the notifications
+// they cause are told apart from the user's.
+class Nesting {
  public:
-  explicit Counter(int& count) : count_(count) { ++count_; }
-  Counter(const Counter&) = delete;
-  Counter& operator=(const Counter&) = delete;
-  ~Counter() { --count_; }
+  explicit Nesting(int& count) : count_(count) { ++count_; }
+  Nesting(const Nesting&) = delete;
+  Nesting& operator=(const Nesting&) = delete;
+  ~Nesting() { --count_; }
 
  private:
   int& count_;
@@ -82,11 +83,19 @@ int line_height(const FontHandle& font) {
   return metrics.tmHeight;
 }
 
-IconHandle stock_icon(SHSTOCKICONID which) {
+// The system's small folder icon; where the stock icon is missing (Wine), the
+// same picture from its classic resource in shell32.
+IconHandle folder_icon(bool open) {
   SHSTOCKICONINFO info{};
   info.cbSize = sizeof info;
-  if (FAILED(SHGetStockIconInfo(which, SHGSI_ICON | SHGSI_SMALLICON, &info))) return IconHandle();
-  return IconHandle(info.hIcon);
+  if (SUCCEEDED(SHGetStockIconInfo(open ? SIID_FOLDEROPEN : SIID_FOLDER,
+                                   SHGSI_ICON | SHGSI_SMALLICON, &info)) &&
+      info.hIcon)
+    return IconHandle(info.hIcon);
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  return IconHandle(
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(L"shell32.dll"),
+                                    MAKEINTRESOURCEW(open ? 5 : 4), IMAGE_ICON, size, size, 0)));
 }
 
 void register_form_class(WNDPROC procedure) {
@@ -96,7 +105,7 @@ void register_form_class(WNDPROC procedure) {
     form.cbSize = sizeof form;
     form.lpfnWndProc = procedure;
     form.hInstance = instance;
-    // Shared icons belong to the system; the program has none in its tests.
+    // Shared icons are the system's to free. A test program has no icon and gets the default.
     form.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXICON),
                                                GetSystemMetrics(SM_CYICON), LR_SHARED));
@@ -114,6 +123,24 @@ void register_form_class(WNDPROC procedure) {
 }  // namespace
 
 FormView::FormView(FormSetup setup) : setup_(std::move(setup)), dpi_(screen_dpi()) {
+  // A half-built window must not outlive the constructor that failed: it points back here.
+  try {
+    build();
+  } catch (...) {
+    tear_down();
+    throw;
+  }
+}
+
+FormView::~FormView() { tear_down(); }
+
+void FormView::tear_down() noexcept {
+  for (ControlView& view : views_) view.model->set_view_listener(nullptr);
+  setup_.window->set_view_listener(nullptr);
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void FormView::build() {
   font_ = make_font(kFontHundredthsOfPoint, dpi_);
   small_font_ = make_font(kSmallFontHundredthsOfPoint, dpi_);
   if (setup_.hint) hint_brush_.reset(CreateSolidBrush(setup_.hint_colour));
@@ -121,8 +148,8 @@ FormView::FormView(FormSetup setup) : setup_(std::move(setup)), dpi_(screen_dpi(
     views_.push_back({setup_.controls[i], kFirstControlId + static_cast<int>(i)});
   for (const ControlView& view : views_)
     if (view.model->spec().kind == Kind::DirList) {
-      folder_icon_ = stock_icon(SIID_FOLDER);
-      open_folder_icon_ = stock_icon(SIID_FOLDEROPEN);
+      folder_icon_ = folder_icon(false);
+      open_folder_icon_ = folder_icon(true);
     }
 
   create_window();
@@ -141,13 +168,8 @@ FormView::FormView(FormSetup setup) : setup_(std::move(setup)), dpi_(screen_dpi(
     view.model->set_view_listener([this, &view] { sync(view); });
   }
   setup_.window->set_view_listener([this] { sync_window(); });
-  if (setup_.default_button) SendMessageW(hwnd_, DM_SETDEFID, control_id(*setup_.default_button), 0);
-}
-
-FormView::~FormView() {
-  for (ControlView& view : views_) view.model->set_view_listener(nullptr);
-  setup_.window->set_view_listener(nullptr);
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (setup_.default_button)
+    SendMessageW(hwnd_, DM_SETDEFID, control_id(*setup_.default_button), 0);
 }
 
 HWND FormView::control_hwnd(const Control& control) const {
@@ -205,8 +227,8 @@ void FormView::create_control(ControlView& view) {
   const Control& model = *view.model;
   const ControlSpec& spec = model.spec();
   const wchar_t* window_class = L"STATIC";
-  DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) | (model.enabled() ? 0 : WS_DISABLED) |
-                (model.tab_stop() ? WS_TABSTOP : 0);
+  DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
+                (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
   DWORD extended = 0;
   int height = pixels(spec.rect.height);
   switch (spec.kind) {
@@ -228,7 +250,7 @@ void FormView::create_control(ControlView& view) {
       window_class = L"COMBOBOX";
       style |= WS_VSCROLL |
                (&model == setup_.fixed_list ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
-      height += pixels(kDropDownHeight * 15);
+      height += MulDiv(kDropDownHeight, dpi_, 96);
       break;
     case Kind::Label:
       // SS_NOTIFY makes a label take its own clicks: a click on it is not one on the window.
@@ -257,12 +279,19 @@ void FormView::create_control(ControlView& view) {
        reinterpret_cast<WPARAM>(spec.small_font ? small_font_.get() : font_.get()));
 
   if (spec.kind == Kind::ComboBox) {
-    // The box's own height follows the font; the table's height is the one to keep.
-    RECT box{};
-    GetWindowRect(view.hwnd, &box);
-    const int field = send(view.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
-    const int wanted = field + pixels(spec.rect.height) - (box.bottom - box.top);
-    if (field > 0 && wanted > 0) send(view.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    // The box's own height follows the font; the table's height is the one to
+    // keep. Systems differ in what they add around the field height asked
+    // for (Wine two pixels more than Windows), so a second request corrects
+    // the first by what it gave.
+    int field = send(view.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      RECT box{};
+      GetWindowRect(view.hwnd, &box);
+      const int error = pixels(spec.rect.height) - (box.bottom - box.top);
+      if (error == 0 || field + error <= 0) break;
+      field += error;
+      send(view.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
   }
   const bool subclassed = &model == setup_.drop_target || spec.kind == Kind::DirList;
   if (subclassed)
@@ -271,7 +300,7 @@ void FormView::create_control(ControlView& view) {
 }
 
 void FormView::sync(ControlView& view) {
-  const Counter guard(syncing_);
+  const Nesting updating(syncing_);
   const Control& model = *view.model;
   const HWND hwnd = view.hwnd;
   switch (model.spec().kind) {
@@ -394,7 +423,8 @@ HWND FormView::first_focusable() const {
   HWND child = GetWindow(hwnd_, GW_CHILD);
   for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
     const DWORD style = GetWindowLongW(child, GWL_STYLE);
-    if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return child;
+    if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE))
+      return child;
   }
   return nullptr;
 }
@@ -411,35 +441,28 @@ void FormView::command(int id, int code) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || !views_[index].hwnd) return;
   ControlView& view = views_[index];
   Control& model = *view.model;
-  switch (model.spec().kind) {
-    case Kind::Button:
-      if (code == BN_CLICKED) static_cast<Button&>(model).click();
-      break;
-    case Kind::CheckBox:
-      if (code == BN_CLICKED) static_cast<CheckBox&>(model).toggle();
-      break;
-    case Kind::TextBox:
-      if (code == EN_CHANGE) static_cast<TextBox&>(model).set_text(window_text(view.hwnd));
-      break;
-    case Kind::ComboBox:
-      if (code == CBN_SELCHANGE)
-        static_cast<ComboBox&>(model).pick(send(view.hwnd, CB_GETCURSEL));
-      else if (code == CBN_EDITCHANGE)
-        static_cast<ComboBox&>(model).type_text(window_text(view.hwnd));
-      break;
-    case Kind::DirList:
-      if (code == LBN_SELCHANGE)
-        static_cast<DirList&>(model).click(send(view.hwnd, LB_GETCURSEL));
-      else if (code == LBN_DBLCLK && setup_.open_folder)
-        setup_.open_folder(send(view.hwnd, LB_GETCURSEL));
-      break;
-    case Kind::Label:
-    case Kind::Line:
-      break;
+  const Kind kind = model.spec().kind;
+  if ((kind == Kind::Button || kind == Kind::CheckBox) && code == BN_CLICKED) {
+    if (kind == Kind::Button)
+      static_cast<Button&>(model).click();
+    else
+      static_cast<CheckBox&>(model).toggle();
+  } else if (kind == Kind::TextBox && code == EN_CHANGE) {
+    static_cast<TextBox&>(model).set_text(window_text(view.hwnd));
+  } else if (kind == Kind::ComboBox && code == CBN_SELCHANGE) {
+    static_cast<ComboBox&>(model).pick(send(view.hwnd, CB_GETCURSEL));
+  } else if (kind == Kind::ComboBox && code == CBN_EDITCHANGE) {
+    static_cast<ComboBox&>(model).type_text(window_text(view.hwnd));
+  } else if (kind == Kind::DirList && code == LBN_SELCHANGE) {
+    static_cast<DirList&>(model).click(send(view.hwnd, LB_GETCURSEL));
+  } else if (kind == Kind::DirList && code == LBN_DBLCLK && setup_.open_folder) {
+    setup_.open_folder(send(view.hwnd, LB_GETCURSEL));
+  } else {
+    return;
   }
   // Whatever the model made of the action is what the control shows: a check
   // box it refused to tick stays clear.
-  if (view.hwnd && IsWindow(view.hwnd)) sync(view);
+  if (IsWindow(view.hwnd)) sync(view);
 }
 
 void FormView::measure_folder(MEASUREITEMSTRUCT& item) const {
@@ -476,8 +499,7 @@ void FormView::draw_folder(const DRAWITEMSTRUCT& item) const {
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
 
-LRESULT CALLBACK FormView::window_procedure(HWND hwnd, UINT message, WPARAM wparam,
-                                            LPARAM lparam) {
+LRESULT CALLBACK FormView::window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* view = static_cast<FormView*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     view->hwnd_ = hwnd;
@@ -530,7 +552,8 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
       return true;
     }
     case WM_CTLCOLORSTATIC:
-      if (!setup_.hint || reinterpret_cast<HWND>(lparam) != control_hwnd(*setup_.hint)) return false;
+      if (!setup_.hint || reinterpret_cast<HWND>(lparam) != control_hwnd(*setup_.hint))
+        return false;
       SetBkColor(reinterpret_cast<HDC>(wparam), setup_.hint_colour);
       result = reinterpret_cast<LRESULT>(hint_brush_.get());
       return true;
@@ -554,8 +577,8 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
   }
 }
 
-LRESULT CALLBACK FormView::control_procedure(HWND hwnd, UINT message, WPARAM wparam,
-                                             LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK FormView::control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR, DWORD_PTR data) {
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, control_procedure, 0);
     return DefSubclassProc(hwnd, message, wparam, lparam);

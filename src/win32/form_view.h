@@ -2,14 +2,13 @@
 // A window built from a form's control table. It shows what the model holds,
 // follows every change of the model at once, and hands the user's actions to
 // the model; it decides nothing itself.
-#include "win32/windows_api.h"
-
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/control.h"
 #include "win32/handles.h"
+#include "win32/windows_api.h"
 
 // What a window needs besides its control table: the few controls that look
 // or behave differently, and the events of the window itself.
@@ -22,7 +21,8 @@ struct FormSetup {
   Control* hint = nullptr;           // a label on the hint colour
   COLORREF hint_colour = 0;
   bool centred = false;  // opens in the middle of the screen instead of where the system puts it
-  std::function<void(int button)> mouse_down;  // on the window's own surface: 1 left, 2 right, 4 middle
+  std::function<void(int button)>
+      mouse_down;  // on the window's own surface: 1 left, 2 right, 4 middle
   std::function<void(const std::vector<std::wstring>& files)> dropped;
   std::function<void(int index)> open_folder;  // a folder list entry double-clicked or entered
   Handler close_box;  // when set, the close box asks the model instead of ending the program
@@ -59,6 +59,8 @@ class FormView {
   bool handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
                       LRESULT& result);
 
+  void build();
+  void tear_down() noexcept;
   int pixels(int twips) const;
   int outer_height(int fitting_client) const;
   void create_window();

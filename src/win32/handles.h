@@ -1,8 +1,8 @@
 #pragma once
 // Owners for the system's handles: each closes what it holds exactly once.
-#include "win32/windows_api.h"
-
 #include <utility>
+
+#include "win32/windows_api.h"
 
 // A handle closed by a given function; `Invalid` is the value that means "none"
 // (NULL for most kernel objects, INVALID_HANDLE_VALUE for files and searches).
@@ -39,7 +39,6 @@ using FindHandle = UniqueHandle<HANDLE, FindClose, kInvalidHandleValue>;
 using FontHandle = UniqueHandle<HFONT, DeleteObject, kNullHandle>;
 using BrushHandle = UniqueHandle<HBRUSH, DeleteObject, kNullHandle>;
 using IconHandle = UniqueHandle<HICON, DestroyIcon, kNullHandle>;
-using WindowHandle = UniqueHandle<HWND, DestroyWindow, kNullHandle>;
 
 // A device context borrowed from a window (GetDC) and given back.
 class WindowDc {

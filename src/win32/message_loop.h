@@ -1,8 +1,8 @@
 #pragma once
 // The thread's message loop, for the main window and for a window shown modally.
-#include "win32/windows_api.h"
-
 #include <functional>
+
+#include "win32/windows_api.h"
 
 // Runs messages until done() holds, giving `form` the keyboard handling of a
 // dialog (Tab, Shift+Tab, Enter for the default button). When the program is

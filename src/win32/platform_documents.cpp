@@ -35,8 +35,8 @@ void invoke_named(IDispatch* object, DISPID member, WORD flags, DISPID argument_
   parameters.cArgs = 1;
   parameters.rgdispidNamedArgs = &argument_name;
   parameters.cNamedArgs = 1;
-  check(object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, nullptr,
-                       nullptr, nullptr),
+  check(object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, nullptr, nullptr,
+                       nullptr),
         what, subject);
 }
 

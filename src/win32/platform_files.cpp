@@ -101,8 +101,8 @@ void Win32Platform::write_text_file(const std::wstring& path,
   for (const std::wstring& line : lines) {
     const std::optional<std::string> encoded = encode(line + L"\r\n", number);
     if (!encoded)
-      throw PlatformError("a character has no form in code page " + std::to_string(number) +
-                          ": " + to_utf8(line));
+      throw PlatformError("a character has no form in code page " + std::to_string(number) + ": " +
+                          to_utf8(line));
     bytes += *encoded;
   }
 
@@ -131,8 +131,8 @@ void Win32Platform::write_text_file(const std::wstring& path,
 
 std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_bytes) {
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw last_error("CreateFileW", path);
   std::string bytes;
   char chunk[65536];

@@ -31,9 +31,8 @@ std::wstring sized_text(Call call) {
 }
 
 std::wstring system_short_path(const std::wstring& path) {
-  return sized_text([&](wchar_t* buffer, DWORD size) {
-    return GetShortPathNameW(path.c_str(), buffer, size);
-  });
+  return sized_text(
+      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(path.c_str(), buffer, size); });
 }
 
 bool is_root(const std::wstring& folder) { return !folder.empty() && folder.back() == L'\\'; }
@@ -57,7 +56,8 @@ std::wstring Win32Platform::short_path(const std::wstring& path) {
   const size_t slash = path.rfind(L'\\');
   if (slash == std::wstring::npos || slash == 0) return L"";
   std::wstring folder = path.substr(0, slash);
-  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';  // "C:" alone means the drive's current folder
+  if (folder.size() == 2 && folder[1] == L':')
+    folder += L'\\';  // "C:" alone means the drive's current folder
   std::wstring short_folder = system_short_path(folder);
   if (short_folder.empty()) return L"";
   if (!is_root(short_folder)) short_folder += L'\\';
@@ -80,9 +80,8 @@ std::vector<std::wstring> Win32Platform::drives() {
 }
 
 std::wstring Win32Platform::current_folder() {
-  std::wstring folder = sized_text([](wchar_t* buffer, DWORD size) {
-    return GetCurrentDirectoryW(size, buffer);
-  });
+  std::wstring folder =
+      sized_text([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
   if (folder.empty()) throw last_error("GetCurrentDirectoryW");
   return folder;
 }

@@ -18,7 +18,8 @@ class Win32Process : public Process {
 };
 
 std::unique_ptr<Process> create_process(const std::wstring& application,
-                                        const std::wstring& command_line, ShowMode show) {
+                                        const std::wstring& command_line, ShowMode show,
+                                        const std::wstring& folder = L"") {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -26,8 +27,9 @@ std::unique_ptr<Process> create_process(const std::wstring& application,
   PROCESS_INFORMATION started{};
   // CreateProcessW may write into the command line, so it gets a copy of its own.
   std::wstring writable = command_line;
-  if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), writable.data(),
-                      nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+  if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), writable.data(), nullptr,
+                      nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
+                      &startup, &started))
     throw last_error("CreateProcessW", command_line);
   CloseHandle(started.hThread);
   return std::make_unique<Win32Process>(started.hProcess);
@@ -50,18 +52,29 @@ std::unique_ptr<Process> Win32Platform::start_process(const std::wstring& comman
   return create_process(L"", command_line, show);
 }
 
-std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_path,
-                                                    ShowMode show) {
-  // The path reaches the command interpreter through a variable: it expands
-  // %NAME% once without looking at the result again, and inside the quotes that
-  // /s leaves around it "&", "^", "%" and spaces are plain characters. Written
-  // into the command line itself, the same path could split or expand.
-  if (!SetEnvironmentVariableW(kBatchPathVariable, batch_path.c_str()))
+std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_path, ShowMode show) {
+  // The path reaches the command interpreter through a variable: Windows'
+  // interpreter expands %NAME% once without looking at the result again, and
+  // inside the quotes that /s leaves around it "&", "^" and spaces are plain
+  // characters. Written into the command line itself, the path could split.
+  // Wine's interpreter does look at the result again and would expand "%x%" in
+  // the folder's name, so the folder is given as the current one and the
+  // variable holds the name alone. A network folder cannot be the
+  // interpreter's current one; it keeps the whole path.
+  const size_t slash = batch_path.rfind(L'\\');
+  const bool network = batch_path.rfind(L"\\\\", 0) == 0;
+  std::wstring folder, target = batch_path;
+  if (slash != std::wstring::npos && !network) {
+    folder = batch_path.substr(0, slash);
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    target = L".\\" + batch_path.substr(slash + 1);
+  }
+  if (!SetEnvironmentVariableW(kBatchPathVariable, target.c_str()))
     throw last_error("SetEnvironmentVariableW", batch_path);
   const std::wstring interpreter = system_folder() + L"\\cmd.exe";
-  const std::wstring command_line = L"\"" + interpreter + L"\" /d /v:off /s /c \"\"%" +
-                                    kBatchPathVariable + L"%\"\"";
-  return create_process(interpreter, command_line, show);
+  const std::wstring command_line =
+      L"\"" + interpreter + L"\" /d /v:off /s /c \"\"%" + kBatchPathVariable + L"%\"\"";
+  return create_process(interpreter, command_line, show, folder);
 }
 
 bool Win32Platform::another_instance_running() {

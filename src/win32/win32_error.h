@@ -1,11 +1,10 @@
 #pragma once
 // Turning the system's failures into the exceptions the forms expect, and back
 // into text a message box can show.
-#include "win32/windows_api.h"
-
 #include <string>
 
 #include "core/platform.h"
+#include "win32/windows_api.h"
 
 // UTF-8, the encoding exception texts carry, to and from UTF-16.
 std::string to_utf8(const std::wstring& text);

@@ -1,14 +1,14 @@
 #pragma once
 // The forms' services on Win32. The member functions are defined by concern:
-// dialogs (win32_platform.cpp), files and folders (platform_files.cpp),
-// processes (platform_processes.cpp), documents (platform_documents.cpp).
-#include "win32/windows_api.h"
-
+// dialogs (win32_platform.cpp), files (platform_files.cpp), folders
+// (platform_folders.cpp), processes (platform_processes.cpp) and documents
+// (platform_documents.cpp).
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/platform.h"
+#include "win32/windows_api.h"
 
 // The name that marks a running instance of the program.
 inline const wchar_t kInstanceMutexName[] = L"mosa-trevlin.instance";
@@ -35,8 +35,7 @@ class Win32Platform : public Platform {
   bool fits_code_page(const std::wstring& text, CodePage code_page) override;
   std::wstring short_path(const std::wstring& path) override;
 
-  std::unique_ptr<Process> start_process(const std::wstring& command_line,
-                                         ShowMode show) override;
+  std::unique_ptr<Process> start_process(const std::wstring& command_line, ShowMode show) override;
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
   bool another_instance_running() override;
 
