@@ -1,0 +1,125 @@
+// Measures how long programs take from process creation to a visible main
+// window. It runs inside Wine itself, so Wine's own start-up cost of the timer
+// is not counted, only that of each program started.
+//
+//   startup_timer <runs> <program.exe> <caption> [<program.exe> <caption>]...
+//
+// Each program is started once to warm the file cache, then <runs> times; the
+// medians are printed, and with two programs the ratio of the first to the second.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double kTimeLimitMs = 30000;
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() {
+    if (handle_) CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+double now_ms() {
+  static const double ticks_per_ms = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) / ticks_per_ms;
+}
+
+HWND visible_window_of(DWORD process_id, const wchar_t* caption) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, caption)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process_id && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
+// One start: the time to the visible window, after which the program is closed
+// and awaited, so that the next start does not meet a running instance.
+std::optional<double> time_one_start(const std::wstring& program, const wchar_t* caption) {
+  std::wstring command_line = L"\"" + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  const double start = now_ms();
+  if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &info)) {
+    std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", program.c_str(), GetLastError());
+    return std::nullopt;
+  }
+  const Handle process(info.hProcess);
+  const Handle thread(info.hThread);
+
+  HWND window = nullptr;
+  double elapsed = 0;
+  while (!(window = visible_window_of(info.dwProcessId, caption))) {
+    elapsed = now_ms() - start;
+    if (elapsed > kTimeLimitMs || WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) break;
+    Sleep(1);
+  }
+  if (window) {
+    elapsed = now_ms() - start;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  if (WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), 1);
+    WaitForSingleObject(process.get(), 10000);
+  }
+  if (!window) {
+    std::fwprintf(stderr, L"no visible window \"%ls\" from %ls\n", caption, program.c_str());
+    return std::nullopt;
+  }
+  return elapsed;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int runs = argc >= 4 ? _wtoi(argv[1]) : 0;
+  if (runs < 1 || argc % 2 != 0) {
+    std::fwprintf(stderr, L"usage: startup_timer <runs> <program.exe> <caption> ...\n");
+    return 2;
+  }
+  std::vector<double> medians;
+  for (int i = 2; i + 1 < argc; i += 2) {
+    if (!time_one_start(argv[i], argv[i + 1])) return 1;
+    std::vector<double> times;
+    std::wprintf(L"%ls:", argv[i]);
+    for (int run = 0; run < runs; ++run) {
+      const std::optional<double> time = time_one_start(argv[i], argv[i + 1]);
+      if (!time) return 1;
+      times.push_back(*time);
+      std::wprintf(L" %.0f", *time);
+    }
+    medians.push_back(median(times));
+    std::wprintf(L" ms; median %.0f ms\n", medians.back());
+  }
+  if (medians.size() == 2) std::wprintf(L"ratio: %.2f\n", medians[0] / medians[1]);
+  return 0;
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the program, puts it into an application folder (build/app) with its
+# help page and readme, and starts it: directly on Windows, under Wine on a
+# Linux desktop, and without a display on a virtual screen, of which it saves a
+# picture (build/screenshot.png).
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+cd "$repo_root"
+
+bash scripts/setup.sh
+bash scripts/build.sh win
+
+# The settings file of earlier starts stays; the program and its documents are renewed.
+app=build/app
+mkdir -p "$app"
+cp build/win/mosa-trevlin.exe "$app/"
+if [ -d dist/help ]; then
+  rm -rf "$app/help"
+  cp -r dist/help "$app/"
+fi
+if [ -f dist/readme.txt ]; then cp dist/readme.txt "$app/"; fi
+
+if on_windows; then
+  "$app/mosa-trevlin.exe"
+elif [ -n "${DISPLAY:-}" ]; then
+  wine "$app/mosa-trevlin.exe"
+else
+  on_virtual_screen bash scripts/show-window.sh "$app" build/screenshot.png screen
+  echo "run: no display; the program started on a virtual screen, which is saved in"
+  echo "$repo_root/build/screenshot.png"
+fi
