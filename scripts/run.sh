@@ -13,12 +13,8 @@ bash scripts/build.sh win
 # The settings file of earlier starts stays; the program and its documents are renewed.
 app=build/app
 mkdir -p "$app"
-cp build/win/mosa-trevlin.exe "$app/"
-if [ -d dist/help ]; then
-  rm -rf "$app/help"
-  cp -r dist/help "$app/"
-fi
-if [ -f dist/readme.txt ]; then cp dist/readme.txt "$app/"; fi
+rm -rf "$app/help"
+cp -r build/win/mosa-trevlin/. "$app/"
 
 if on_windows; then
   "$app/mosa-trevlin.exe"

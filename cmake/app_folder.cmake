@@ -1,0 +1,26 @@
+# Lays out the application folder as users unpack it (the program, the help page
+# and the readme) and packs it into a zip. The readme is written in code page 932
+# with CR LF, which Notepad on a Japanese system reads as it is.
+# Run with -DPROGRAM=<exe> -DSOURCE_DIR=<repository> -DAPP_DIR=<folder> -DZIP=<zip>.
+cmake_minimum_required(VERSION 3.21)
+
+file(REMOVE_RECURSE "${APP_DIR}")
+file(MAKE_DIRECTORY "${APP_DIR}")
+file(COPY "${PROGRAM}" DESTINATION "${APP_DIR}")
+file(COPY "${SOURCE_DIR}/dist/help" DESTINATION "${APP_DIR}")
+
+execute_process(COMMAND iconv -f UTF-8 -t CP932 "${SOURCE_DIR}/dist/readme.txt"
+                RESULT_VARIABLE code OUTPUT_VARIABLE readme ERROR_VARIABLE problem)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "readme.txt does not convert to code page 932: ${problem}")
+endif()
+string(REPLACE "\n" "\r\n" readme "${readme}")
+file(WRITE "${APP_DIR}/readme.txt" "${readme}")
+
+get_filename_component(parent "${APP_DIR}" DIRECTORY)
+get_filename_component(name "${APP_DIR}" NAME)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${ZIP}" --format=zip "${name}"
+                WORKING_DIRECTORY "${parent}" RESULT_VARIABLE code)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "cannot pack ${ZIP}")
+endif()
