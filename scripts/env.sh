@@ -22,3 +22,12 @@ on_virtual_screen() {
   wineserver -k 2>/dev/null || true
   xvfb-run -a -s "$xvfb_screen" bash -c '"$@"; status=$?; wineserver -k 2>/dev/null; exit $status' - "$@"
 }
+
+# Without a window manager Wine waits a second each time one of its managed
+# windows hides; the tests open and close hundreds of them. Unmanaged windows
+# draw their own frame, which the virtual screen of the tests wants anyway, but
+# a desktop session keeps the window manager's frames.
+set_wine_managed() {  # Y or N
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f >/dev/null 2>&1 || true
+  wineserver -w
+}

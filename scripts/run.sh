@@ -19,6 +19,7 @@ cp -r build/win/mosa-trevlin/. "$app/"
 if on_windows; then
   "$app/mosa-trevlin.exe"
 elif [ -n "${DISPLAY:-}" ]; then
+  set_wine_managed Y
   wine "$app/mosa-trevlin.exe"
 else
   on_virtual_screen bash scripts/show-window.sh "$app" build/screenshot.png screen

@@ -57,6 +57,7 @@ if on_windows; then
   run_tree win
 else
   run_tree native
+  bash scripts/build.sh win && set_wine_managed N
   run_tree win on_virtual_screen
 fi
 
