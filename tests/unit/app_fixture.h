@@ -28,6 +28,17 @@ inline const std::vector<std::wstring> kFirstStartFile = {
     L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off", L"off", L"off", L"off",
     L"on", L"vb", L""};
 
+// A settings file of seventeen lines, empty but for the ones given by number.
+inline std::vector<std::wstring> file_lines(std::initializer_list<std::pair<int, const wchar_t*>> set) {
+  std::vector<std::wstring> lines(kFileLineCount);
+  for (const auto& [number, text] : set) lines[number - 1] = text;
+  return lines;
+}
+
+inline std::vector<int> option_ticks(const frm1& f) {
+  return {f.ochk1.value(), f.ochk2.value(), f.ochk3.value(), f.ochk4.value(), f.ochk5.value()};
+}
+
 class AppTest : public ::testing::Test {
  protected:
   FakePlatform platform;
