@@ -7,9 +7,9 @@
 
 namespace {
 
-const ControlSpec& row(const wchar_t* name) {
-  for (const ControlSpec& spec : kFrm1Controls)
-    if (std::wstring(spec.name) == name) return spec;
+const ControlRow& table_row(const wchar_t* name) {
+  for (const ControlRow& row : kFrm1Controls)
+    if (std::wstring(row.name) == name) return row;
   throw std::logic_error("control missing from the table");
 }
 
@@ -23,42 +23,42 @@ std::vector<std::wstring> type_entries() {
 
 frm1::frm1(Platform& platform)
     : window(kAppCaption, kFrm1Client, kFrm1LaidOutHeight),
-      cmd_r(row(L"cmd_r")),
-      cmd_h(row(L"cmd_h")),
-      cmd8(row(L"cmd8")),
-      cmd7(row(L"cmd7")),
-      chk2(row(L"chk2")),
-      txt4(row(L"txt4")),
-      cmb2(row(L"cmb2"), {kLanguageEntries[0], kLanguageEntries[1]}),
-      ochk5(row(L"ochk5")),
-      ochk4(row(L"ochk4")),
-      ochk3(row(L"ochk3")),
-      ochk2(row(L"ochk2")),
-      ochk1(row(L"ochk1")),
-      cmd4(row(L"cmd4")),
-      cmd5(row(L"cmd5")),
-      txt3(row(L"txt3")),
-      cmb1(row(L"cmb1"), type_entries()),
-      cmd3(row(L"cmd3")),
-      cmd2(row(L"cmd2")),
-      cmd1(row(L"cmd1")),
-      chk1(row(L"chk1")),
-      txt2(row(L"txt2")),
-      txt1(row(L"txt1")),
-      lbl6(row(L"lbl6")),
-      Label5(row(L"Label5")),
-      Label4(row(L"Label4")),
-      Line2(row(L"Line2")),
-      Label3(row(L"Label3")),
-      Label2(row(L"Label2")),
-      Label1(row(L"Label1")),
+      cmd_r(table_row(L"cmd_r")),
+      cmd_h(table_row(L"cmd_h")),
+      cmd8(table_row(L"cmd8")),
+      cmd7(table_row(L"cmd7")),
+      chk2(table_row(L"chk2")),
+      txt4(table_row(L"txt4")),
+      cmb2(table_row(L"cmb2"), {kLanguageEntries[0], kLanguageEntries[1]}),
+      ochk5(table_row(L"ochk5")),
+      ochk4(table_row(L"ochk4")),
+      ochk3(table_row(L"ochk3")),
+      ochk2(table_row(L"ochk2")),
+      ochk1(table_row(L"ochk1")),
+      cmd4(table_row(L"cmd4")),
+      cmd5(table_row(L"cmd5")),
+      txt3(table_row(L"txt3")),
+      cmb1(table_row(L"cmb1"), type_entries()),
+      cmd3(table_row(L"cmd3")),
+      cmd2(table_row(L"cmd2")),
+      cmd1(table_row(L"cmd1")),
+      chk1(table_row(L"chk1")),
+      txt2(table_row(L"txt2")),
+      txt1(table_row(L"txt1")),
+      lbl6(table_row(L"lbl6")),
+      Label5(table_row(L"Label5")),
+      Label4(table_row(L"Label4")),
+      Line2(table_row(L"Line2")),
+      Label3(table_row(L"Label3")),
+      Label2(table_row(L"Label2")),
+      Label1(table_row(L"Label1")),
       platform_(platform),
       controls_{&cmd_r, &cmd_h, &cmd8,  &cmd7,  &chk2,   &txt4,   &cmb2,   &ochk5,
                 &ochk4, &ochk3, &ochk2, &ochk1, &cmd4,   &cmd5,   &txt3,   &cmb1,
                 &cmd3,  &cmd2,  &cmd1,  &chk1,  &txt2,   &txt1,   &lbl6,   &Label5,
                 &Label4, &Line2, &Label3, &Label2, &Label1} {
   for (int i = 0; i < kFrm1ControlCount; ++i)
-    if (std::wstring(controls_[i]->spec().name) != kFrm1Controls[i].name)
+    if (std::wstring(controls_[i]->row().name) != kFrm1Controls[i].name)
       throw std::logic_error("controls out of the table's order");
   cmd8.set_visible(false);
 

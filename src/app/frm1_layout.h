@@ -13,7 +13,7 @@ inline constexpr int kDetailOpenHeight = 4830;
 // The outer height the window is laid out with: the client area and its frame.
 inline constexpr int kFrm1LaidOutHeight = 4905;
 
-inline constexpr ControlSpec kFrm1Controls[] = {
+inline constexpr ControlRow kFrm1Controls[] = {
     {L"cmd_r", Kind::Button, L"R", L"readme.txtを開く", {4560, 0, 255, 255}, 27},
     {L"cmd_h", Kind::Button, L"H", L"ヘルプ", {4320, 0, 255, 255}, 26},
     {L"cmd8", Kind::Button, L"初期化", L"全設定を初期化", {2160, 1680, 1095, 375}, 20},

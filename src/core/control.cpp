@@ -1,7 +1,7 @@
 #include "core/control.h"
 
-Control::Control(const ControlSpec& spec)
-    : caption_(spec.caption), spec_(spec), tooltip_(spec.tooltip), tab_stop_(spec.tab >= 0 && spec.kind != Kind::Label && spec.kind != Kind::Line) {}
+Control::Control(const ControlRow& row)
+    : caption_(row.caption), row_(row), tooltip_(row.tooltip), tab_stop_(row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::Line) {}
 
 void Control::set_caption(const std::wstring& caption) {
   if (caption == caption_) return;
@@ -47,8 +47,8 @@ void CheckBox::set_value(int value) {
   if (on_click) on_click();
 }
 
-ComboBox::ComboBox(const ControlSpec& spec, std::vector<std::wstring> entries)
-    : Control(spec), entries_(std::move(entries)) {}
+ComboBox::ComboBox(const ControlRow& row, std::vector<std::wstring> entries)
+    : Control(row), entries_(std::move(entries)) {}
 
 void ComboBox::select(int position) {
   if (position < -1 || position >= static_cast<int>(entries_.size())) return;

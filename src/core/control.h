@@ -18,7 +18,7 @@ enum class Kind { Button, CheckBox, TextBox, ComboBox, Label, Line, DirList };
 
 // What a control looks like before the program touches it: one row of a
 // window's control table.
-struct ControlSpec {
+struct ControlRow {
   const wchar_t* name;
   Kind kind;
   const wchar_t* caption;  // caption or initial text
@@ -30,12 +30,12 @@ struct ControlSpec {
 
 class Control {
  public:
-  explicit Control(const ControlSpec& spec);
+  explicit Control(const ControlRow& row);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
-  const ControlSpec& spec() const { return spec_; }
+  const ControlRow& row() const { return row_; }
   const std::wstring& caption() const { return caption_; }
   const std::wstring& tooltip() const { return tooltip_; }
   bool visible() const { return visible_; }
@@ -58,7 +58,7 @@ class Control {
   std::wstring caption_;
 
  private:
-  ControlSpec spec_;
+  ControlRow row_;
   std::wstring tooltip_;
   bool visible_ = true;
   bool enabled_ = true;
@@ -103,7 +103,7 @@ class CheckBox : public Control {
 // A drop-down combo box with editable text.
 class ComboBox : public Control {
  public:
-  ComboBox(const ControlSpec& spec, std::vector<std::wstring> entries);
+  ComboBox(const ControlRow& row, std::vector<std::wstring> entries);
   Handler on_click;  // the selected entry changed, by code or by the user
   Handler on_pick;   // the user picked an entry from the list, changed or not
 

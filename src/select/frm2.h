@@ -11,7 +11,7 @@
 
 inline constexpr Rect kFrm2Client{0, 0, 4875, 1995};
 
-inline constexpr ControlSpec kFrm2Controls[] = {
+inline constexpr ControlRow kFrm2Controls[] = {
     {L"Drive1", Kind::ComboBox, L"", L"", {120, 120, 3135, 285}, 0},
     {L"Dir1", Kind::DirList, L"", L"", {120, 480, 3135, 1455}, 1},
     {L"lbl1", Kind::Label, L"フォルダを選択して下さい。", L"", {3360, 600, 1335, 375}, 2},

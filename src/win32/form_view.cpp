@@ -147,7 +147,7 @@ void FormView::build() {
   for (size_t i = 0; i < setup_.controls.size(); ++i)
     views_.push_back({setup_.controls[i], kFirstControlId + static_cast<int>(i)});
   for (const ControlView& view : views_)
-    if (view.model->spec().kind == Kind::DirList) {
+    if (view.model->row().kind == Kind::DirList) {
       folder_icon_ = folder_icon(false);
       open_folder_icon_ = folder_icon(true);
     }
@@ -157,7 +157,7 @@ void FormView::build() {
   std::vector<ControlView*> by_tab;
   for (ControlView& view : views_) by_tab.push_back(&view);
   std::stable_sort(by_tab.begin(), by_tab.end(), [](const ControlView* a, const ControlView* b) {
-    const int tab_a = a->model->spec().tab, tab_b = b->model->spec().tab;
+    const int tab_a = a->model->row().tab, tab_b = b->model->row().tab;
     if ((tab_a < 0) != (tab_b < 0)) return tab_b < 0;
     return tab_a < tab_b;
   });
@@ -225,13 +225,13 @@ void FormView::create_window() {
 
 void FormView::create_control(ControlView& view) {
   const Control& model = *view.model;
-  const ControlSpec& spec = model.spec();
+  const ControlRow& row = model.row();
   const wchar_t* window_class = L"STATIC";
   DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
                 (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
   DWORD extended = 0;
-  int height = pixels(spec.rect.height);
-  switch (spec.kind) {
+  int height = pixels(row.rect.height);
+  switch (row.kind) {
     case Kind::Button:
       window_class = L"BUTTON";
       // A caption wider than its button wraps, as it does on the forms of old.
@@ -257,7 +257,7 @@ void FormView::create_control(ControlView& view) {
       style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
       // The table's labels are a little lower than a line of the font; grown
       // downwards, they keep their place and show their text uncut.
-      height = std::max(height, line_height(spec.small_font ? small_font_ : font_));
+      height = std::max(height, line_height(row.small_font ? small_font_ : font_));
       break;
     case Kind::Line:
       style |= SS_ETCHEDHORZ;
@@ -269,16 +269,16 @@ void FormView::create_control(ControlView& view) {
       extended = WS_EX_CLIENTEDGE;
       break;
   }
-  const std::wstring text = spec.kind == Kind::ComboBox ? L"" : model.caption();
-  view.hwnd = CreateWindowExW(extended, window_class, text.c_str(), style, pixels(spec.rect.left),
-                              pixels(spec.rect.top), pixels(spec.rect.width), height, hwnd_,
+  const std::wstring text = row.kind == Kind::ComboBox ? L"" : model.caption();
+  view.hwnd = CreateWindowExW(extended, window_class, text.c_str(), style, pixels(row.rect.left),
+                              pixels(row.rect.top), pixels(row.rect.width), height, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(view.id)),
                               GetModuleHandleW(nullptr), nullptr);
-  if (!view.hwnd) throw last_error("CreateWindowExW", spec.name);
+  if (!view.hwnd) throw last_error("CreateWindowExW", row.name);
   send(view.hwnd, WM_SETFONT,
-       reinterpret_cast<WPARAM>(spec.small_font ? small_font_.get() : font_.get()));
+       reinterpret_cast<WPARAM>(row.small_font ? small_font_.get() : font_.get()));
 
-  if (spec.kind == Kind::ComboBox) {
+  if (row.kind == Kind::ComboBox) {
     // The box's own height follows the font; the table's height is the one to
     // keep. Systems differ in what they add around the field height asked
     // for (Wine two pixels more than Windows), so a second request corrects
@@ -287,13 +287,13 @@ void FormView::create_control(ControlView& view) {
     for (int attempt = 0; attempt < 2; ++attempt) {
       RECT box{};
       GetWindowRect(view.hwnd, &box);
-      const int error = pixels(spec.rect.height) - (box.bottom - box.top);
+      const int error = pixels(row.rect.height) - (box.bottom - box.top);
       if (error == 0 || field + error <= 0) break;
       field += error;
       send(view.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
   }
-  const bool subclassed = &model == setup_.drop_target || spec.kind == Kind::DirList;
+  const bool subclassed = &model == setup_.drop_target || row.kind == Kind::DirList;
   if (subclassed)
     SetWindowSubclass(view.hwnd, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
   if (&model == setup_.drop_target) DragAcceptFiles(view.hwnd, TRUE);
@@ -303,7 +303,7 @@ void FormView::sync(ControlView& view) {
   const Nesting updating(syncing_);
   const Control& model = *view.model;
   const HWND hwnd = view.hwnd;
-  switch (model.spec().kind) {
+  switch (model.row().kind) {
     case Kind::Button:
     case Kind::Label:
     case Kind::TextBox:
@@ -441,7 +441,7 @@ void FormView::command(int id, int code) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || !views_[index].hwnd) return;
   ControlView& view = views_[index];
   Control& model = *view.model;
-  const Kind kind = model.spec().kind;
+  const Kind kind = model.row().kind;
   if ((kind == Kind::Button || kind == Kind::CheckBox) && code == BN_CLICKED) {
     if (kind == Kind::Button)
       static_cast<Button&>(model).click();
@@ -595,7 +595,7 @@ LRESULT CALLBACK FormView::control_procedure(HWND hwnd, UINT message, WPARAM wpa
 
 bool FormView::handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
                               LRESULT& result) {
-  const bool folder_list = view.model->spec().kind == Kind::DirList;
+  const bool folder_list = view.model->row().kind == Kind::DirList;
   if (message == WM_DROPFILES && setup_.dropped) {
     const HDROP drop = reinterpret_cast<HDROP>(wparam);
     std::vector<std::wstring> files;

@@ -87,7 +87,7 @@ struct Control {
 
 struct Form {
   HWND hwnd;
-  const ControlSpec* table;
+  const ControlRow* table;
   int count;
   Control operator[](const std::wstring& name) const;
   bool enabled() const { return IsWindowEnabled(hwnd); }

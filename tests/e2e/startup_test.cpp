@@ -17,7 +17,7 @@ const wchar_t* const kWindowClasses[] = {L"Button", L"Button", L"Edit", L"ComboB
 void expect_detail_area(const App& app, bool open) {
   EXPECT_NEAR(app.main().outer_height(), pixels(open ? kDetailOpenHeight : kDetailClosedHeight), 1);
   EXPECT_EQ(u8(app[L"cmd4"].text()), open ? "詳細を閉じる" : "詳細を開く");
-  for (const ControlSpec& row : kFrm1Controls) {
+  for (const ControlRow& row : kFrm1Controls) {
     const bool focusable = row.kind != Kind::Label && row.kind != Kind::Line;
     EXPECT_EQ(app[row.name].tab_stop(), focusable && (open || row.rect.top < 2160)) << u8(row.name);
   }
@@ -29,7 +29,7 @@ TEST(Startup, FirstStartShowsTheTableWritesTheDefaultsAndAnswersTheMouse) {
   const std::map<std::wstring, std::wstring> filled = {
       {L"txt1", L""}, {L"txt2", L""}, {L"txt3", kDefaultEncoder}, {L"txt4", L""},
       {L"cmb1", L"vbs"}, {L"cmb2", L"VBScript"}, {L"lbl6", L".vbe"}};
-  for (const ControlSpec& row : kFrm1Controls) {
+  for (const ControlRow& row : kFrm1Controls) {
     SCOPED_TRACE(u8(row.name));
     const Control control = app[row.name];
     EXPECT_EQ(u8(class_of(control.hwnd)), u8(kWindowClasses[static_cast<int>(row.kind)]));

@@ -190,9 +190,9 @@ TEST_F(OptionSwitches, EachBoxSetsItsFlag) {
                            Box{&f.ochk4, &Settings::opt_set_lang},
                            Box{&f.ochk5, &Settings::opt_wsf_as_sct}}) {
     box->set_value(1);
-    EXPECT_EQ(f.settings.*flag, L"on") << box->spec().name;
+    EXPECT_EQ(f.settings.*flag, L"on") << box->row().name;
     box->set_value(2);
-    EXPECT_EQ(f.settings.*flag, L"off") << box->spec().name;
+    EXPECT_EQ(f.settings.*flag, L"off") << box->row().name;
   }
   EXPECT_TRUE(platform.messages.empty());
 }

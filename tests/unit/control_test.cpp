@@ -4,12 +4,12 @@
 #include "core/control.h"
 
 namespace {
-const ControlSpec kSpec{L"c", Kind::TextBox, L"Text1", L"tip", {0, 0, 10, 10}, 1};
+const ControlRow kRow{L"c", Kind::TextBox, L"Text1", L"tip", {0, 0, 10, 10}, 1};
 }
 
 TEST(ControlModel, ChangesRunHandlingOnceAndTellTheView) {
   int handled = 0, shown = 0;
-  TextBox text(kSpec);
+  TextBox text(kRow);
   text.on_change = [&] { ++handled; };
   text.set_view_listener([&] { ++shown; });
   text.set_text(L"Text1");
@@ -18,7 +18,7 @@ TEST(ControlModel, ChangesRunHandlingOnceAndTellTheView) {
   EXPECT_EQ(handled, 1);
   EXPECT_EQ(shown, 1);
 
-  CheckBox box(kSpec);
+  CheckBox box(kRow);
   box.on_click = [&] { ++handled; };
   box.set_value(0);
   box.set_value(2);
@@ -31,7 +31,7 @@ TEST(ControlModel, ChangesRunHandlingOnceAndTellTheView) {
 
 TEST(ControlModel, ComboSelectionPickAndTypedText) {
   int clicks = 0, picks = 0;
-  ComboBox combo(kSpec, {L"one", L"two"});
+  ComboBox combo(kRow, {L"one", L"two"});
   combo.on_click = [&] { ++clicks; };
   combo.on_pick = [&] { ++picks; };
   EXPECT_EQ(combo.text(), L"Text1");

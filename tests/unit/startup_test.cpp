@@ -19,7 +19,7 @@ TEST_F(AppTest, FirstStartRestoresDefaultsAndWritesTheFile) {
   EXPECT_FALSE(f.ochk3.enabled() || f.ochk4.enabled() || f.ochk5.enabled() || f.cmb2.enabled());
   for (Control* c : std::vector<Control*>{&f.txt3, &f.cmd5, &f.ochk1, &f.ochk2, &f.ochk3,
                                           &f.ochk4, &f.ochk5, &f.cmd7, &f.cmb2})
-    EXPECT_FALSE(c->tab_stop()) << c->spec().name;
+    EXPECT_FALSE(c->tab_stop()) << c->row().name;
   EXPECT_TRUE(f.cmd3.tab_stop());
 }
 
