@@ -26,6 +26,9 @@ settings() {  # on|off
     off off off off on vb "$1" >"$app/mosa-trevlin.ini"
 }
 
+# Managed windows, as on a desktop: the picture is the client area, without the
+# frame Wine draws for unmanaged windows.
+set_wine_managed Y
 settings off
 on_virtual_screen bash scripts/show-window.sh "$app" docs/main-closed.png window
 settings on
