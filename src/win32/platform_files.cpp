@@ -69,6 +69,7 @@ bool means_absent(DWORD error) {
     case ERROR_BAD_NET_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_DIRECTORY:
+    case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_NO_MORE_FILES:
       return true;
     default:

@@ -62,7 +62,8 @@ TEST_F(Files, OnlyOrdinaryFilesExistAndOnlyVisibleFoldersAreListed) {
 
   EXPECT_EQ(platform.find_file(folder / L"a.vbs"), L"a.vbs");
   for (const std::wstring& path : {folder / L"hidden.vbs", folder / L"system.vbs", folder / L"dir.vbs",
-                                   folder / L"*.vbs", folder / L"a.vb?", folder / L"no\\a.vbs", std::wstring()})
+                                   folder / L"*.vbs", folder / L"a.vb?", folder / L"no\\a.vbs", std::wstring(),
+                                   folder / std::wstring(400, L'x')})
     EXPECT_EQ(platform.find_file(path), L"") << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path()), std::vector<std::wstring>{L"dir.vbs"});
 }
