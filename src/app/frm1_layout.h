@@ -1,6 +1,5 @@
 #pragma once
 // The main window as laid out: every control in the order the window holds it.
-#include <string>
 
 #include "core/control.h"
 
@@ -46,12 +45,8 @@ inline constexpr ControlRow kFrm1Controls[] = {
 };
 inline constexpr int kFrm1ControlCount = sizeof(kFrm1Controls) / sizeof(kFrm1Controls[0]);
 
-// The window's control identifier of a table row, shared by the view and the test driver.
+// A control's window identifier is kFirstControlId + its row in the table, for
+// the view and the test driver alike.
 inline constexpr int kFirstControlId = 1000;
-inline int frm1_control_id(const wchar_t* name) {
-  for (int i = 0; i < kFrm1ControlCount; ++i)
-    if (std::wstring(kFrm1Controls[i].name) == name) return kFirstControlId + i;
-  return -1;
-}
 
 inline const wchar_t* const kLanguageEntries[] = {L"VBScript", L"JScript"};
