@@ -17,9 +17,12 @@ rm -rf "$app/help"
 cp -r build/win/mosa-trevlin/. "$app/"
 
 if on_windows; then
-  "$app/mosa-trevlin.exe"
-elif [ -n "${DISPLAY:-}" ]; then
-  set_wine_managed Y
+  exec "$app/mosa-trevlin.exe"
+fi
+# Managed windows: a desktop's window manager frames them; on the virtual
+# screen, which has none, the picture shows the window's client area.
+set_wine_managed Y
+if [ -n "${DISPLAY:-}" ]; then
   wine "$app/mosa-trevlin.exe"
 else
   on_virtual_screen bash scripts/show-window.sh "$app" build/screenshot.png screen
