@@ -2,28 +2,26 @@
 #include "app/frm1.h"
 
 void frm1::cmd_h_Click() {
-  const std::wstring path = platform_.app_folder() + L"\\help\\index.html";
+  const std::wstring page = platform_.app_folder() + L"\\help\\index.html";
   try {
-    platform_.open_with_automation(path);
+    platform_.open_with_automation(page);
     return;
   } catch (const std::exception&) {
     // Internet Explorer is retired on current systems; the page itself may well be
     // there, so the system's own browser gets the next try.
   }
   try {
-    platform_.open_with_default_program(path);
+    platform_.open_with_default_program(page);
   } catch (const std::exception&) {
-    platform_.message_box(platform_.app_folder() + L"\\help\\index.htmlがありません。", L"報告",
-                          kExclamation);
+    platform_.message_box(page + L"がありません。", L"報告", kExclamation);
   }
 }
 
 void frm1::cmd_r_Click() {
+  const std::wstring readme = platform_.app_folder() + L"\\readme.txt";
   try {
-    platform_.start_process(L"notepad " + platform_.app_folder() + L"\\readme.txt",
-                            ShowMode::Normal);
+    platform_.start_process(L"notepad " + readme, ShowMode::Normal);
   } catch (const std::exception&) {
-    platform_.message_box(platform_.app_folder() + L"\\readme.txtがありません。", L"報告",
-                          kExclamation);
+    platform_.message_box(readme + L"がありません。", L"報告", kExclamation);
   }
 }

@@ -81,7 +81,7 @@ void frm1::save_settings() {
     for (auto field : kFileLines) lines.push_back(settings.*field);
     platform_.write_text_file(settings_path(), lines, CodePage::Ansi);
   } catch (const std::exception&) {
-    platform_.message_box(platform_.app_folder() + L"\\mosa-trevlin.ini が存在しないか変更できません。",
-                          L"エラー", kExclamation);
+    platform_.message_box(settings_path() + L" が存在しないか変更できません。", L"エラー",
+                          kExclamation);
   }
 }
