@@ -53,6 +53,7 @@ frm1::frm1(Platform& platform)
       Label2(table_row(L"Label2")),
       Label1(table_row(L"Label1")),
       platform_(platform),
+      settings_file_(platform),
       controls_{&cmd_r, &cmd_h, &cmd8,  &cmd7,  &chk2,   &txt4,   &cmb2,   &ochk5,
                 &ochk4, &ochk3, &ochk2, &ochk1, &cmd4,   &cmd5,   &txt3,   &cmb1,
                 &cmd3,  &cmd2,  &cmd1,  &chk1,  &txt2,   &txt1,   &lbl6,   &Label5,

@@ -1,13 +1,15 @@
 #pragma once
 // The main window's model: its controls under their names, the settings record
-// and the handlers. Member functions are defined in the folder of the subsystem
-// they belong to.
+// and the handlers, which apply the rules of the subsystems to the controls. The
+// handlers are defined by subsystem: frm1_settings.cpp (start-up and the settings
+// file), frm1_encode.cpp, frm1_types.cpp and frm1_select.cpp.
 #include <string>
 #include <vector>
 
+#include "app/platform.h"
 #include "core/control.h"
-#include "core/platform.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
 
 class frm1 {
  public:
@@ -40,14 +42,12 @@ class frm1 {
   void txt1_OLEDragDrop(const std::vector<std::wstring>& files);
 
  private:
-  // app
+  // settings and start-up
   void restore_defaults();
   void cmd8_Click();
-  // settings
   bool load_settings();
   void apply_line(int number, const std::wstring& text);
   void save_settings();
-  std::wstring settings_path();
   // encode
   void txt1_Change();
   void txt2_Change();
@@ -56,7 +56,6 @@ class frm1 {
   void chk1_Click();
   void chk2_Click();
   void cmd3_Click();
-  void run_encoder();
   void cmd4_Click();
   void show_detail_area(bool open);
   void detail_tabstops_on();
@@ -80,11 +79,7 @@ class frm1 {
   void cmd2_Click();
   void cmd5_Click();
 
-  void compose_out_path();
-
   Platform& platform_;
+  SettingsFile settings_file_;
   std::vector<Control*> controls_;
-  // Set when the settings file existed but could not be read: it is then never
-  // overwritten, so the user's settings are not lost.
-  bool settings_unreadable_ = false;
 };

@@ -2,8 +2,7 @@
 // The main window as laid out: every control in the order the window holds it.
 
 #include "core/control.h"
-
-inline const wchar_t kAppCaption[] = L"mosa-trevlin v0.0.1";
+#include "core/program.h"
 
 // Client area and the outer heights of the two detail states, in twips.
 inline constexpr Rect kFrm1Client{0, 0, 4905, 4455};

@@ -84,13 +84,19 @@ Window::Window(std::wstring caption, Rect client, int height)
 void Window::set_height(int twips) {
   if (twips == height_) return;
   height_ = twips;
-  if (view_listener_) view_listener_();
+  changed();
 }
 
 void Window::unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  if (view_listener_) view_listener_();
+  changed();
+}
+
+void Window::set_busy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  changed();
 }
 
 void DirList::show(const std::wstring& path, std::vector<DirEntry> entries) {

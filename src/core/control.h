@@ -136,13 +136,21 @@ class Window {
   void set_height(int twips);
   bool unloaded() const { return unloaded_; }
   void unload();
+  // A busy window paints but takes no input, and shows the wait cursor.
+  bool busy() const { return busy_; }
+  void set_busy(bool busy);
   void set_view_listener(Handler listener) { view_listener_ = std::move(listener); }
 
  private:
+  void changed() const {
+    if (view_listener_) view_listener_();
+  }
+
   std::wstring caption_;
   Rect client_;
   int height_;
   bool unloaded_ = false;
+  bool busy_ = false;
   Handler view_listener_;
 };
 

@@ -1,13 +1,14 @@
 #pragma once
-// Every service the forms need from the outside world. The Win32 program and the
-// tests each provide one implementation. Failures are thrown as PlatformError; the
-// handlers that have an error trap catch them, no other handler does.
+// The services the models need from the outside world, in narrow interfaces so
+// that each part of the program names exactly what it uses. The Win32 program and
+// the tests each provide one implementation. Failures are thrown as PlatformError;
+// the handlers that have an error trap catch them, no other handler does.
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-class frm2;
 
 struct PlatformError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -25,39 +26,37 @@ struct FileDialog {
   std::wstring filter;     // "description|pattern"
 };
 
-enum class ShowMode { Normal, Minimized };
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual int message_box(const std::wstring& text, const std::wstring& title, int style) = 0;
+  // Shows the dialog modally; on OK its file_name holds the chosen path, on cancel
+  // every property keeps its value. Throws when the dialog fails.
+  virtual void show_open_dialog(FileDialog& dialog) = 0;
+};
 
 // Which 8-bit code page a text file is written in: the system's ANSI one, or the
 // OEM one that the command interpreter reads batch files in.
 enum class CodePage { Ansi, Oem };
 
-class Process {
+// A point in time of the file system's clock, in milliseconds.
+using FileTime = std::int64_t;
+
+class Files {
  public:
-  virtual ~Process() = default;
-  // Waits at most timeout_ms for the process to end; true when it has ended.
-  virtual bool wait(int timeout_ms) = 0;
-};
-
-class Platform {
- public:
-  virtual ~Platform() = default;
-
-  virtual int message_box(const std::wstring& text, const std::wstring& title, int style) = 0;
-  // Shows the dialog modally; on OK its file_name holds the chosen path, on cancel
-  // every property keeps its value.
-  virtual void show_open_dialog(FileDialog& dialog) = 0;
-  // Shows the folder chooser modally until its window is unloaded.
-  virtual void show_modal(frm2& form) = 0;
-
+  virtual ~Files() = default;
   // The folder that holds the program, without a trailing backslash.
   virtual std::wstring app_folder() = 0;
   // Searches the directory for an ordinary file at exactly this path and returns
-  // the name found, or the empty text. Directories, hidden and system files count
-  // as missing. Throws for a path the system rejects.
+  // the name found, or the empty text when there is none. Directories, hidden and
+  // system files count as missing. Throws for a path the system rejects.
   virtual std::wstring find_file(const std::wstring& path) = 0;
+  // When the file at this path was last written; none when there is no file.
+  virtual std::optional<FileTime> modified(const std::wstring& path) = 0;
+  virtual FileTime now() = 0;
   // Writes the lines, each ended by CR LF, converted to the code page. The file is
-  // replaced whole or not at all. Throws when a character has no form in the code
-  // page or the file cannot be written.
+  // replaced whole or not at all; a read-only, hidden or system file is refused.
+  // Throws when a character has no form in the code page or the file cannot be written.
   virtual void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                                CodePage code_page) = 0;
   // Reads at most max_bytes of the file, converted from the ANSI code page. Throws
@@ -69,21 +68,45 @@ class Platform {
   // The 8.3 form of a path; for a file that does not exist yet, the 8.3 form of its
   // folder followed by its name. Empty when there is none.
   virtual std::wstring short_path(const std::wstring& path) = 0;
+};
 
-  // Starts a command line without waiting; throws when it cannot be started.
-  virtual std::unique_ptr<Process> start_process(const std::wstring& command_line,
-                                                 ShowMode show) = 0;
+enum class ShowMode { Normal, Minimized };
+
+class Process {
+ public:
+  virtual ~Process() = default;
+  // Waits for the process to end and returns its exit status. The windows of
+  // the program keep painting meanwhile. Throws when it cannot be waited for.
+  virtual int finish() = 0;
+};
+
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  // Starts a program of the system's own folder (notepad.exe, say) with the
+  // arguments, without waiting; throws when it cannot be started.
+  virtual std::unique_ptr<Process> start_system_program(const std::wstring& program,
+                                                        const std::wstring& arguments,
+                                                        ShowMode show) = 0;
   // Starts a batch file through the command interpreter without waiting, so that
   // no character of its path is interpreted on the way.
   virtual std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) = 0;
   virtual bool another_instance_running() = 0;
+};
 
+class Documents {
+ public:
+  virtual ~Documents() = default;
   // Opens a page through the "InternetExplorer.Application" automation object.
   virtual void open_with_automation(const std::wstring& path) = 0;
   // Opens a document with the program the system associates with it.
   virtual void open_with_default_program(const std::wstring& path) = 0;
+};
 
-  // Drives and folders, for the folder chooser.
+// Drives and folders, for the folder chooser.
+class Folders {
+ public:
+  virtual ~Folders() = default;
   virtual std::vector<std::wstring> drives() = 0;  // "c:", "d:", ...
   virtual std::wstring current_folder() = 0;       // the process's current folder
   // The current folder of a drive; throws when the drive cannot be read.

@@ -1,63 +1,103 @@
-// The run: check, compose the command line, write and start the batch file, report,
-// save, and remove the batch file again.
-#include "app/frm1.h"
+#include "encode/run.h"
+
+#include "core/paths.h"
 #include "encode/command_line.h"
 
 namespace {
 
 // The batch file is read by the command interpreter in this code page.
 const CodePage kBatchCodePage = CodePage::Oem;
-// How long the removal of the batch file waits for the command interpreter to be
-// done with it; the user has already seen the completion message by then.
-const int kBatchWaitMs = 10000;
+// File systems such as FAT keep the time a file was written only to two seconds.
+const FileTime kClockMarginMs = 2000;
 
-// A path as the batch file can carry it exactly: the path itself, or its short
-// form where the code page cannot hold the long one. A path that neither form can
-// carry would reach the encoder garbled, so the run stops instead.
-std::wstring exact_form(Platform& platform, const std::wstring& path) {
-  if (platform.fits_code_page(path, kBatchCodePage)) return path;
-  const std::wstring short_form = platform.short_path(path);
-  if (!short_form.empty() && platform.fits_code_page(short_form, kBatchCodePage))
-    return short_form;
-  throw PlatformError("the path has no form in the batch file's code page");
+// A path as the batch file can carry it exactly; a path that no form can carry
+// would reach the encoder garbled, so the run stops instead.
+std::wstring batch_form(Files& files, const std::wstring& path) {
+  const std::optional<std::wstring> form = exact_form(files, path, kBatchCodePage);
+  if (!form) throw PlatformError("the path has no form in the batch file's code page");
+  return *form;
 }
+
+// Takes input from the window for as long as it lives.
+class BusyWindow {
+ public:
+  explicit BusyWindow(Window& window) : window_(window) { window_.set_busy(true); }
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+  ~BusyWindow() { window_.set_busy(false); }
+
+ private:
+  Window& window_;
+};
 
 }  // namespace
 
-void frm1::cmd3_Click() {
+void EncodeRun::run(const Settings& settings, Window& window,
+                    const std::function<void()>& save_settings) {
   try {
-    run_encoder();
+    run_steps(settings, window, save_settings);
   } catch (const std::exception&) {
-    platform_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
-                              L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                              L"を見て原因を確認することができるかもしれません。",
-                          L"エラー", kExclamation);
+    report_failure(settings);
   }
 }
 
-void frm1::run_encoder() {
-  const Settings& s = settings;
-  if (platform_.find_file(s.in_file).empty()) {
-    platform_.message_box(s.in_file + L"  は存在しません。", L"報告", kExclamation);
+void EncodeRun::report_failure(const Settings& settings) {
+  dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
+                           L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
+                           L"を見て原因を確認することができるかもしれません。",
+                       L"エラー", kExclamation);
+}
+
+void EncodeRun::run_steps(const Settings& s, Window& window,
+                          const std::function<void()>& save_settings) {
+  // The batch runs in the application folder, so a relative path is taken from
+  // there, for the checks as for the encoder; the messages name it as typed.
+  const std::wstring folder = files_.app_folder();
+  const std::wstring input = resolve_against(folder, s.in_file);
+  const std::wstring output = resolve_against(folder, s.out_path);
+  const std::wstring encoder = resolve_against(folder, s.encoder_path);
+  if (!exists(input)) {
+    dialogs_.message_box(s.in_file + L"  は存在しません。", L"報告", kExclamation);
     return;
   }
-  if (!platform_.find_file(s.out_path).empty() && s.opt_overwrite == kOff) {
-    platform_.message_box(s.out_path + L"  は既に存在します。", L"報告", kExclamation);
+  if (exists(output) && s.opt_overwrite == kOff) {
+    dialogs_.message_box(s.out_path + L"  は既に存在します。", L"報告", kExclamation);
     return;
   }
-  if (platform_.find_file(s.encoder_path).empty()) {
-    platform_.message_box(s.encoder_path + L"  は存在しません。", L"報告", kExclamation);
+  if (!exists(encoder)) {
+    dialogs_.message_box(s.encoder_path + L"  は存在しません。", L"報告", kExclamation);
     return;
   }
-  const std::wstring folder = platform_.app_folder();
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line = command_line(
-      exact_form(platform_, s.encoder_path), switch_string(s), exact_form(platform_, s.in_file),
-      exact_form(platform_, s.out_path), exact_form(platform_, folder + kLogFileName));
-  platform_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
-  const auto process = platform_.start_batch(batch, ShowMode::Minimized);
-  platform_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+      batch_form(files_, encoder), switch_string(s), batch_form(files_, input),
+      batch_form(files_, output), batch_form(files_, folder + kLogFileName));
+  files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
+
+  const std::optional<FileTime> before = files_.modified(output);
+  const FileTime started = files_.now();
+  const auto process = processes_.start_batch(batch, ShowMode::Minimized);
+  int status = 0;
+  {
+    const BusyWindow busy(window);
+    status = process->finish();
+  }
+  if (status == 0 && written_since(output, before, started))
+    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+  else
+    report_failure(s);
   save_settings();
-  process->wait(kBatchWaitMs);
-  platform_.delete_file(batch);
+  files_.delete_file(batch);
+}
+
+bool EncodeRun::exists(const std::wstring& path) {
+  if (has_forbidden_character(path)) throw PlatformError("no file name holds this character");
+  return !files_.find_file(path).empty();
+}
+
+bool EncodeRun::written_since(const std::wstring& path, std::optional<FileTime> before,
+                              FileTime started) {
+  const std::optional<FileTime> after = files_.modified(path);
+  if (!after) return false;
+  return !before || *after != *before || *after + kClockMarginMs >= started;
 }

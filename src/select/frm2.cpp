@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "app/frm1.h"
-#include "app/frm1_layout.h"
+#include "core/program.h"
 
 namespace {
 
@@ -54,20 +53,21 @@ std::vector<DirEntry> folder_list(const std::wstring& path,
   return entries;
 }
 
-frm2::frm2(Settings& settings, Platform& platform)
+frm2::frm2(Settings& settings, Dialogs& dialogs, Folders& folders)
     : window(kAppCaption, kFrm2Client, 0),
       Drive1(kFrm2Controls[0], {}),
       Dir1(kFrm2Controls[1]),
       lbl1(kFrm2Controls[2]),
       cmd1(kFrm2Controls[3]),
       settings_(settings),
-      platform_(platform),
+      dialogs_(dialogs),
+      folders_(folders),
       controls_{&Drive1, &Dir1, &lbl1, &cmd1} {
   cmd1.set_visible(false);
   // The lists open on the process's current drive and folder; that is no move.
   try {
-    Drive1.set_entries(platform_.drives());
-    const std::wstring folder = platform_.current_folder();
+    Drive1.set_entries(folders_.drives());
+    const std::wstring folder = folders_.current_folder();
     select_drive_of(folder);
     move_to(folder);
   } catch (const PlatformError&) {
@@ -89,7 +89,7 @@ void frm2::select_drive_of(const std::wstring& folder) {
 }
 
 void frm2::move_to(const std::wstring& folder) {
-  Dir1.show(folder, folder_list(folder, platform_.subfolders(folder)));
+  Dir1.show(folder, folder_list(folder, folders_.subfolders(folder)));
 }
 
 void frm2::Drive1_Change() {
@@ -97,9 +97,9 @@ void frm2::Drive1_Change() {
   // Choosing the drive the folder list is already on keeps its folder.
   if (!Dir1.path().empty() && drive_of(Dir1.path()) == drive) return;
   try {
-    move_to(platform_.drive_folder(drive));
+    move_to(folders_.drive_folder(drive));
   } catch (const PlatformError&) {
-    platform_.message_box(L"ドライブ " + drive + L" を読み取れません。", kNavigation, kExclamation);
+    dialogs_.message_box(L"ドライブ " + drive + L" を読み取れません。", kNavigation, kExclamation);
     select_drive_of(Dir1.path());
   }
 }
@@ -111,7 +111,7 @@ void frm2::Dir1_DblClick(int index) {
   try {
     move_to(folder);
   } catch (const PlatformError&) {
-    platform_.message_box(folder + L" を開けません。", kNavigation, kExclamation);
+    dialogs_.message_box(folder + L" を開けません。", kNavigation, kExclamation);
   }
 }
 
@@ -125,17 +125,10 @@ void frm2::Dir1_Click() { lbl1.set_visible(true); }
 
 void frm2::cmd1_Click() {
   if (settings_.out_folder.empty()) {
-    platform_.message_box(L"まだフォルダが選択されていません。", kNavigation, kExclamation);
+    dialogs_.message_box(L"まだフォルダが選択されていません。", kNavigation, kExclamation);
     return;
   }
   window.unload();
 }
 
 void frm2::close_box() { window.unload(); }
-
-void frm1::cmd2_Click() {
-  frm2 chooser(settings, platform_);
-  platform_.show_modal(chooser);
-  txt2.set_text(settings.out_folder);
-  compose_out_path();
-}

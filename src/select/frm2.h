@@ -23,7 +23,7 @@ inline constexpr unsigned char kHintRed = 255, kHintGreen = 255, kHintBlue = 192
 
 class frm2 {
  public:
-  frm2(Settings& settings, Platform& platform);
+  frm2(Settings& settings, Dialogs& dialogs, Folders& folders);
   frm2(const frm2&) = delete;
   frm2& operator=(const frm2&) = delete;
 
@@ -50,8 +50,16 @@ class frm2 {
   void select_drive_of(const std::wstring& folder);
 
   Settings& settings_;
-  Platform& platform_;
+  Dialogs& dialogs_;
+  Folders& folders_;
   std::vector<Control*> controls_;
+};
+
+// Shows the chooser modally until its window is unloaded.
+class ChooserHost {
+ public:
+  virtual ~ChooserHost() = default;
+  virtual void show_modal(frm2& form) = 0;
 };
 
 // The folder list of a path: the folders from its root down, then the given

@@ -1,13 +1,34 @@
 #pragma once
 // The settings file: seventeen lines, one field each, in the application folder.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
-inline const wchar_t kSettingsFileName[] = L"\\mosa-trevlin.ini";
-// Only the start of a file is read: seventeen lines of paths fit in it many times over.
-inline constexpr size_t kSettingsReadLimit = 1 << 20;
+#include "core/platform.h"
+#include "settings/settings.h"
 
 // Cuts text into at most max_lines lines. A line ends at CR LF, at a lone LF or at a
 // lone CR; a last line without an end counts, an end at the very end adds no line.
 std::vector<std::wstring> split_lines(const std::wstring& text, size_t max_lines);
+
+class SettingsFile {
+ public:
+  explicit SettingsFile(Files& files) : files_(files) {}
+
+  // The application folder followed by "\mosa-trevlin.ini".
+  std::wstring path() const;
+  // The file's lines, at most seventeen; none when there is no file. A file that
+  // is there but cannot be read also gives none, and from then on is never
+  // written over, so that the user's settings are not lost.
+  std::optional<std::vector<std::wstring>> read();
+  // Writes the record's seventeen fields. A path the code page cannot hold is
+  // written in its 8.3 form, which names the same file. Throws when the file
+  // cannot be written, a field has no form in the code page, or the file was
+  // found unreadable.
+  void write(const Settings& settings);
+
+ private:
+  Files& files_;
+  bool unreadable_ = false;
+};

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/frm1_layout.h"
+#include "win32/dialog_owner.h"
 #include "win32/resource.h"
 #include "win32/win32_error.h"
 
@@ -137,7 +138,9 @@ FormView::~FormView() { tear_down(); }
 void FormView::tear_down() noexcept {
   for (ControlView& view : views_) view.model->set_view_listener(nullptr);
   setup_.window->set_view_listener(nullptr);
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (!hwnd_) return;
+  remove_form_window(hwnd_);
+  DestroyWindow(hwnd_);
 }
 
 void FormView::build() {
@@ -185,7 +188,10 @@ int FormView::control_id(const Control& control) const {
 }
 
 void FormView::show(int how) {
-  ShowWindow(hwnd_, how);
+  // The window has a fixed size, so a start asked to be maximized opens it as
+  // laid out; the first ShowWindow may take the start's own request instead.
+  ShowWindow(hwnd_, how == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : how);
+  if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   UpdateWindow(hwnd_);
 }
 
@@ -214,6 +220,7 @@ void FormView::create_window() {
   if (!CreateWindowExW(0, kFormClass, window.caption().c_str(), kFormStyle, x, y, width, height,
                        nullptr, nullptr, GetModuleHandleW(nullptr), this))
     throw last_error("CreateWindowExW");
+  add_form_window(hwnd_);
 
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -406,9 +413,24 @@ void FormView::sync_window() {
   if (outer.bottom - outer.top != height)
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (IsWindowEnabled(hwnd_) == window.busy()) show_busy(window.busy());
   // The message loop that runs the window looks at unloaded() after each
   // message; this one makes sure it gets to look.
   if (window.unloaded()) PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void FormView::show_busy(bool busy) {
+  // Disabling the window takes the focus from its control; it comes back after.
+  const HWND focus = GetFocus();
+  if (busy && focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
+  EnableWindow(hwnd_, !busy);
+  if (!busy && GetActiveWindow() == hwnd_ && saved_focus_ && IsWindow(saved_focus_))
+    SetFocus(saved_focus_);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const HWND under = WindowFromPoint(cursor);
+  if (under == hwnd_ || IsChild(hwnd_, under))
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
 }
 
 void FormView::keep_focus_usable(HWND control) {
@@ -436,7 +458,7 @@ FormView::ControlView* FormView::view_of(HWND control) {
 }
 
 void FormView::command(int id, int code) {
-  if (syncing_) return;
+  if (syncing_ || setup_.window->busy()) return;
   const int index = id - kFirstControlId;
   if (index < 0 || index >= static_cast<int>(views_.size()) || !views_[index].hwnd) return;
   ControlView& view = views_[index];
@@ -526,12 +548,19 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (!setup_.mouse_down) return false;
+      if (!setup_.mouse_down || setup_.window->busy()) return false;
       setup_.mouse_down(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
       return true;
     case WM_CLOSE:
+      // A window that takes no input, behind a box or while the encoder works, stays.
+      if (!IsWindowEnabled(hwnd_)) return true;
       if (!setup_.close_box) return false;
       setup_.close_box();
+      return true;
+    case WM_SETCURSOR:
+      if (!setup_.window->busy()) return false;
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      result = TRUE;
       return true;
     case WM_DESTROY:
       if (!setup_.close_box) PostQuitMessage(0);
@@ -598,6 +627,10 @@ bool FormView::handle_control(ControlView& view, UINT message, WPARAM wparam, LP
   const bool folder_list = view.model->row().kind == Kind::DirList;
   if (message == WM_DROPFILES && setup_.dropped) {
     const HDROP drop = reinterpret_cast<HDROP>(wparam);
+    if (setup_.window->busy()) {
+      DragFinish(drop);
+      return true;
+    }
     std::vector<std::wstring> files;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {

@@ -70,6 +70,7 @@ class FormView {
   void sync_folders(ControlView& view);
   void sync_tooltip(ControlView& view);
   void sync_window();
+  void show_busy(bool busy);
   void command(int id, int code);
   void measure_folder(MEASUREITEMSTRUCT& item) const;
   void draw_folder(const DRAWITEMSTRUCT& item) const;

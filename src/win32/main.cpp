@@ -34,7 +34,6 @@ int run(int show) {
   Win32Platform platform;
   frm1 form(platform);
   FormView view(frm1_setup(form));
-  platform.set_main_window(view.hwnd());
   // The window stays hidden until the settings are in place; a second
   // instance ends here without ever showing it.
   if (!form.Form_Load()) return 0;
@@ -45,6 +44,8 @@ int run(int show) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  // A drive without a medium is an error the program reports, not a system box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   int exit_code = 1;
   guarded([&] { exit_code = run(show); });
   return exit_code;

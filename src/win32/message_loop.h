@@ -1,5 +1,6 @@
 #pragma once
-// The thread's message loop, for the main window and for a window shown modally.
+// The thread's message loops: for the main window, for a window shown modally,
+// and for waiting on another process while the windows keep painting.
 #include <functional>
 
 #include "win32/windows_api.h"
@@ -9,3 +10,9 @@
 // asked to quit, the request is passed on to any outer loop and its exit code
 // returned; otherwise 0.
 int run_messages(HWND form, const std::function<bool()>& done);
+
+// Waits until the object is signalled, handling the thread's messages meanwhile
+// so that its windows paint and answer, but dropping the user's keys and clicks:
+// the windows that would take them are busy. A request to quit is passed on once
+// the wait is over.
+void wait_answering(HANDLE object);

@@ -5,6 +5,7 @@
 #include <oleauto.h>
 #include <shellapi.h>
 
+#include "win32/dialog_owner.h"
 #include "win32/handles.h"
 #include "win32/win32_error.h"
 
@@ -75,7 +76,7 @@ void Win32Platform::open_with_automation(const std::wstring& path) {
 
 void Win32Platform::open_with_default_program(const std::wstring& path) {
   const HINSTANCE result =
-      ShellExecuteW(main_window_, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      ShellExecuteW(dialog_owner(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   const INT_PTR code = reinterpret_cast<INT_PTR>(result);
   if (code <= 32) throw win32_error("ShellExecuteW", static_cast<DWORD>(code), path);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/paths.h"
 #include "win32/handles.h"
 #include "win32/win32_error.h"
 
@@ -59,17 +60,14 @@ class ScratchFile {
   bool kept_ = false;
 };
 
-// Errors of a directory search that mean "there is nothing at that path".
+// Errors of a directory search that mean "there is nothing at that path"; the
+// others, an invalid name among them, mean the system rejects the path.
 bool means_absent(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_DIRECTORY:
-    case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_NO_MORE_FILES:
       return true;
     default:
@@ -77,11 +75,19 @@ bool means_absent(DWORD error) {
   }
 }
 
+// Milliseconds since 1601, the origin of the system's file times.
+FileTime milliseconds(const FILETIME& time) {
+  return static_cast<FileTime>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32 |
+                                time.dwLowDateTime) /
+                               10000);
+}
+
 }  // namespace
 
 std::wstring Win32Platform::find_file(const std::wstring& path) {
+  if (path.empty()) return L"";
   // A wildcard would turn the exact test into a pattern search.
-  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return L"";
+  if (has_forbidden_character(path)) throw win32_error("FindFirstFileW", ERROR_INVALID_NAME, path);
   WIN32_FIND_DATAW found{};
   const FindHandle search(FindFirstFileW(path.c_str(), &found));
   if (!search) {
@@ -93,6 +99,20 @@ std::wstring Win32Platform::find_file(const std::wstring& path) {
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   if (found.dwFileAttributes & not_ordinary) return L"";
   return found.cFileName;
+}
+
+std::optional<FileTime> Win32Platform::modified(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return milliseconds(data.ftLastWriteTime);
+}
+
+FileTime Win32Platform::now() {
+  FILETIME time{};
+  GetSystemTimeAsFileTime(&time);
+  return milliseconds(time);
 }
 
 void Win32Platform::write_text_file(const std::wstring& path,
@@ -107,11 +127,12 @@ void Win32Platform::write_text_file(const std::wstring& path,
     bytes += *encoded;
   }
 
-  // Some file systems (and Wine) let a rename replace a read-only file; the user
-  // protected it, so it is refused before anything is written.
+  // A rename replaces a read-only, hidden or system file where writing it would
+  // be refused; the user set those marks, so it is refused before anything is written.
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+  const DWORD protected_file = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & protected_file))
     throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
 
   // The text goes to a file of its own first and then takes the old one's place

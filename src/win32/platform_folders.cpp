@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "core/paths.h"
 #include "win32/handles.h"
 #include "win32/win32_error.h"
 
@@ -44,6 +45,9 @@ std::wstring Win32Platform::app_folder() {
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), kLongPath);
   if (length == 0 || length >= kLongPath) throw last_error("GetModuleFileNameW");
   path.resize(length);
+  // A program started by a "\\?\" path sees it in its own name; the "?" would
+  // make every path built on the folder a pattern.
+  path = without_long_prefix(path);
   return path.substr(0, path.rfind(L'\\'));
 }
 
@@ -83,7 +87,7 @@ std::wstring Win32Platform::current_folder() {
   std::wstring folder =
       sized_text([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
   if (folder.empty()) throw last_error("GetCurrentDirectoryW");
-  return folder;
+  return without_long_prefix(folder);
 }
 
 std::wstring Win32Platform::drive_folder(const std::wstring& drive) {

@@ -2,6 +2,7 @@
 #include "win32/win32_platform.h"
 
 #include "win32/handles.h"
+#include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
 namespace {
@@ -9,15 +10,18 @@ namespace {
 class Win32Process : public Process {
  public:
   explicit Win32Process(HANDLE process) : process_(process) {}
-  bool wait(int timeout_ms) override {
-    return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
+  int finish() override {
+    wait_answering(process_.get());
+    DWORD status = 0;
+    if (!GetExitCodeProcess(process_.get(), &status)) throw last_error("GetExitCodeProcess");
+    return static_cast<int>(status);
   }
 
  private:
   KernelHandle process_;
 };
 
-std::unique_ptr<Process> create_process(const std::wstring& application,
+std::unique_ptr<Process> create_process(const std::wstring& program,
                                         const std::wstring& command_line, ShowMode show,
                                         const std::wstring& folder = L"") {
   STARTUPINFOW startup{};
@@ -27,7 +31,7 @@ std::unique_ptr<Process> create_process(const std::wstring& application,
   PROCESS_INFORMATION started{};
   // CreateProcessW may write into the command line, so it gets a copy of its own.
   std::wstring writable = command_line;
-  if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), writable.data(), nullptr,
+  if (!CreateProcessW(program.c_str(), writable.data(), nullptr,
                       nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
                       &startup, &started))
     throw last_error("CreateProcessW", command_line);
@@ -47,9 +51,13 @@ std::wstring system_folder() {
 Win32Platform::Win32Platform(std::wstring instance_name)
     : instance_name_(std::move(instance_name)) {}
 
-std::unique_ptr<Process> Win32Platform::start_process(const std::wstring& command_line,
-                                                      ShowMode show) {
-  return create_process(L"", command_line, show);
+std::unique_ptr<Process> Win32Platform::start_system_program(const std::wstring& program,
+                                                             const std::wstring& arguments,
+                                                             ShowMode show) {
+  // By its full path: a bare name is looked for in the current folder first,
+  // which the open-file dialog moves wherever the user browsed.
+  const std::wstring path = system_folder() + L"\\" + program;
+  return create_process(path, L"\"" + path + L"\" " + arguments, show);
 }
 
 std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_path, ShowMode show) {

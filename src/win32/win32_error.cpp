@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "win32/dialog_owner.h"
+
 std::string to_utf8(const std::wstring& text) {
   if (text.empty()) return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -65,15 +67,10 @@ PlatformError com_error(const char* what, HRESULT result, const std::wstring& su
   return describe(what, number, static_cast<DWORD>(result), subject);
 }
 
-HWND message_owner() {
-  HWND active = GetActiveWindow();
-  return active && IsWindowEnabled(active) ? active : nullptr;
-}
-
 void show_unexpected_error(const char* what) noexcept {
   try {
     const std::wstring text = L"予期しないエラーが発生しました。\r\n" + from_utf8(what);
-    MessageBoxW(message_owner(), text.c_str(), L"エラー", MB_ICONEXCLAMATION);
+    MessageBoxW(dialog_owner(), text.c_str(), L"エラー", MB_ICONEXCLAMATION);
   } catch (...) {
     MessageBoxW(nullptr, L"予期しないエラーが発生しました。", L"エラー", MB_ICONEXCLAMATION);
   }

@@ -17,10 +17,6 @@ PlatformError last_error(const char* what, const std::wstring& subject = L"");
 // The same for a failed COM call.
 PlatformError com_error(const char* what, HRESULT result, const std::wstring& subject = L"");
 
-// The window a message box belongs to: our active top-level window while it
-// takes input, otherwise none (a box raised before the main window shows).
-HWND message_owner();
-
 // The last resort for a failure nobody handled: a message box titled "エラー".
 void show_unexpected_error(const char* what) noexcept;
 

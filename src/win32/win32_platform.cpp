@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "select/frm2.h"
+#include "win32/dialog_owner.h"
 #include "win32/form_setups.h"
 #include "win32/form_view.h"
 #include "win32/message_loop.h"
@@ -56,8 +57,10 @@ class OtherWindowsDisabled {
 }  // namespace
 
 int Win32Platform::message_box(const std::wstring& text, const std::wstring& title, int style) {
-  const int answer =
-      MessageBoxW(message_owner(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+  // Brought to the front: a file dropped from another program's window leaves
+  // that program in front of ours.
+  const int answer = MessageBoxW(dialog_owner(), text.c_str(), title.c_str(),
+                                 static_cast<UINT>(style) | MB_SETFOREGROUND);
   if (answer == 0) throw last_error("MessageBoxW", text);
   return answer;
 }
@@ -70,14 +73,19 @@ void Win32Platform::show_open_dialog(FileDialog& dialog) {
 
   OPENFILENAMEW open{};
   open.lStructSize = sizeof open;
-  open.hwndOwner = main_window_;
+  open.hwndOwner = dialog_owner();
   open.lpstrFilter = dialog.filter.empty() ? nullptr : filter.c_str();
   open.lpstrFile = file.data();
   open.nMaxFile = static_cast<DWORD>(file.size());
   open.lpstrInitialDir = dialog.init_dir.empty() ? nullptr : dialog.init_dir.c_str();
   open.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
   open.Flags = OFN_EXPLORER;
-  if (!GetOpenFileNameW(&open)) return;  // cancelled, or the dialog could not open
+  if (!GetOpenFileNameW(&open)) {
+    // A dialog that could not do its work is no choice of the user's.
+    const DWORD error = CommDlgExtendedError();
+    if (error != 0) throw win32_error("GetOpenFileNameW", error, dialog.title);
+    return;
+  }
   dialog.file_name = file.c_str();
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform.h"
+#include "app/platform.h"
 #include "win32/windows_api.h"
 
 // The name that marks a running instance of the program.
@@ -19,15 +19,14 @@ class Win32Platform : public Platform {
  public:
   explicit Win32Platform(std::wstring instance_name = kInstanceMutexName);
 
-  // The window that owns the open-file dialog.
-  void set_main_window(HWND window) { main_window_ = window; }
-
   int message_box(const std::wstring& text, const std::wstring& title, int style) override;
   void show_open_dialog(FileDialog& dialog) override;
   void show_modal(frm2& form) override;
 
   std::wstring app_folder() override;
   std::wstring find_file(const std::wstring& path) override;
+  std::optional<FileTime> modified(const std::wstring& path) override;
+  FileTime now() override;
   void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                        CodePage code_page) override;
   std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override;
@@ -35,7 +34,9 @@ class Win32Platform : public Platform {
   bool fits_code_page(const std::wstring& text, CodePage code_page) override;
   std::wstring short_path(const std::wstring& path) override;
 
-  std::unique_ptr<Process> start_process(const std::wstring& command_line, ShowMode show) override;
+  std::unique_ptr<Process> start_system_program(const std::wstring& program,
+                                                const std::wstring& arguments,
+                                                ShowMode show) override;
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
   bool another_instance_running() override;
 
@@ -49,5 +50,4 @@ class Win32Platform : public Platform {
 
  private:
   std::wstring instance_name_;
-  HWND main_window_ = nullptr;
 };

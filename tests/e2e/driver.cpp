@@ -259,10 +259,12 @@ App::App(const std::wstring& folder_name) : folder_(folder_name), exe_(folder_ /
   std::filesystem::copy_file(program(L"MOSA_TREVLIN_EXE"), exe_);
 }
 
-PROCESS_INFORMATION App::launch() const {
+PROCESS_INFORMATION App::launch(int show) const {
   std::wstring command = L"\"" + exe_ + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = show == SW_SHOWDEFAULT ? 0 : STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(show);
   PROCESS_INFORMATION started{};
   need(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.path.c_str(),
                       &startup, &started),
@@ -271,8 +273,8 @@ PROCESS_INFORMATION App::launch() const {
   return started;
 }
 
-void App::start() {
-  const PROCESS_INFORMATION started = launch();
+void App::start(int show) {
+  const PROCESS_INFORMATION started = launch(show);
   process_.reset(started.hProcess, CloseHandle);
   thread_id_ = started.dwThreadId;
   main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);

@@ -117,7 +117,8 @@ class App {
   std::wstring path(const std::wstring& name) const { return folder_ / name; }
   std::optional<std::string> read(const std::wstring& name) const { return read_bytes(path(name)); }
 
-  void start();  // returns once the main window shows
+  // Returns once the main window shows; a launcher may ask for a window state.
+  void start(int show = SW_SHOWDEFAULT);
   bool second_instance_ends_silently() const;
   bool close();  // the close box; true when the program ended by itself
 
@@ -136,7 +137,7 @@ class App {
   void drop(const Names& files) const;  // on txt1, as the file manager does
 
  private:
-  PROCESS_INFORMATION launch() const;
+  PROCESS_INFORMATION launch(int show = SW_SHOWDEFAULT) const;
   bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   // A visible top-level window of the program that passes the test, or null.
   HWND find_window(const std::function<bool(HWND)>& wanted, int timeout_ms = 15000) const;

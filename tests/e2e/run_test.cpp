@@ -1,11 +1,12 @@
 // The run button with the stand-in encoder, through the real command
-// interpreter, from folders whose names the interpreter would take apart.
+// interpreter, from folders whose names the interpreter would take apart, and
+// each way a run can end.
 #include "driver.h"
 
 namespace e2e {
 namespace {
 
-TEST(Run, EncodesFromFoldersWithOddNamesAndRemovesTheBatchFileOnlyWhenDone) {
+TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   const std::wstring odd = L"100%PATH% & a^b 日本";
   TempFolder tools(L"tools " + odd), work(L"in " + odd);
   const std::wstring encoder = install_encoder(tools.path);
@@ -29,27 +30,71 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndRemovesTheBatchFileOnlyWhenDone) {
   EXPECT_EQ(Names(log.begin() + 2, log.end()), (Names{L"argc=5", L"arg1=/f", L"arg2=/e", L"arg3=sct",
                                                        L"arg4=" + input, L"arg5=" + output}));
   EXPECT_EQ(read_bytes(output), encoded);
-  EXPECT_EQ(file_lines(app, kSettingsFile),
-            (Names{encoder, L"vbs", L"on", L"off", input, work.path, base, work.path + L"\\", base, output, L"off",
-                   L"off", L"off", L"off", L"on", L"vb", L""}));
+  const Names saved = {encoder, L"vbs", L"on", L"off", input, work.path, base, work.path + L"\\", base, output,
+                       L"off", L"off", L"off", L"off", L"on", L"vb", L""};
+  EXPECT_EQ(file_lines(app, kSettingsFile), saved);
 
   // The save cleared the overwrite option.
   app[L"cmd3"].post_click();
   answer_box(app, output + L"  は既に存在します。", L"報告", kWarning, IDOK);
 
-  // A slow encoder: the message does not wait for it, the removal of the batch
-  // file must, or the interpreter loses the file it is running.
-  const std::string slow_script = "' SLEEP=3000\r\n" + script;
-  write_bytes(input, slow_script);
-  app[L"ochk2"].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", kYesNo, IDYES);
+  const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
+                               L"を見て原因を確認することができるかもしれません。";
+  const std::wstring injected = work / L"injected.txt";
+  struct Row {
+    const char* what;
+    std::string script;  // what the input holds: the stand-in sleeps or fails on request
+    std::wstring typed;  // typed into txt1 after the drop, if anything
+    std::wstring box;
+  };
+  const Row rows[] = {
+      {"slow encoder", "' SLEEP=3000\r\n" + script, L"", L"エンコードが終了しました。"},
+      {"failing encoder", "' FAIL\r\n" + script, L"", failure},
+      {"quote in the input", script, input + L"\" & echo x> \"" + injected + L"\" & \"", failure},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    write_bytes(input, row.script);
+    const auto settings_before = app.read(kSettingsFile);
+    if (!row.typed.empty()) app[L"txt1"].type(row.typed);
+    app[L"ochk2"].post_click();
+    answer_box(app, output + L" を上書きします。", L"確認", kYesNo, IDYES);
+    app[L"cmd3"].post_click();
+    if (row.script.find("SLEEP") != std::string::npos) {
+      // The window answers while the encoder works, but takes no input.
+      app.settle();
+      EXPECT_FALSE(app.main().enabled());
+      EXPECT_FALSE(app.open_box()) << "a message before the encoder ended";
+    }
+    const Dialog box = app.wait_box();
+    EXPECT_EQ(u8(box.text), u8(row.box));
+    if (row.box != failure) {
+      EXPECT_EQ(read_bytes(output), "encoded by stand-in\r\n" + row.script);
+    }
+    box.press(IDOK);
+    app.settle();
+    EXPECT_TRUE(app.main().enabled());
+    if (row.typed.empty()) {
+      ASSERT_TRUE(batch_removed(app));
+      EXPECT_EQ(file_lines(app, kSettingsFile), saved) << "saved after either outcome";
+    } else {
+      EXPECT_FALSE(file_exists(injected)) << "a second command ran";
+      EXPECT_FALSE(file_exists(app.path(L"mosa-trevlin.bat")));
+      EXPECT_EQ(app.read(kSettingsFile), settings_before) << "a rejected run saves nothing";
+    }
+  }
+
+  // A relative output is the one beside the program, where the batch runs.
+  write_bytes(app.path(L"rel.vbe"), "keep");
+  app[L"txt1"].type(input);
+  app[L"ochk2"].click();  // still ticked: the rejected run saved nothing
+  app[L"chk1"].click();
+  app[L"txt2"].type(L"");
+  app[L"chk2"].click();
+  app[L"txt4"].type(L"rel");
   app[L"cmd3"].post_click();
-  const Dialog done = app.wait_box();
-  EXPECT_EQ(read_bytes(output), encoded) << "the encoder was still at work when the message showed";
-  done.press(IDOK);
-  ASSERT_TRUE(batch_removed(app));
-  EXPECT_EQ(read_bytes(output), "encoded by stand-in\r\n" + slow_script);
-  EXPECT_EQ(file_lines(app, kLogFile).size(), log.size()) << "the log is overwritten";
+  answer_box(app, L"rel.vbe  は既に存在します。", L"報告", kWarning, IDOK);
+  EXPECT_EQ(app.read(L"rel.vbe"), "keep");
 }
 
 }  // namespace

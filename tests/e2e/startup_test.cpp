@@ -62,6 +62,12 @@ TEST(Startup, FirstStartShowsTheTableWritesTheDefaultsAndAnswersTheMouse) {
 
   EXPECT_TRUE(app.second_instance_ends_silently());
   EXPECT_EQ(app.read(kSettingsFile), first_file);
+
+  // Started maximized, as a shortcut may ask: the window keeps its size.
+  ASSERT_TRUE(app.close());
+  app.start(SW_SHOWMAXIMIZED);
+  EXPECT_FALSE(IsZoomed(app.main().hwnd));
+  EXPECT_NEAR(app.main().outer_height(), pixels(kDetailClosedHeight), 1);
 }
 
 }  // namespace

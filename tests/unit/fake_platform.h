@@ -10,9 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/platform.h"
+#include "app/platform.h"
 #include "settings/settings.h"
-#include "select/frm2.h"
 
 struct Message {
   std::wstring text, title;
@@ -28,6 +27,7 @@ inline void PrintTo(const Message& m, std::ostream* os) {
 struct FakeFile {
   std::wstring text;
   CodePage code_page = CodePage::Ansi;
+  FileTime modified = 0;
 };
 
 class FakePlatform : public Platform {
@@ -42,6 +42,9 @@ class FakePlatform : public Platform {
   std::function<void(FileDialog&)> on_open_dialog;
   std::function<void(frm2&)> on_frm2;
   bool other_instance = false, start_fails = false;
+  FileTime clock = 1'000'000;
+  // What the started batch file does before it ends; gives its exit status.
+  std::function<int()> batch_runs = [] { return 0; };
   bool automation_fails = false, default_program_fails = false;
   std::wstring current = L"C:\\work";
   std::map<std::wstring, std::vector<std::wstring>> folders{
@@ -59,7 +62,7 @@ class FakePlatform : public Platform {
   void put_lines(const std::wstring& path, const std::vector<std::wstring>& lines) {
     std::wstring text;
     for (const auto& line : lines) text += line + L"\r\n";
-    files[path] = {text, CodePage::Ansi};
+    files[path] = {text, CodePage::Ansi, clock};
   }
   std::wstring settings_path() const { return folder + L"\\mosa-trevlin.ini"; }
 
@@ -90,6 +93,11 @@ class FakePlatform : public Platform {
     const size_t cut = path.rfind(L'\\');
     return cut == std::wstring::npos ? path : path.substr(cut + 1);
   }
+  std::optional<FileTime> modified(const std::wstring& path) override {
+    const auto found = files.find(path);
+    return found == files.end() ? std::nullopt : std::optional(found->second.modified);
+  }
+  FileTime now() override { return clock; }
   void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                        CodePage code_page) override {
     events.push_back(L"write " + path);
@@ -99,7 +107,7 @@ class FakePlatform : public Platform {
       if (!fits_code_page(line, code_page)) throw PlatformError("no form in the code page");
       text += line + L"\r\n";
     }
-    files[path] = {text, code_page};
+    files[path] = {text, code_page, clock};
   }
   std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override {
     if (unreadable.count(path) || !files.count(path)) throw PlatformError("cannot read");
@@ -118,15 +126,17 @@ class FakePlatform : public Platform {
   }
 
   struct FakeProcess : Process {
-    FakeProcess(std::vector<std::wstring>& events) : events(events) {}
-    bool wait(int timeout_ms) override {
-      events.push_back(L"wait " + std::to_wstring(timeout_ms));
-      return true;
+    explicit FakeProcess(FakePlatform& platform) : platform(platform) {}
+    int finish() override {
+      platform.events.push_back(L"finish");
+      return platform.batch_runs();
     }
-    std::vector<std::wstring>& events;
+    FakePlatform& platform;
   };
-  std::unique_ptr<Process> start_process(const std::wstring& command_line, ShowMode show) override {
-    return start(L"process " + command_line, show);
+  std::unique_ptr<Process> start_system_program(const std::wstring& program,
+                                                const std::wstring& arguments,
+                                                ShowMode show) override {
+    return start(program + L" " + arguments, show);
   }
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override {
     return start(L"batch " + batch_path, show);
@@ -158,7 +168,7 @@ class FakePlatform : public Platform {
   std::unique_ptr<Process> start(const std::wstring& what, ShowMode show) {
     events.push_back(L"start " + what + (show == ShowMode::Minimized ? L" minimized" : L" normal"));
     if (start_fails) throw PlatformError("cannot start");
-    return std::make_unique<FakeProcess>(events);
+    return std::make_unique<FakeProcess>(*this);
   }
 };
 

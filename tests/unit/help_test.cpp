@@ -27,7 +27,7 @@ TEST_F(Help, ReadmeOpensInNotepadOrSaysItIsMissing) {
   frm1& f = fresh();
   f.cmd_r.click();
   EXPECT_EQ(platform.events,
-            std::vector<std::wstring>{L"start process notepad C:\\my tools\\enc\\readme.txt normal"});
+            std::vector<std::wstring>{L"start notepad.exe C:\\my tools\\enc\\readme.txt normal"});
   platform.start_fails = true;
   f.cmd_r.click();
   EXPECT_EQ(platform.messages,

@@ -1,5 +1,7 @@
-// The run: checks, the command line, the batch file and every way it can fail.
+// The run: checks, the command line, the batch file, the outcome and every way
+// it can fail.
 #include "app_fixture.h"
+#include "core/paths.h"
 #include "encode/command_line.h"
 
 TEST(CommandLine, SwitchesFollowTheFlags) {
@@ -36,9 +38,29 @@ TEST(CommandLine, QuotesPathsAndKeepsTheTwoSpaces) {
   EXPECT_EQ(batch_line(L"\"C:\\100%done%x\\a.vbs\" %%"), L"\"C:\\100%%done%%x\\a.vbs\" %%%%");
 }
 
+TEST(Paths, RelativePathsAreTakenFromTheFolder) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"a.vbs", L"C:\\app\\a.vbs"},         {L"..\\a.vbs", L"C:\\app\\..\\a.vbs"},
+      {L"\\w\\a.vbs", L"C:\\w\\a.vbs"},      {L"c:a.vbs", L"C:\\app\\a.vbs"},
+      {L"D:a.vbs", L"D:\\a.vbs"},            {L"D:\\w\\a.vbs", L"D:\\w\\a.vbs"},
+      {L"d:/w/a.vbs", L"d:/w/a.vbs"},        {L"\\\\srv\\s\\a.vbs", L"\\\\srv\\s\\a.vbs"},
+      {L"", L""},
+  };
+  for (const auto& [path, full] : cases) EXPECT_EQ(resolve_against(L"C:\\app", path), full) << path;
+  EXPECT_EQ(resolve_against(L"\\\\srv\\s\\app", L"\\a.vbs"), L"\\\\srv\\s\\a.vbs");
+  EXPECT_EQ(resolve_against(L"C:", L"a.vbs"), L"C:\\a.vbs");
+  for (const wchar_t* path : {L"C:\\a\"b", L"a<b", L"a>b", L"a|b", L"a*", L"a?", L"a\tb", L"a\x1f"})
+    EXPECT_TRUE(has_forbidden_character(path)) << path;
+  EXPECT_FALSE(has_forbidden_character(L"C:\\100% & a^b (日本)\\x.vbs"));
+  EXPECT_EQ(without_long_prefix(L"\\\\?\\C:\\app"), L"C:\\app");
+  EXPECT_EQ(without_long_prefix(L"\\\\?\\UNC\\srv\\s\\app"), L"\\\\srv\\s\\app");
+  EXPECT_EQ(without_long_prefix(L"C:\\a?"), L"C:\\a?");
+}
+
 class Run : public AppTest {
  protected:
-  // A window ready to run: input, output and encoder chosen, the encoder present.
+  // A window ready to run: input, output and encoder chosen, the encoder present,
+  // and one that writes the output when it runs.
   frm1& ready() {
     frm1& f = fresh();
     f.txt3.set_text(L"C:\\enc\\screnc.exe");
@@ -51,8 +73,19 @@ class Run : public AppTest {
     f.chk2.set_value(0);  // the output name follows, and the path is composed
     platform.put_lines(L"C:\\work\\a.vbs", {L"x"});
     platform.put_lines(L"C:\\enc\\screnc.exe", {});
+    platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\a.vbe"); };
     platform.events.clear();
     return f;
+  }
+  int encoder_writes(const std::wstring& output) {
+    platform.clock += 5000;
+    platform.put_lines(output, {L"encoded"});
+    return 0;
+  }
+  std::vector<std::wstring> titles() const {
+    std::vector<std::wstring> seen;
+    for (const Message& m : platform.messages) seen.push_back(m.title);
+    return seen;
   }
   const std::wstring batch = L"C:\\tools\\enc\\mosa-trevlin.bat";
   const std::wstring log = L"C:\\tools\\enc\\mosa-trevlin.log";
@@ -61,32 +94,62 @@ class Run : public AppTest {
       L"を見て原因を確認することができるかもしれません。";
 };
 
-TEST_F(Run, WritesStartsReportsSavesAndRemovesTheBatchInThatOrder) {
+TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
   frm1& f = ready();
   EXPECT_EQ(f.settings.out_path, L"C:\\work\\a.vbe");
+  platform.batch_runs = [&] {
+    EXPECT_TRUE(f.window.busy()) << "no input while the encoder works";
+    EXPECT_EQ(platform.files.at(batch).text,
+              L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\work\\a.vbs\" \"C:\\work\\a.vbe\" > \"" + log +
+                  L"\"\r\n");
+    EXPECT_EQ(platform.files.at(batch).code_page, CodePage::Oem);
+    return encoder_writes(L"C:\\work\\a.vbe");
+  };
   f.cmd3.click();
-  const std::wstring line = L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\work\\a.vbs\" "
-                            L"\"C:\\work\\a.vbe\" > \"" + log + L"\"";
   EXPECT_EQ(platform.events,
             (std::vector<std::wstring>{L"write " + batch, L"start batch " + batch + L" minimized",
-                                       L"message 報告: エンコードが終了しました。",
-                                       L"write " + platform.settings_path(), L"wait 10000",
-                                       L"delete " + batch}));
+                                       L"finish", L"message 報告: エンコードが終了しました。",
+                                       L"write " + platform.settings_path(), L"delete " + batch}));
+  EXPECT_FALSE(f.window.busy());
   EXPECT_EQ(platform.messages.back().style, kInformation);
   EXPECT_FALSE(platform.files.count(batch));
   EXPECT_EQ(saved_lines()[4], L"C:\\work\\a.vbs");
 }
 
-TEST_F(Run, BatchHoldsTheOneLineInTheInterpretersCodePage) {
-  frm1& f = ready();
-  platform.undeletable.insert(batch);
-  f.settings.in_file = L"C:\\100%done%x\\a.vbs";
-  platform.put_lines(f.settings.in_file, {});
-  f.cmd3.click();
-  EXPECT_EQ(platform.files.at(batch).text,
-            L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\100%%done%%x\\a.vbs\" \"C:\\work\\a.vbe\" > \"" +
-                log + L"\"\r\n");
-  EXPECT_EQ(platform.files.at(batch).code_page, CodePage::Oem);
+TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteTheOutput) {
+  const FileTime start = FakePlatform{}.clock;
+  struct Case {
+    const char* what;
+    std::optional<FileTime> before;  // the output's time before the run, if it existed
+    std::optional<FileTime> after;   // and after it
+    int status;
+    bool success;
+  };
+  const Case cases[] = {
+      {"new output", std::nullopt, start + 10, 0, true},
+      {"failing encoder", std::nullopt, start + 10, 1, false},
+      {"nothing written", std::nullopt, std::nullopt, 0, false},
+      {"old output kept", start - 60000, start - 60000, 0, false},
+      {"rewritten on a slow clock", start - 60000, start - 90000, 0, true},
+      {"rewritten within a coarse clock's step", start - 1000, start - 1000, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    frm1& f = ready();
+    f.settings.opt_overwrite = L"on";
+    if (c.before) platform.files[L"C:\\work\\a.vbe"] = {L"old", CodePage::Ansi, *c.before};
+    platform.batch_runs = [&] {
+      platform.files.erase(L"C:\\work\\a.vbe");
+      if (c.after) platform.files[L"C:\\work\\a.vbe"] = {L"new", CodePage::Ansi, *c.after};
+      return c.status;
+    };
+    f.cmd3.click();
+    EXPECT_EQ(platform.messages, (std::vector<Message>{c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
+                                                                 : Message{failure, L"エラー", kExclamation}}));
+    EXPECT_TRUE(platform.files.count(platform.settings_path())) << "saved either way";
+    EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
+    platform = FakePlatform{};
+  }
 }
 
 TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
@@ -104,12 +167,45 @@ TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
     f.cmd3.click();
     EXPECT_EQ(platform.messages, (std::vector<Message>{{text, L"報告", kExclamation}}));
     EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
-    EXPECT_FALSE(platform.files.count(batch));
     mend();
     platform.events.clear();
   }
   f.cmd3.click();
   EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
+}
+
+TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
+  frm1& f = ready();
+  f.settings.in_file = L"in\\a.vbs";
+  f.settings.encoder_path = L"\\enc\\screnc.exe";
+  f.settings.out_path = L".vbe";  // a first start's output path
+  platform.put_lines(L"C:\\tools\\enc\\in\\a.vbs", {});
+  platform.put_lines(L"C:\\tools\\enc\\.vbe", {});
+  f.cmd3.click();
+  EXPECT_EQ(platform.messages.back().text, L".vbe  は既に存在します。") << "named as typed";
+
+  platform.files.erase(L"C:\\tools\\enc\\.vbe");
+  platform.undeletable.insert(batch);
+  platform.batch_runs = [this] { return encoder_writes(L"C:\\tools\\enc\\.vbe"); };
+  f.cmd3.click();
+  EXPECT_EQ(platform.files.at(batch).text,
+            L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\tools\\enc\\in\\a.vbs\" \"C:\\tools\\enc\\.vbe\" > \"" +
+                log + L"\"\r\n");
+  EXPECT_EQ(platform.messages.end()[-2].text, L"エンコードが終了しました。");
+}
+
+TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
+  for (std::wstring Settings::*field : {&Settings::in_file, &Settings::out_path, &Settings::encoder_path}) {
+    for (const wchar_t* bad : {L"\" & calc & \"", L"\" > \"C:\\keep", L"<", L"|", L"*", L"?", L"\x01"}) {
+      frm1& f = ready();
+      f.settings.*field += bad;
+      platform.put_lines(f.settings.*field, {});  // even where a file of that name would be found
+      f.cmd3.click();
+      EXPECT_EQ(platform.messages, (std::vector<Message>{{failure, L"エラー", kExclamation}}));
+      EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
+      platform = FakePlatform{};
+    }
+  }
 }
 
 TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndPassesTheSwitch) {
@@ -133,10 +229,10 @@ TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndPassesTheSwitch) {
 
 TEST_F(Run, AnExistingOutputWithAOneCharacterNameCountsAsExisting) {
   frm1& f = ready();
-  f.settings.out_path = L"b";
-  platform.put_lines(L"b", {});
+  f.settings.out_path = L"C:\\b";
+  platform.put_lines(L"C:\\b", {});
   f.cmd3.click();
-  EXPECT_EQ(platform.messages.back().text, L"b  は既に存在します。");
+  EXPECT_EQ(platform.messages.back().text, L"C:\\b  は既に存在します。");
 }
 
 TEST_F(Run, PathsTheCodePageCannotHoldGoInShortFormOrNotAtAll) {
@@ -179,9 +275,7 @@ TEST_F(Run, EveryFailingStepEndsWithTheFailureMessage) {
     platform.files.erase(platform.settings_path());
     c.breaks(platform);
     f.cmd3.click();
-    std::vector<std::wstring> titles;
-    for (const Message& m : platform.messages) titles.push_back(m.title);
-    EXPECT_EQ(titles, c.titles);
+    EXPECT_EQ(titles(), c.titles);
     if (c.titles.back() == L"エラー" && std::string(c.what) != "save") {
       EXPECT_EQ(platform.messages.back().text, failure);
     }
@@ -197,4 +291,31 @@ TEST_F(Run, SaveFailureIsReportedBySaveAndTheBatchStillGoes) {
   EXPECT_EQ(platform.messages.back().text,
             L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。");
   EXPECT_EQ(platform.events.back(), L"delete " + batch);
+}
+
+TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
+  frm1& f = ready();
+  platform.short_paths = {{L"C:\\café\\a.vbs", L"C:\\CAFE~1\\a.vbs"}, {L"C:\\café", L"C:\\CAFE~1"},
+                          {L"C:\\café\\", L"C:\\CAFE~1\\"}, {L"C:\\café\\a.vbe", L"C:\\CAFE~1\\a.vbe"}};
+  platform.put_lines(L"C:\\café\\a.vbs", {});
+  f.txt1_OLEDragDrop({L"C:\\café\\a.vbs"});
+  platform.batch_runs = [this] { return encoder_writes(L"C:\\café\\a.vbe"); };
+  f.cmd3.click();
+  const std::vector<std::wstring> lines = saved_lines();
+  EXPECT_EQ((std::vector<std::wstring>{lines[4], lines[5], lines[7], lines[9]}),
+            (std::vector<std::wstring>{L"C:\\CAFE~1\\a.vbs", L"C:\\CAFE~1", L"C:\\CAFE~1\\",
+                                       L"C:\\CAFE~1\\a.vbe"}));
+  EXPECT_EQ(start().txt1.text(), L"C:\\CAFE~1\\a.vbs") << "the next start names the same file";
+
+  // A name has no short form of its own: the save fails and the old file stays.
+  frm1& g = ready();
+  const std::wstring before = platform.files.at(platform.settings_path()).text;
+  platform.put_lines(L"C:\\work\\café.vbs", {});
+  g.txt1_OLEDragDrop({L"C:\\work\\café.vbs"});
+  platform.short_paths[L"C:\\work\\café.vbs"] = L"C:\\work\\CAFE~1.VBS";
+  platform.short_paths[L"C:\\work\\café.vbe"] = L"C:\\work\\CAFE~1.VBE";
+  platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\café.vbe"); };
+  g.cmd3.click();
+  EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
+  EXPECT_EQ(platform.files.at(platform.settings_path()).text, before);
 }

@@ -36,11 +36,13 @@ TEST_F(Files, WhatTheCodePageCannotHoldIsRefusedOrGivenItsShortForm) {
   EXPECT_TRUE(platform.fits_code_page(L"日本語 ｶﾅ C:\\a b\\①", CodePage::Ansi));
   EXPECT_FALSE(platform.fits_code_page(L"café", CodePage::Ansi));
 
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_THROW(platform.write_text_file(path, {L"new"}, CodePage::Ansi), PlatformError);
-  EXPECT_EQ(read_bytes(path), "old\r\n");
-  EXPECT_FALSE(exists(path + L".new"));
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  for (DWORD mark : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
+    SetFileAttributesW(path.c_str(), mark);
+    EXPECT_THROW(platform.write_text_file(path, {L"new"}, CodePage::Ansi), PlatformError);
+    EXPECT_EQ(read_bytes(path), "old\r\n");
+    EXPECT_FALSE(exists(path + L".new"));
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
 
   // A batch file can name such a file by its short form; one still to be
   // written by the short form of its folder.
@@ -61,10 +63,14 @@ TEST_F(Files, OnlyOrdinaryFilesExistAndOnlyVisibleFoldersAreListed) {
   SetFileAttributesW((folder / L"secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
   EXPECT_EQ(platform.find_file(folder / L"a.vbs"), L"a.vbs");
+  EXPECT_TRUE(platform.modified(folder / L"a.vbs").has_value());
+  EXPECT_FALSE(platform.modified(folder / L"dir.vbs").has_value());
   for (const std::wstring& path : {folder / L"hidden.vbs", folder / L"system.vbs", folder / L"dir.vbs",
-                                   folder / L"*.vbs", folder / L"a.vb?", folder / L"no\\a.vbs", std::wstring(),
-                                   folder / std::wstring(400, L'x')})
+                                   folder / L"no\\a.vbs", std::wstring()})
     EXPECT_EQ(platform.find_file(path), L"") << testing::PrintToString(path);
+  // Names no file can have are the system's to reject, not merely missing.
+  for (const std::wstring& path : {folder / L"*.vbs", folder / L"a.vb?", folder / L"a|b.vbs"})
+    EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path()), std::vector<std::wstring>{L"dir.vbs"});
 }
 

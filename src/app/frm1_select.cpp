@@ -1,6 +1,7 @@
-// Choosing the input script and the encoder through the open-file dialog, and the
-// two path steps that the dialog and a dropped file share.
+// Choosing the input script and the encoder through the open-file dialog, the two
+// path steps that the dialog and a dropped file share, the drop, and the folder chooser.
 #include "app/frm1.h"
+#include "encode/output.h"
 #include "select/input_path.h"
 #include "types/script_types.h"
 
@@ -33,7 +34,7 @@ void frm1::refresh_output_from_input() {
   if (chk2.value() == 0) {
     settings.out_base = settings.in_base;
     txt4.set_text(settings.out_base);
-    compose_out_path();
+    compose_out_path(settings);
   }
 }
 
@@ -49,4 +50,29 @@ void frm1::cmd5_Click() {
   txt3.set_text(L"");
   settings.encoder_path.clear();
   platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
+}
+
+void frm1::txt1_OLEDragDrop(const std::vector<std::wstring>& files) {
+  // Dragged data without a file (text, say) changes nothing.
+  if (files.empty()) return;
+  const std::wstring& path = files.front();
+  const std::wstring ext = extension_of(path);
+  const int position = script_type_position(ext);
+  if (position < 0) {
+    platform_.message_box(L"未対応のファイル拡張子です。", L"報告", kExclamation);
+    return;
+  }
+  cmb1.select(position);
+  txt1.set_text(path);
+  settings.in_file = txt1.text();
+  settings.script_ext = ext;
+  split_input_path(path);
+  refresh_output_from_input();
+}
+
+void frm1::cmd2_Click() {
+  frm2 chooser(settings, platform_, platform_);
+  platform_.show_modal(chooser);
+  txt2.set_text(settings.out_folder);
+  compose_out_path(settings);
 }

@@ -1,6 +1,8 @@
-// Start-up, the window surface, restoring the defaults and initialising all.
+// Start-up, the window surface, restoring the defaults, initialising all, and the
+// settings file read into and saved from the controls.
 #include "app/frm1.h"
 #include "app/frm1_layout.h"
+#include "types/script_types.h"
 
 namespace {
 const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
@@ -71,5 +73,61 @@ void frm1::cmd8_Click() {
   } else {
     cmd8.set_visible(false);
     platform_.message_box(L"初期化を中止しました。", L"報告", kInformation);
+  }
+}
+
+bool frm1::load_settings() {
+  const std::optional<std::vector<std::wstring>> lines = settings_file_.read();
+  if (!lines) return false;
+  int number = 0;
+  for (const std::wstring& line : *lines) apply_line(++number, line);
+  return true;
+}
+
+void frm1::apply_line(int number, const std::wstring& text) {
+  Settings& s = settings;
+  s.*kFileLines[number - 1] = text;
+  switch (number) {
+    case 1: txt3.set_text(s.encoder_path); break;
+    case 2: {
+      const int position = script_type_position(s.script_ext);
+      if (position >= 0) cmb1.select(position);
+      break;
+    }
+    case 3:
+      if (s.same_folder != kOff) {
+        chk1.set_value(1);
+        txt2.set_enabled(false);
+      } else {
+        chk1.set_value(0);
+        txt2.set_enabled(true);
+      }
+      break;
+    case 4:
+      chk2.set_value(s.out_name_set == kOn ? 1 : 0);
+      txt4.set_enabled(s.out_name_set == kOn);
+      break;
+    case 5: txt1.set_text(s.in_file); break;
+    case 8: txt2.set_text(s.out_folder); break;
+    case 9: txt4.set_text(s.out_base); break;
+    case 11: ochk1.set_value(s.opt_progress == kOn ? 1 : 0); break;
+    case 12: ochk2.set_value(s.opt_overwrite == kOn ? 1 : 0); break;
+    case 13: ochk3.set_value(s.opt_no_language == kOn ? 1 : 0); break;
+    case 14: ochk4.set_value(s.opt_set_lang == kOn ? 1 : 0); break;
+    case 15: ochk5.set_value(s.opt_wsf_as_sct == kOn ? 1 : 0); break;
+    case 16: cmb2.select(s.script_lang == L"vb" ? 0 : 1); break;
+    case 17: show_detail_area(s.detail_open == kOn); break;
+    default: break;  // lines 6, 7 and 10 have no control
+  }
+}
+
+void frm1::save_settings() {
+  settings.opt_overwrite = kOff;
+  ochk2.set_value(0);
+  try {
+    settings_file_.write(settings);
+  } catch (const std::exception&) {
+    platform_.message_box(settings_file_.path() + L" が存在しないか変更できません。", L"エラー",
+                          kExclamation);
   }
 }

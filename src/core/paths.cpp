@@ -1,0 +1,55 @@
+#include "core/paths.h"
+
+#include <cwctype>
+
+namespace {
+
+bool is_separator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool has_drive(const std::wstring& path) {
+  return path.size() >= 2 && path[1] == L':' && std::iswalpha(path[0]);
+}
+
+// "C:" for "C:\tools", "\\srv\share" for "\\srv\share\tools".
+std::wstring root_of(const std::wstring& folder) {
+  if (has_drive(folder)) return folder.substr(0, 2);
+  size_t cut = folder.find_first_of(L"\\/", 2);
+  if (cut != std::wstring::npos) cut = folder.find_first_of(L"\\/", cut + 1);
+  return folder.substr(0, cut);
+}
+
+std::wstring inside(const std::wstring& folder, const std::wstring& name) {
+  return folder.empty() || is_separator(folder.back()) ? folder + name : folder + L"\\" + name;
+}
+
+}  // namespace
+
+bool has_forbidden_character(const std::wstring& path) {
+  for (wchar_t c : path)
+    if (c < 0x20 || std::wstring_view(L"\"<>|*?").find(c) != std::wstring_view::npos) return true;
+  return false;
+}
+
+std::wstring resolve_against(const std::wstring& folder, const std::wstring& path) {
+  if (path.empty()) return path;
+  const bool unc = path.size() >= 2 && is_separator(path[0]) && is_separator(path[1]);
+  if (unc || (has_drive(path) && path.size() > 2 && is_separator(path[2]))) return path;
+  if (is_separator(path[0])) return root_of(folder) + path;
+  if (!has_drive(path)) return inside(folder, path);
+  const bool same_drive =
+      has_drive(folder) && std::towupper(folder[0]) == std::towupper(path[0]);
+  return inside(same_drive ? folder : path.substr(0, 2) + L"\\", path.substr(2));
+}
+
+std::wstring without_long_prefix(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\" + path.substr(7);
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+  return path;
+}
+
+std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page) {
+  if (files.fits_code_page(path, code_page)) return path;
+  const std::wstring short_form = files.short_path(path);
+  if (!short_form.empty() && files.fits_code_page(short_form, code_page)) return short_form;
+  return std::nullopt;
+}

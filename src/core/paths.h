@@ -1,0 +1,26 @@
+#pragma once
+// Rules for the paths the user gives the program: which ones the system would
+// reject, where a relative one points, and how a file in an 8-bit code page can
+// carry one exactly.
+#include <optional>
+#include <string>
+
+#include "core/platform.h"
+
+// Whether a path holds a character that no file name can hold: '"', '<', '>',
+// '|', '*', '?' or a control character. Such a path names no file; inside a
+// command line a quote would end the quoting around it.
+bool has_forbidden_character(const std::wstring& path);
+
+// A path made full against a folder: an absolute path stays as it is, a path from
+// the root takes the folder's drive, a path on another drive starts at that
+// drive's root, and anything else is taken inside the folder. The empty path
+// stays empty.
+std::wstring resolve_against(const std::wstring& folder, const std::wstring& path);
+
+// A path without the "\\?\" or "\\?\UNC\" that marks it as a long path.
+std::wstring without_long_prefix(const std::wstring& path);
+
+// The path itself where the code page holds it, else its 8.3 form where that
+// exists and the code page holds it; none where neither does.
+std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page);

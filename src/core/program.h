@@ -1,0 +1,4 @@
+#pragma once
+// The program's name as its windows show it.
+
+inline const wchar_t kAppCaption[] = L"mosa-trevlin v0.0.1";
