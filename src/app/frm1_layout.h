@@ -44,8 +44,4 @@ inline constexpr ControlRow kFrm1Controls[] = {
 };
 inline constexpr int kFrm1ControlCount = sizeof(kFrm1Controls) / sizeof(kFrm1Controls[0]);
 
-// A control's window identifier is kFirstControlId + its row in the table, for
-// the view and the test driver alike.
-inline constexpr int kFirstControlId = 1000;
-
 inline const wchar_t* const kLanguageEntries[] = {L"VBScript", L"JScript"};

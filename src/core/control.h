@@ -28,6 +28,10 @@ struct ControlRow {
   bool small_font = false;
 };
 
+// A control's window identifier is kFirstControlId + its row in the table, for
+// the view and the test driver alike.
+inline constexpr int kFirstControlId = 1000;
+
 class Control {
  public:
   explicit Control(const ControlRow& row);

@@ -72,6 +72,7 @@ class FormView {
   void sync_window();
   void show_busy(bool busy);
   void command(int id, int code);
+  void load_folder_icons();
   void measure_folder(MEASUREITEMSTRUCT& item) const;
   void draw_folder(const DRAWITEMSTRUCT& item) const;
   void keep_focus_usable(HWND control);
