@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "win32/late_bound.h"
 #include "win32/window_helpers.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr int kFolderIndent = 8;
 IconHandle folder_icon(bool open) {
   SHSTOCKICONINFO info{};
   info.cbSize = sizeof info;
-  if (SUCCEEDED(SHGetStockIconInfo(open ? SIID_FOLDEROPEN : SIID_FOLDER,
+  if (SUCCEEDED(late::SHGetStockIconInfo(open ? SIID_FOLDEROPEN : SIID_FOLDER,
                                    SHGSI_ICON | SHGSI_SMALLICON, &info)) &&
       info.hIcon)
     return IconHandle(info.hIcon);

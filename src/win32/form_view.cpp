@@ -4,7 +4,6 @@
 #include "win32/form_view.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -215,6 +214,8 @@ void FormView::create_control(ControlView& view) {
       extended = WS_EX_CLIENTEDGE;
       break;
   }
+  // What DragAcceptFiles would set, without loading the shell to set it.
+  if (&model == setup_.drop_target) extended |= WS_EX_ACCEPTFILES;
   const std::wstring text = row.kind == Kind::ComboBox ? L"" : model.caption();
   view.hwnd = CreateWindowExW(extended, window_class, text.c_str(), style, pixels(row.rect.left),
                               pixels(row.rect.top), pixels(row.rect.width), height, hwnd_,
@@ -242,5 +243,4 @@ void FormView::create_control(ControlView& view) {
   const bool subclassed = &model == setup_.drop_target || row.kind == Kind::DirList;
   if (subclassed)
     SetWindowSubclass(view.hwnd, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
-  if (&model == setup_.drop_target) DragAcceptFiles(view.hwnd, TRUE);
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "win32/late_bound.h"
 #include "win32/win32_error.h"
 #include "win32/window_helpers.h"
 
@@ -161,17 +162,17 @@ bool FormView::handle_control(ControlView& view, UINT message, WPARAM wparam, LP
   if (message == WM_DROPFILES && setup_.dropped) {
     const HDROP drop = reinterpret_cast<HDROP>(wparam);
     if (setup_.window->busy()) {
-      DragFinish(drop);
+      late::DragFinish(drop);
       return true;
     }
     std::vector<std::wstring> files;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = late::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-      std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-      name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+      std::wstring name(late::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+      name.resize(late::DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
       files.push_back(name);
     }
-    DragFinish(drop);
+    late::DragFinish(drop);
     setup_.dropped(files);
     return true;
   }

@@ -2,7 +2,6 @@
 #include "win32/windows_api.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/frm1.h"
 #include "win32/form_setups.h"
@@ -12,22 +11,7 @@
 
 namespace {
 
-// The thread's COM apartment, for the help page's automation.
-class ComApartment {
- public:
-  ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (joined_) CoUninitialize();
-  }
-
- private:
-  bool joined_;
-};
-
 int run(int show) {
-  const ComApartment com;
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
 

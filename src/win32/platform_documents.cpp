@@ -7,6 +7,7 @@
 
 #include "win32/dialog_owner.h"
 #include "win32/handles.h"
+#include "win32/late_bound.h"
 #include "win32/win32_error.h"
 
 namespace {
@@ -14,10 +15,10 @@ namespace {
 // A VARIANT that clears what it holds (a BSTR here).
 class Variant {
  public:
-  Variant() { VariantInit(&value_); }
+  Variant() { late::VariantInit(&value_); }
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
-  ~Variant() { VariantClear(&value_); }
+  ~Variant() { late::VariantClear(&value_); }
   VARIANT* get() { return &value_; }
 
  private:
@@ -45,9 +46,10 @@ void invoke_named(IDispatch* object, DISPID member, WORD flags, DISPID argument_
 
 void Win32Platform::open_with_automation(const std::wstring& path) {
   CLSID browser_class{};
-  check(CLSIDFromProgID(L"InternetExplorer.Application", &browser_class), "CLSIDFromProgID", path);
+  late::join_com_apartment();
+  check(late::CLSIDFromProgID(L"InternetExplorer.Application", &browser_class), "CLSIDFromProgID", path);
   ComPtr<IDispatch> browser;
-  check(CoCreateInstance(browser_class, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, browser.out()),
+  check(late::CoCreateInstance(browser_class, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, browser.out()),
         "CoCreateInstance", path);
 
   LPOLESTR visible_name[] = {const_cast<LPOLESTR>(L"Visible")};
@@ -68,7 +70,7 @@ void Win32Platform::open_with_automation(const std::wstring& path) {
         "GetIDsOfNames(Navigate, URL)", path);
   Variant url;
   url.get()->vt = VT_BSTR;
-  url.get()->bstrVal = SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
+  url.get()->bstrVal = late::SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
   if (!url.get()->bstrVal) throw com_error("SysAllocStringLen", E_OUTOFMEMORY, path);
   invoke_named(browser.get(), navigate[0], DISPATCH_METHOD, navigate[1], url.get(),
                "Invoke(Navigate)", path);
@@ -76,7 +78,7 @@ void Win32Platform::open_with_automation(const std::wstring& path) {
 
 void Win32Platform::open_with_default_program(const std::wstring& path) {
   const HINSTANCE result =
-      ShellExecuteW(dialog_owner(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      late::ShellExecuteW(dialog_owner(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   const INT_PTR code = reinterpret_cast<INT_PTR>(result);
   if (code <= 32) throw win32_error("ShellExecuteW", static_cast<DWORD>(code), path);
 }

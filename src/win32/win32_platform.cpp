@@ -9,6 +9,7 @@
 #include "win32/dialog_owner.h"
 #include "win32/form_setups.h"
 #include "win32/form_view.h"
+#include "win32/late_bound.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
@@ -80,9 +81,10 @@ void Win32Platform::show_open_dialog(FileDialog& dialog) {
   open.lpstrInitialDir = dialog.init_dir.empty() ? nullptr : dialog.init_dir.c_str();
   open.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
   open.Flags = OFN_EXPLORER;
-  if (!GetOpenFileNameW(&open)) {
+  late::join_com_apartment();
+  if (!late::GetOpenFileNameW(&open)) {
     // A dialog that could not do its work is no choice of the user's.
-    const DWORD error = CommDlgExtendedError();
+    const DWORD error = late::CommDlgExtendedError();
     if (error != 0) throw win32_error("GetOpenFileNameW", error, dialog.title);
     return;
   }
