@@ -2,6 +2,7 @@
 // A main window on the fake platform, started as the program starts it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/frm1.h"
@@ -35,8 +36,53 @@ inline std::vector<std::wstring> file_lines(std::initializer_list<std::pair<int,
   return lines;
 }
 
-inline std::vector<int> option_ticks(const frm1& f) {
-  return {f.ochk1.value(), f.ochk2.value(), f.ochk3.value(), f.ochk4.value(), f.ochk5.value()};
+// What the main window shows, in one line: the texts of txt1 to txt4, cmb1, cmb2
+// and lbl6; the values of chk1, chk2 and ochk1 to ochk5; which of txt2, cmd2,
+// txt4, ochk3, ochk4, ochk5 and cmb2 are enabled; the height; and whether the
+// detail area's controls are in the tab order (+), out of it (-) or mixed (?).
+inline std::wstring screen(const frm1& f) {
+  std::wstring s;
+  for (const std::wstring* text : {&f.txt1.text(), &f.txt2.text(), &f.txt3.text(), &f.txt4.text(),
+                                   &f.cmb1.text(), &f.cmb2.text(), &f.lbl6.caption()})
+    s += *text + L"|";
+  for (const CheckBox* box : {&f.chk1, &f.chk2, &f.ochk1, &f.ochk2, &f.ochk3, &f.ochk4, &f.ochk5})
+    s += std::to_wstring(box->value());
+  s += L"|";
+  for (const Control* c : std::initializer_list<const Control*>{&f.txt2, &f.cmd2, &f.txt4, &f.ochk3,
+                                                                &f.ochk4, &f.ochk5, &f.cmb2})
+    s += c->enabled() ? L'1' : L'0';
+  int stops = 0;
+  for (const Control* c : std::initializer_list<const Control*>{
+           &f.txt3, &f.cmd5, &f.ochk1, &f.ochk2, &f.ochk3, &f.ochk4, &f.ochk5, &f.cmd7, &f.cmb2})
+    stops += c->tab_stop();
+  return s + L"|" + std::to_wstring(f.window.height()) + (stops == 9 ? L"+" : stops ? L"?" : L"-");
+}
+
+// The record in one line: the fields in the order of the settings file's lines,
+// then out_suffix.
+inline std::wstring record(const Settings& s) {
+  std::wstring line;
+  for (auto field : kFileLines) line += s.*field + L"|";
+  return line + s.out_suffix;
+}
+
+inline void PrintTo(const Settings& s, std::ostream* os) { *os << ::testing::PrintToString(record(s)); }
+
+// What a user or the program does to the window, and what the window shows and
+// the record holds afterwards.
+struct Step {
+  const char* what;
+  std::function<void(frm1&)> act;
+  const wchar_t* screen;
+  const wchar_t* record;
+};
+
+inline void walk(frm1& f, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    step.act(f);
+    EXPECT_EQ(screen(f), step.screen) << step.what;
+    EXPECT_EQ(record(f.settings), step.record) << step.what;
+  }
 }
 
 class AppTest : public ::testing::Test {

@@ -171,21 +171,3 @@ class FakePlatform : public Platform {
     return std::make_unique<FakeProcess>(*this);
   }
 };
-
-// Prints the fields of a record by name, so that a failed comparison shows the difference.
-inline void PrintTo(const Settings& s, std::ostream* os) {
-  static const std::pair<const char*, std::wstring Settings::*> fields[] = {
-      {"detail_open", &Settings::detail_open},         {"same_folder", &Settings::same_folder},
-      {"out_name_set", &Settings::out_name_set},       {"script_ext", &Settings::script_ext},
-      {"script_lang", &Settings::script_lang},         {"out_suffix", &Settings::out_suffix},
-      {"encoder_path", &Settings::encoder_path},       {"in_folder", &Settings::in_folder},
-      {"in_base", &Settings::in_base},                 {"in_file", &Settings::in_file},
-      {"out_folder", &Settings::out_folder},           {"out_base", &Settings::out_base},
-      {"out_path", &Settings::out_path},               {"opt_progress", &Settings::opt_progress},
-      {"opt_overwrite", &Settings::opt_overwrite},     {"opt_no_language", &Settings::opt_no_language},
-      {"opt_set_lang", &Settings::opt_set_lang},       {"opt_wsf_as_sct", &Settings::opt_wsf_as_sct}};
-  *os << "{";
-  for (const auto& [name, field] : fields)
-    *os << " " << name << "=\"" << ::testing::PrintToString(s.*field) << "\"";
-  *os << " }";
-}

@@ -26,246 +26,154 @@ TEST(InputPath, ExtensionIsTheLastDotPieceOfTheName) {
   for (const auto& [path, ext] : cases) EXPECT_EQ(extension_of(path), ext) << path;
 }
 
-class ScriptDialog : public AppTest {
+class Select : public AppTest {
  protected:
-  frm1& ready(int chk1, int chk2) {
+  frm1& begin() {
     frm1& f = fresh();
-    f.cmb1.pick(1);  // asp
-    f.chk1.set_value(chk1);
-    if (chk1 != 1) f.txt2.set_text(L"D:\\old\\");
-    f.chk2.set_value(chk2);
-    if (chk2 == 1) f.txt4.set_text(L"abc");
-    platform.on_open_dialog = [](FileDialog& d) { d.file_name = L"C:\\work\\site\\default.asp"; };
+    f.txt3.set_text(L"e");
     return f;
+  }
+  // The next open-file dialog is answered with this path; an empty one cancels.
+  void answer(const std::wstring& path) {
+    platform.on_open_dialog = [path](FileDialog& d) {
+      if (!path.empty()) d.file_name = path;
+    };
+  }
+  // The dialog as it was shown last: title, filter, folder and file name.
+  std::wstring shown() const {
+    const FileDialog& d = platform.dialogs_shown.back();
+    return d.title + L"|" + d.filter + L"|" + d.init_dir + L"|" + d.file_name;
   }
 };
 
-TEST_F(ScriptDialog, AsksWithTheTypesTitleFilterAndFolder) {
-  frm1& f = ready(1, 0);
-  f.settings.in_folder = L"C:\\start";
-  f.cmd1.click();
-  ASSERT_EQ(platform.dialogs_shown.size(), 1u);
-  const FileDialog& d = platform.dialogs_shown[0];
-  EXPECT_EQ(d.title, L"Select, asp script file");
-  EXPECT_EQ(d.filter, L"Active Server Page (*.asp)|*.asp");
-  EXPECT_EQ(d.init_dir, L"C:\\start");
-  EXPECT_EQ(d.file_name, L"");
-}
-
-TEST_F(ScriptDialog, ChoiceFollowsTheBoxes) {
-  struct Case {
-    int chk1, chk2;
-    const wchar_t *out_folder, *out_base, *out_path;
-  };
-  const Case cases[] = {
-      {1, 0, L"C:\\work\\site\\", L"default", L"C:\\work\\site\\default_enc.asp"},
-      {0, 0, L"D:\\old\\", L"default", L"D:\\old\\default_enc.asp"},
-      {1, 1, L"C:\\work\\site\\", L"abc", L"abc_enc.asp"},
-      {0, 1, L"D:\\old\\", L"abc", L"D:\\old\\abc_enc.asp"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "chk1=" << c.chk1 << " chk2=" << c.chk2);
-    frm1& f = ready(c.chk1, c.chk2);
-    f.cmd1.click();
-    EXPECT_EQ(f.settings.in_file, L"C:\\work\\site\\default.asp");
-    EXPECT_EQ(f.settings.in_folder, L"C:\\work\\site");
-    EXPECT_EQ(f.settings.in_base, L"default");
-    EXPECT_EQ(f.txt1.text(), f.settings.in_file);
-    EXPECT_EQ(f.settings.out_folder, c.out_folder);
-    EXPECT_EQ(f.txt2.text(), c.out_folder);
-    EXPECT_EQ(f.settings.out_base, c.out_base);
-    EXPECT_EQ(f.settings.out_path, c.out_path);
-  }
-}
-
-TEST_F(ScriptDialog, CancelKeepsTheInputAndRefreshesTheOutput) {
-  frm1& f = ready(1, 0);
-  f.cmd1.click();
-  f.txt4.set_enabled(true);
-  f.settings.out_path = L"stale";
-  platform.on_open_dialog = nullptr;
-  f.cmd1.click();
-  EXPECT_EQ(f.settings.in_file, L"C:\\work\\site\\default.asp");
-  EXPECT_EQ(f.settings.out_path, L"C:\\work\\site\\default_enc.asp");
-}
-
-TEST_F(ScriptDialog, UnknownTypeKeepsThePreviousFilterAndTheTitleHasTwoBlanks) {
-  frm1& f = fresh();
-  platform.on_open_dialog = nullptr;
-  f.cmd5.click();
-  f.settings.script_ext.clear();
-  f.cmd1.click();
-  EXPECT_EQ(platform.dialogs_shown.back().title, L"Select,  script file");
-  EXPECT_EQ(platform.dialogs_shown.back().filter, L"Windows Script Encoder (screnc.exe)|screnc.exe");
-}
-
-TEST_F(ScriptDialog, EncoderChoiceAndCancel) {
-  frm1& f = fresh();
-  platform.on_open_dialog = [](FileDialog& d) { d.file_name = L"C:\\tools\\other.exe"; };
-  f.cmd5.click();
-  EXPECT_EQ(f.settings.encoder_path, L"C:\\tools\\other.exe");
-  EXPECT_EQ(f.txt3.text(), L"C:\\tools\\other.exe");
+TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
+  walk(begin(), {
+      {"the first type, from its folder",
+       [this](frm1& f) { f.cmb1.pick(0), f.settings.in_folder = L"C:\\start", answer(L"C:\\w\\a.asa"), f.cmd1.click(); },
+       L"C:\\w\\a.asa|C:\\w\\|e|a|asa|VBScript|_enc.asa|1000001|0000100|2520-",
+       L"e|asa|on|off|C:\\w\\a.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+      {"a cancel keeps the typed input and refreshes the output",
+       [this](frm1& f) { f.txt1.set_text(L"C:\\t.asa"), f.settings.out_path = L"x", answer(L""), f.cmd1.click(); },
+       L"C:\\t.asa|C:\\w\\|e|a|asa|VBScript|_enc.asa|1000001|0000100|2520-",
+       L"e|asa|on|off|C:\\t.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+      {"an own folder and name stay",
+       [this](frm1& f) {
+         f.chk1.set_value(0), f.txt2.set_text(L"D:\\o\\"), f.chk2.set_value(1), f.txt4.set_text(L"n");
+         answer(L"C:\\x\\b.asa"), f.cmd1.click();
+       },
+       L"C:\\x\\b.asa|D:\\o\\|e|n|asa|VBScript|_enc.asa|0100001|1110100|2520-",
+       L"e|asa|off|on|C:\\x\\b.asa|C:\\x|b|D:\\o\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+      {"the same folder follows, the own name stays",
+       [this](frm1& f) { f.chk1.set_value(1), answer(L"C:\\y\\c.asa"), f.cmd1.click(); },
+       L"C:\\y\\c.asa|C:\\y\\|e|n|asa|VBScript|_enc.asa|1100001|0010100|2520-",
+       L"e|asa|on|on|C:\\y\\c.asa|C:\\y|c|C:\\y\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+      {"the own folder stays, the name follows",
+       [this](frm1& f) { f.chk1.set_value(0), f.chk2.set_value(0), answer(L"C:\\z\\d.asa"), f.cmd1.click(); },
+       L"C:\\z\\d.asa|C:\\y\\|e|d|asa|VBScript|_enc.asa|0000001|1100100|2520-",
+       L"e|asa|off|off|C:\\z\\d.asa|C:\\z|d|C:\\y\\|d|C:\\y\\d_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+  });
+  EXPECT_EQ(platform.dialogs_shown.size(), 5u);
+  EXPECT_EQ(platform.dialogs_shown[0].title + L"|" + platform.dialogs_shown[0].filter + L"|" +
+                platform.dialogs_shown[0].init_dir,
+            L"Select, asa script file|Active Server Application (*.asa)|*.asa|C:\\start");
+  EXPECT_EQ(shown(), L"Select, asa script file|Active Server Application (*.asa)|*.asa|C:\\y|")
+      << "the file name of the last choice is not offered again";
   EXPECT_TRUE(platform.messages.empty());
-  platform.on_open_dialog = nullptr;
+}
+
+TEST_F(Select, EncoderDialogChoiceAndCancel) {
+  frm1& f = begin();
+  answer(L"C:\\tools\\other.exe");
   f.cmd5.click();
-  EXPECT_EQ(f.settings.encoder_path, L"");
-  EXPECT_EQ(f.txt3.text(), L"");
+  EXPECT_EQ(f.settings.encoder_path + L"|" + f.txt3.text(), L"C:\\tools\\other.exe|C:\\tools\\other.exe");
+  EXPECT_EQ(shown(), L"|Windows Script Encoder (screnc.exe)|screnc.exe||") << "title and folder as they were";
+  answer(L"");
+  f.cmd5.click();
+  EXPECT_EQ(f.settings.encoder_path + L"|" + f.txt3.text(), L"|");
   EXPECT_EQ(platform.messages,
             (std::vector<Message>{{L"screnc.exe が指定されていません。", L"報告", kExclamation}}));
+  // A type that is none of the nine keeps the encoder's filter.
+  f.cmb1.type_text(L"x");
+  f.settings.script_ext.clear();
+  f.cmd1.click();
+  EXPECT_EQ(shown(), L"Select,  script file|Windows Script Encoder (screnc.exe)|screnc.exe||");
 }
 
-class Drop : public AppTest {};
-
-TEST_F(Drop, FileChoosesItsTypeAndBecomesTheInput) {
-  frm1& f = fresh();
-  f.Form_MouseDown(1);
-  f.txt1_OLEDragDrop({L"C:\\work\\site\\default.asp", L"C:\\other.vbs"});
-  EXPECT_EQ(f.cmb1.selected(), 1);
-  Settings expected = f.settings;
-  expected.script_ext = L"asp";
-  expected.out_suffix = L"_enc.asp";
-  expected.in_file = L"C:\\work\\site\\default.asp";
-  expected.in_folder = L"C:\\work\\site";
-  expected.in_base = L"default";
-  expected.out_folder = L"C:\\work\\site\\";
-  expected.out_base = L"default";
-  expected.out_path = L"C:\\work\\site\\default_enc.asp";
-  EXPECT_EQ(f.settings, expected);
-  EXPECT_EQ(f.txt4.text(), L"default");
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(Drop, RefusedExtensionsChangeNothing) {
-  frm1& f = fresh();
-  f.txt1_OLEDragDrop({L"C:\\w\\a.vbs"});
-  const Settings before = f.settings;
+TEST_F(Select, DroppedFilesChooseTheirTypeAndBecomeTheInput) {
+  walk(begin(), {
+      {"another type", [](frm1& f) { f.Form_MouseDown(1), f.txt1_OLEDragDrop({L"C:\\w\\a.asa", L"C:\\b.vbs"}); },
+       L"C:\\w\\a.asa|C:\\w\\|e|a|asa|VBScript|_enc.asa|1000001|0000100|2520-",
+       L"e|asa|on|off|C:\\w\\a.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
+      {"several dots", [](frm1& f) { f.txt1_OLEDragDrop({L"C:\\w\\lib.min.js"}); },
+       L"C:\\w\\lib.min.js|C:\\w\\|e|lib.min|js|VBScript|.jse|1000001|0000000|2520-",
+       L"e|js|on|off|C:\\w\\lib.min.js|C:\\w|lib.min|C:\\w\\|lib.min|C:\\w\\lib.min.jse|off|off|off|off|on|vb||.jse"},
+      {"a name that is an extension", [](frm1& f) { f.txt1_OLEDragDrop({L"C:\\w\\vbs"}); },
+       L"C:\\w\\vbs|C:\\w\\|e||vbs|VBScript|.vbe|1000001|0000000|2520-",
+       L"e|vbs|on|off|C:\\w\\vbs|C:\\w||C:\\w\\||C:\\w\\.vbe|off|off|off|off|on|vb||.vbe"},
+      {"the same type with both boxes ticked keeps the path",
+       [](frm1& f) { f.chk2.set_value(1), f.txt4.set_text(L"mine"), f.txt1_OLEDragDrop({L"C:\\b\\two.vbs"}); },
+       L"C:\\b\\two.vbs|C:\\b\\|e|mine|vbs|VBScript|.vbe|1100001|0010000|2520-",
+       L"e|vbs|on|on|C:\\b\\two.vbs|C:\\b|two|C:\\b\\|mine|C:\\w\\mine.vbe|off|off|off|off|on|vb||.vbe"},
+      {"another type with both boxes ticked empties it", [](frm1& f) { f.txt1_OLEDragDrop({L"C:\\a\\p.htm"}); },
+       L"C:\\a\\p.htm|C:\\a\\|e|mine|htm|VBScript|_enc.htm|1100001|0010100|2520-",
+       L"e|htm|on|on|C:\\a\\p.htm|C:\\a|p|C:\\a\\|mine||off|off|off|off|on|vb||_enc.htm"},
+  });
+  const Settings before = form->settings;
   for (const wchar_t* path : {L"C:\\w\\DEFAULT.ASP", L"C:\\w\\a.", L"C:\\w\\site", L"C:\\w\\a.txt"}) {
     platform.messages.clear();
-    f.txt1_OLEDragDrop({path});
+    form->txt1_OLEDragDrop({path});
     EXPECT_EQ(platform.messages,
               (std::vector<Message>{{L"未対応のファイル拡張子です。", L"報告", kExclamation}}))
         << path;
-    EXPECT_EQ(f.settings, before);
   }
-  platform.messages.clear();
-  f.txt1_OLEDragDrop({});
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(f.settings, before);
+  form->txt1_OLEDragDrop({});
+  EXPECT_EQ(platform.messages.size(), 1u) << "no file, no message";
+  EXPECT_EQ(form->settings, before);
 }
 
-TEST_F(Drop, OddNames) {
-  frm1& f = fresh();
-  f.txt1_OLEDragDrop({L"C:\\w\\lib.min.js"});
-  EXPECT_EQ(f.settings.script_ext, L"js");
-  EXPECT_EQ(f.settings.in_base, L"lib.min");
-  f.txt1_OLEDragDrop({L"C:\\w\\vbs"});
-  EXPECT_EQ(f.settings.script_ext, L"vbs");
-  EXPECT_EQ(f.settings.in_base, L"");
-  EXPECT_EQ(f.settings.out_path, L"C:\\w\\.vbe");
-}
-
-TEST_F(Drop, SameTypeRunsNoTypeSelection) {
-  frm1& f = fresh();
-  f.chk2.set_value(1);
-  f.txt1_OLEDragDrop({L"C:\\a\\first.vbs"});
-  f.txt4.set_text(L"mine");
-  EXPECT_EQ(f.settings.out_path, L"C:\\a\\mine.vbe");
-  f.txt1_OLEDragDrop({L"C:\\b\\second.vbs"});
-  EXPECT_EQ(f.settings.out_folder, L"C:\\b\\");
-  EXPECT_EQ(f.settings.out_path, L"C:\\a\\mine.vbe") << "both boxes ticked: the path stays";
-}
-
-TEST_F(Drop, AnotherTypeWithBothBoxesLeavesThePathEmpty) {
-  frm1& f = fresh();
-  f.chk2.set_value(1);
-  f.txt4.set_text(L"mine");
-  f.txt1_OLEDragDrop({L"C:\\a\\page.htm"});
-  EXPECT_EQ(f.settings.out_folder, L"C:\\a\\");
-  EXPECT_EQ(f.settings.out_base, L"mine");
-  EXPECT_EQ(f.settings.out_path, L"");
-}
-
-class FolderChooser : public AppTest {
- protected:
-  frm1& ready() {
-    frm1& f = fresh();
-    f.chk1.set_value(0);
-    f.txt2.set_text(L"C:\\before\\");
-    f.txt4.set_text(L"name");
-    return f;
-  }
-};
-
-TEST_F(FolderChooser, OpensOnTheCurrentFolderAndCloseKeepsTheFolder) {
-  frm1& f = ready();
-  platform.on_frm2 = [](frm2& c) {
-    EXPECT_EQ(c.Drive1.text(), L"c:");
-    EXPECT_EQ(c.Dir1.path(), L"C:\\work");
-    EXPECT_TRUE(c.lbl1.visible());
-    EXPECT_FALSE(c.cmd1.visible());
+TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
+  frm1& f = begin();
+  f.chk1.set_value(0);
+  f.txt2.set_text(L"C:\\before\\");
+  f.txt4.set_text(L"n");
+  platform.unreadable_drives.insert(L"e:");
+  platform.folders.erase(L"C:\\work\\site");
+  const Message not_chosen{L"まだフォルダが選択されていません。", L"Navigation", kExclamation};
+  platform.on_frm2 = [&](frm2& c) {
+    EXPECT_EQ(c.Drive1.text() + L"|" + c.Dir1.path(), L"c:|C:\\work") << "the current folder";
+    EXPECT_TRUE(c.lbl1.visible() && !c.cmd1.visible());
     c.close_box();
   };
-  f.settings.out_path = L"stale";
   f.cmd2.click();
-  EXPECT_EQ(platform.frm2_shown, 1);
-  EXPECT_EQ(f.settings.out_folder, L"C:\\before\\");
-  EXPECT_EQ(f.settings.out_path, L"C:\\before\\name.vbe");
-}
+  EXPECT_EQ(f.settings.out_folder + L"|" + f.settings.out_path, L"C:\\before\\|C:\\before\\n.vbe")
+      << "the close box keeps the folder";
 
-TEST_F(FolderChooser, OpeningAFolderWritesItAtOnce) {
-  frm1& f = ready();
-  f.chk2.set_value(1);
-  f.txt4.set_text(L"typed");
-  platform.on_frm2 = [&](frm2& c) {
-    c.Dir1_DblClick(0);  // the root
-    EXPECT_EQ(f.settings.out_folder, L"C:\\\\");
-    EXPECT_TRUE(c.cmd1.visible());
-    EXPECT_FALSE(c.lbl1.visible());
-    c.Dir1_DblClick(1);  // "out" under the root
-    EXPECT_EQ(f.settings.out_folder, L"C:\\out\\");
-    c.Dir1.click(0);
-    EXPECT_TRUE(c.lbl1.visible());
-    EXPECT_TRUE(c.cmd1.visible());
-    EXPECT_EQ(f.settings.out_folder, L"C:\\out\\");
-    c.cmd1.click();
-  };
-  f.cmd2.click();
-  EXPECT_EQ(f.txt2.text(), L"C:\\out\\");
-  EXPECT_EQ(f.settings.out_path, L"C:\\out\\typed.vbe");
-}
-
-TEST_F(FolderChooser, DrivesAndTheirFailures) {
-  frm1& f = ready();
-  platform.unreadable_drives.insert(L"e:");
-  platform.on_frm2 = [&](frm2& c) {
-    c.Drive1.pick(1);
-    EXPECT_EQ(c.Dir1.path(), L"D:\\");
-    EXPECT_EQ(f.settings.out_folder, L"D:\\\\");
-    c.Drive1.pick(2);
-    EXPECT_EQ(platform.messages.back(),
-              (Message{L"ドライブ e: を読み取れません。", L"Navigation", kExclamation}));
-    EXPECT_EQ(c.Drive1.text(), L"d:");
-    EXPECT_EQ(c.Dir1.path(), L"D:\\");
-    c.Dir1_DblClick(1);
-    EXPECT_EQ(c.Dir1.path(), L"D:\\data");
-    c.cmd1.click();
-  };
-  f.cmd2.click();
-  EXPECT_EQ(f.settings.out_folder, L"D:\\data\\");
-}
-
-TEST_F(FolderChooser, OkWithoutAFolderSaysSoAndStaysOpen) {
-  frm1& f = ready();
   f.txt2.set_text(L"");
   platform.on_frm2 = [&](frm2& c) {
     c.cmd1.click();
     EXPECT_FALSE(c.window.unloaded());
-    EXPECT_EQ(platform.messages.back(),
-              (Message{L"まだフォルダが選択されていません。", L"Navigation", kExclamation}));
-    c.close_box();
+    EXPECT_EQ(platform.messages.back(), not_chosen);
+    c.Dir1_DblClick(-1);
+    c.Dir1_DblClick(2);  // "site", which cannot be read
+    EXPECT_EQ(platform.messages.back(), (Message{L"C:\\work\\site を開けません。", L"Navigation", kExclamation}));
+    EXPECT_EQ(f.settings.out_folder, L"") << "nothing opened yet";
+    c.Dir1_DblClick(0);  // the root
+    EXPECT_EQ(f.settings.out_folder, L"C:\\\\");
+    EXPECT_TRUE(c.cmd1.visible() && !c.lbl1.visible());
+    c.Drive1.pick(1);
+    EXPECT_EQ(c.Dir1.path() + L"|" + f.settings.out_folder, L"D:\\|D:\\\\");
+    c.Drive1.pick(2);
+    EXPECT_EQ(platform.messages.back(), (Message{L"ドライブ e: を読み取れません。", L"Navigation", kExclamation}));
+    EXPECT_EQ(c.Drive1.text() + L"|" + c.Dir1.path(), L"d:|D:\\");
+    c.Drive1.pick(1);  // the drive already shown keeps its folder
+    c.Dir1_DblClick(1);
+    c.Dir1.click(0);
+    EXPECT_TRUE(c.lbl1.visible() && c.cmd1.visible());
+    c.cmd1.click();
   };
   f.cmd2.click();
-  EXPECT_EQ(f.settings.out_folder, L"");
+  EXPECT_EQ(f.txt2.text() + L"|" + f.settings.out_path, L"D:\\data\\|D:\\data\\n.vbe");
+  EXPECT_EQ(platform.frm2_shown, 2);
 }
 
 TEST(FolderList, AncestorsThenSubfolders) {

@@ -1,25 +1,18 @@
 // Start-up: a first start, starts from settings files of every kind, the window
-// surface and initialising all settings.
+// surface, the detail area and initialising all settings.
 #include "app_fixture.h"
+
+namespace {
+const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
+}  // namespace
 
 TEST_F(AppTest, FirstStartRestoresDefaultsAndWritesTheFile) {
   frm1& f = start();
   EXPECT_EQ(f.settings, first_start_record());
   EXPECT_EQ(saved_lines(), kFirstStartFile);
   EXPECT_TRUE(platform.messages.empty());
-
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
+  EXPECT_EQ(screen(f), L"||" + std::wstring(kDefaultEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
   EXPECT_FALSE(f.cmd8.visible());
-  EXPECT_EQ(f.cmb1.text() + f.lbl6.caption() + f.cmb2.text(), L"vbs.vbeVBScript");
-  EXPECT_EQ(f.txt1.text() + f.txt2.text() + f.txt4.text(), L"");
-  EXPECT_EQ(f.txt3.text(), first_start_record().encoder_path);
-  EXPECT_TRUE(f.chk1.ticked());
-  EXPECT_FALSE(f.txt2.enabled() || f.cmd2.enabled() || f.txt4.enabled());
-  EXPECT_EQ(option_ticks(f), (std::vector<int>{0, 0, 0, 0, 1}));
-  EXPECT_FALSE(f.ochk3.enabled() || f.ochk4.enabled() || f.ochk5.enabled() || f.cmb2.enabled());
-  for (Control* c : std::vector<Control*>{&f.txt3, &f.cmd5, &f.ochk1, &f.ochk2, &f.ochk3,
-                                          &f.ochk4, &f.ochk5, &f.cmd7, &f.cmb2})
-    EXPECT_FALSE(c->tab_stop()) << c->row().name;
   EXPECT_TRUE(f.cmd3.tab_stop());
 }
 
@@ -30,42 +23,50 @@ TEST_F(AppTest, SecondInstanceEndsWithoutReadingOrWriting) {
   EXPECT_TRUE(platform.files.empty() && platform.events.empty());
 }
 
-TEST_F(AppTest, StartFromSavedFileRestoresTheRecord) {
-  const std::vector<std::wstring> lines = {
-      L"D:\\enc\\screnc.exe", L"asp", L"off", L"on", L"C:\\w\\a.asp", L"C:\\w", L"a",
-      L"D:\\out\\", L"named", L"D:\\out\\named_enc.asp", L"on", L"off", L"on", L"on", L"off",
-      L"js", L"on"};
-  frm1& f = start_with(lines);
-  Settings expected;
-  for (int i = 0; i < kFileLineCount; ++i) expected.*kFileLines[i] = lines[i];
-  expected.out_suffix = L"_enc.asp";
-  EXPECT_EQ(f.settings, expected);
-  EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
-
-  EXPECT_EQ(f.txt3.text() + L"|" + f.txt1.text() + L"|" + f.txt2.text() + L"|" + f.txt4.text(),
-            L"D:\\enc\\screnc.exe|C:\\w\\a.asp|D:\\out\\|named");
-  EXPECT_EQ(f.chk1.value() * 10 + f.chk2.value(), 1);
-  EXPECT_TRUE(f.txt2.enabled() && f.cmd2.enabled() && f.txt4.enabled() && f.cmb2.enabled());
-  EXPECT_EQ(option_ticks(f), (std::vector<int>{1, 0, 1, 1, 0}));
-  EXPECT_EQ(f.cmb2.text(), L"JScript");
-  EXPECT_EQ(f.window.height(), kDetailOpenHeight);
-  EXPECT_EQ(f.cmd4.caption() + f.cmd4.tooltip(), L"詳細を閉じる詳細設定域を閉じる");
-  EXPECT_TRUE(f.cmb2.tab_stop() && f.txt3.tab_stop());
-}
-
-TEST_F(AppTest, EmptyOrShortFileKeepsTheLaidOutStateBeyondItsLines) {
-  frm1& f = start_with({});
-  EXPECT_EQ(f.settings, Settings{});
-  EXPECT_TRUE(platform.events.empty());
-  EXPECT_EQ(f.txt1.text() + f.txt4.text() + f.cmb1.text() + f.cmb2.text() + f.lbl6.caption(),
-            L"Text1Text4Combo1Combo1lbl6");
-  EXPECT_EQ(f.window.height(), kFrm1LaidOutHeight);
-
-  frm1& g = start_with({L"X:\\screnc.exe", L"js"});
-  EXPECT_EQ(g.settings.encoder_path + g.settings.script_ext + g.settings.out_suffix,
-            L"X:\\screnc.exejs.jse");
-  EXPECT_EQ(g.txt2.text(), L"Text2");
-  EXPECT_EQ(g.window.height(), kFrm1LaidOutHeight);
+TEST_F(AppTest, StartsFromFilesOfEveryKind) {
+  struct Case {
+    const char* what;
+    std::vector<std::wstring> lines;
+    const wchar_t* screen;
+    const wchar_t *suffix, *same_folder;
+  };
+  const Case cases[] = {
+      {"saved by a run",
+       {L"D:\\enc\\screnc.exe", L"asp", L"off", L"on", L"C:\\w\\a.asp", L"C:\\w", L"a", L"D:\\out\\",
+        L"named", L"D:\\out\\named_enc.asp", L"on", L"off", L"on", L"on", L"off", L"js", L"on"},
+       L"C:\\w\\a.asp|D:\\out\\|D:\\enc\\screnc.exe|named|asp|JScript|_enc.asp|0110110|1111101|4830+",
+       L"_enc.asp", L"off"},
+      {"the first type, every option", file_lines({{2, L"asa"}, {3, L"off"}, {11, L"on"}, {13, L"on"},
+                                                   {14, L"on"}, {15, L"on"}, {16, L"vb"}}),
+       L"||||asa|VBScript|_enc.asa|0010111|1100101|2520-", L"_enc.asa", L"off"},
+      // Line 3 is set unless exactly "off", the other flags only when exactly
+      // "on"; an unknown type selects nothing; a language other than "vb" is JScript.
+      {"words not exactly as written",
+       file_lines({{1, L"e"}, {2, L"VBS"}, {3, L"Off"}, {4, L"On"}, {11, L"ON"}, {13, L"on "},
+                   {14, L"On"}, {15, L"ON"}, {16, L"VB"}, {17, L"On"}}),
+       L"||e||Combo1|JScript|lbl6|1000000|0001111|2520-", L"", L"on"},
+      // Line 14 off runs nothing, so the list keeps the state the type left; the
+      // type comes before the language, so "wsf" gets the JScript suffix.
+      {"type before language", file_lines({{2, L"wsf"}, {14, L"off"}, {16, L"vb"}}),
+       L"||||wsf|VBScript|.jse|1000000|0000111|2520-", L".jse", L"on"},
+      {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
+       L"||||js|JScript|.jse|1000000|0000000|2520-", L".jse", L"on"},
+      {"empty file", {}, L"Text1|Text2|Text3|Text4|Combo1|Combo1|lbl6|0000000|1111111|4905+", L"", L""},
+      {"two lines", {L"X:\\screnc.exe", L"js"},
+       L"|Text2|X:\\screnc.exe|Text4|js|Combo1|.jse|0000000|1110000|4905+", L".jse", L""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    frm1& f = start_with(c.lines);
+    Settings expected;
+    for (size_t i = 0; i < c.lines.size(); ++i) expected.*kFileLines[i] = c.lines[i];
+    expected.out_suffix = c.suffix;
+    expected.same_folder = c.same_folder;  // anything but "off" ticks chk1, which sets "on"
+    EXPECT_EQ(f.settings, expected);
+    EXPECT_EQ(screen(f), c.screen);
+    EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
+    platform = FakePlatform{};
+  }
 }
 
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
@@ -81,22 +82,6 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
   EXPECT_EQ(split_lines(L"1\r\n2\r\n3", 2), (std::vector<std::wstring>{L"1", L"2"}));
 }
 
-TEST_F(AppTest, LinesCountOnlyExactWords) {
-  // An unknown type selects nothing; line 3 is set unless exactly "off", the
-  // other flags only when exactly "on"; a language other than "vb" is JScript.
-  frm1& f = start_with(file_lines({{1, L"e"}, {2, L"VBS"}, {4, L"On"}, {11, L"ON"},
-                                   {13, L"on "}, {14, L"On"}, {16, L"VB"}, {17, L"On"}}));
-  EXPECT_EQ(f.settings.script_ext, L"VBS");
-  EXPECT_EQ(f.cmb1.selected(), -1);
-  EXPECT_EQ(f.settings.out_suffix, L"");
-  EXPECT_TRUE(f.chk1.ticked());
-  EXPECT_EQ(f.settings.same_folder, L"on");
-  EXPECT_EQ(f.chk2.value(), 0);
-  EXPECT_EQ(option_ticks(f), (std::vector<int>{0, 0, 0, 0, 0}));
-  EXPECT_EQ(f.cmb2.text(), L"JScript");
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
-}
-
 TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
   platform.answers = {kYes};
   frm1& f = start_with(file_lines({{2, L"vbs"}, {10, L"C:\\o\\a.vbe"}, {12, L"on"}}));
@@ -105,33 +90,19 @@ TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
   EXPECT_EQ(f.settings.opt_overwrite, L"on");
 }
 
-TEST_F(AppTest, TheOrderOfLinesDecidesTypeDependentState) {
-  // Line 14 off runs nothing, so the list keeps the state the type left.
-  EXPECT_TRUE(start_with(file_lines({{2, L"asp"}, {14, L"off"}})).cmb2.enabled());
-  EXPECT_FALSE(start_with(file_lines({{2, L"js"}, {14, L"off"}})).cmb2.enabled());
-  // The type comes before the language, so "wsf" gets the JScript suffix.
-  frm1& f = start_with(file_lines({{2, L"wsf"}, {16, L"vb"}}));
-  EXPECT_EQ(f.settings.out_suffix, L".jse");
-  EXPECT_EQ(f.cmb2.text(), L"VBScript");
-}
-
-TEST_F(AppTest, UnreadableFileIsNeverOverwritten) {
+TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
+  const Message error{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。", L"エラー",
+                      kExclamation};
   platform.put_lines(platform.settings_path(), {L"mine"});
   platform.unreadable.insert(platform.settings_path());
-  frm1& f = start();
-  EXPECT_EQ(f.settings, first_start_record());
+  EXPECT_EQ(start().settings, first_start_record());
   EXPECT_EQ(platform.files.at(platform.settings_path()).text, L"mine\r\n");
-  EXPECT_EQ(platform.messages,
-            (std::vector<Message>{{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。",
-                                   L"エラー", kExclamation}}));
-}
+  EXPECT_EQ(platform.messages, std::vector<Message>{error});
 
-TEST_F(AppTest, UnwritableFolderReportsOnceAndStarts) {
+  platform = FakePlatform{};
   platform.unwritable.insert(platform.settings_path());
-  frm1& f = start();
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(f.settings, first_start_record());
-  EXPECT_FALSE(platform.files.count(platform.settings_path()));
+  EXPECT_EQ(start().settings, first_start_record());
+  EXPECT_EQ(platform.messages, std::vector<Message>{error}) << "said once, and the program starts";
 }
 
 TEST_F(AppTest, RightClickTogglesInitialiseButtonOtherClicksHideIt) {
@@ -146,28 +117,32 @@ TEST_F(AppTest, RightClickTogglesInitialiseButtonOtherClicksHideIt) {
 
 TEST_F(AppTest, DetailToggleFollowsTheHeightAlone) {
   frm1& f = fresh();
-  f.cmd4.click();
-  EXPECT_EQ(f.window.height(), kDetailOpenHeight);
-  EXPECT_EQ(f.settings.detail_open, L"on");
-  EXPECT_TRUE(f.ochk3.tab_stop());
-  f.cmd4.click();
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
-  EXPECT_EQ(f.cmd4.caption() + f.cmd4.tooltip(), L"詳細を開く詳細設定域を開く");
-  EXPECT_EQ(f.settings.detail_open, L"off");
-  EXPECT_FALSE(f.ochk3.tab_stop());
-  f.window.set_height(3000);
-  f.cmd4.click();
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
+  std::wstring seen;
+  for (int height : {kDetailClosedHeight, kDetailOpenHeight, 3000}) {
+    f.window.set_height(height);
+    f.cmd4.click();
+    seen += std::to_wstring(f.window.height()) + (f.ochk3.tab_stop() ? L"+" : L"-") + f.cmd4.caption() +
+            f.cmd4.tooltip() + f.settings.detail_open + L" ";
+  }
+  EXPECT_EQ(seen, L"4830+詳細を閉じる詳細設定域を閉じるon 2520-詳細を開く詳細設定域を開くoff "
+                  L"2520-詳細を開く詳細設定域を開くoff ");
   EXPECT_TRUE(platform.events.empty()) << "the toggle writes nothing";
 }
 
 class InitialiseAll : public AppTest {
  protected:
+  // A window far from its defaults: another type, an input, a typed output
+  // folder and name, options ticked, the detail area open.
   frm1& prepared() {
     frm1& f = fresh();
-    f.cmd4.click();  // detail open
+    f.cmd4.click();
+    f.txt1_OLEDragDrop({L"C:\\w\\page.htm"});
     f.chk1.set_value(0);
     f.txt2.set_text(L"D:\\x\\");
+    f.chk2.set_value(1);
+    f.txt4.set_text(L"mine");
+    f.ochk1.set_value(1);
+    f.cmb2.pick(1);
     f.Form_MouseDown(2);
     platform.events.clear();
     return f;
@@ -183,26 +158,19 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   EXPECT_EQ(platform.messages[1],
             (Message{L"注意！\r\r全ての設定を初期化します。初期化しますか？", L"確認", 3}));
   EXPECT_EQ(platform.messages[2], (Message{L"初期化されました。", L"報告", 64}));
-  // "vbs" was selected already, so selecting it runs no type selection: the input
-  // folder keeps the encoder's folder and the output path stays as step 3 left it.
   Settings expected = first_start_record();
   expected.detail_open = L"off";
-  expected.in_folder = L"C:\\Program Files\\Windows Script Encoder\\";
-  expected.out_path = L"";
   EXPECT_EQ(f.settings, expected);
+  EXPECT_EQ(screen(f), L"||" + std::wstring(kDefaultEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
   EXPECT_EQ(saved_lines().back(), L"on") << "saved before the area closed";
-  EXPECT_FALSE(f.ochk2.ticked() || f.cmd8.visible());
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
-}
+  EXPECT_FALSE(f.cmd8.visible());
 
-TEST_F(InitialiseAll, YesFromAnotherTypeReachesTheFirstStartRecord) {
-  frm1& f = prepared();
-  f.cmb1.pick(1);
+  // With "vbs" already selected and the boxes as the defaults leave them, no
+  // handling runs: both folders keep the encoder's folder, and the empty name
+  // box composes no output path.
   platform.answers = {kYes};
   f.cmd8.click();
-  // The name box was empty already, so no change of it composes the output path.
-  Settings expected = first_start_record();
-  expected.detail_open = L"off";
+  expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
   expected.out_path = L"";
   EXPECT_EQ(f.settings, expected);
 }
