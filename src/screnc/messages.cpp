@@ -15,7 +15,7 @@ std::u16string form_name(TextForm form) {
     case TextForm::Legacy:
       break;
   }
-  return u"システムの文字コード";
+  return u"システムの既定";
 }
 
 std::u16string number(std::size_t n) {
@@ -93,15 +93,17 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
       return u"エラー: 出力ファイル " + name +
              u" は既にあります。置き換えるには /f を指定してください。";
     case Failure::NotText:
-      return u"エラー: 入力ファイル " + name + u" は " + form_name(form) +
-             u" のテキストとして読めません。";
+      return u"エラー: 入力ファイル " + name + u" は、文字コード (" + form_name(form) +
+             u") のテキストではありません。";
     case Failure::NotWritable:
-      return u"エラー: 出力ファイル " + name + u" に書く文字の一部が " + form_name(form) +
-             u" で表せません。";
+      return u"エラー: 出力ファイル " + name + u" に書く文字の一部が、文字コード (" +
+             form_name(form) + u") で表せません。";
     case Failure::WriteFailed:
+      return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
+    case Failure::Unexpected:
       break;
   }
-  return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
+  return u"エラー: " + name + u" の処理中に予期しないエラーが起きました。出力ファイルは書いていません。";
 }
 
 std::u16string encode_error_message(const EncodeError& error, std::u16string_view file) {

@@ -19,6 +19,7 @@ enum class Failure {
   NotText,          // the input is not text in its character set
   NotWritable,      // the output has a character its character set lacks
   WriteFailed,
+  Unexpected,       // the system refused in a way not foreseen here
 };
 
 std::u16string usage_text();

@@ -1,5 +1,6 @@
 #include "screnc/run.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <variant>
@@ -67,5 +68,12 @@ int run_screnc(const std::vector<std::u16string>& args, const System& system) {
     system.print(usage_text());
     return kSuccess;
   }
-  return encode_file(std::get<Arguments>(parsed), system);
+  const Arguments& arguments = std::get<Arguments>(parsed);
+  try {
+    return encode_file(arguments, system);
+  } catch (const std::exception&) {
+    // A name the system cannot take (a lone surrogate), or no memory left.
+    system.print(failure_message(Failure::Unexpected, arguments.input));
+    return kFileFailed;
+  }
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 
 #include "encoder/find_blocks.h"
 #include "encoder/block.h"
@@ -159,4 +160,23 @@ TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
     EXPECT_EQ(&posix_legacy_codec(out), &posix_legacy_codec(bytes));
     EXPECT_EQ(decoded("out.vbe"), text);
   }
+}
+
+TEST(RunScrenc, ANameTheSystemCannotTakeIsAFailureNotACrash) {
+  std::u16string said;
+  const Utf8Codec codec;
+  const System system{[&](std::string_view) -> const LegacyCodec& { return codec; },
+                      [&](std::u16string_view message) { said += message; }};
+  EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), kFileFailed);
+  EXPECT_EQ(said, failure_message(Failure::Unexpected, u"a\xD800.vbs"));
+}
+
+TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
+  std::set<std::u16string> texts;
+  for (int f = 0; f <= static_cast<int>(Failure::Unexpected); ++f)
+    texts.insert(failure_message(static_cast<Failure>(f), u"ファイル.vbs"));
+  for (int p = 0; p <= static_cast<int>(EncodeError::Problem::BlockMismatch); ++p)
+    texts.insert(encode_error_message(EncodeError(static_cast<EncodeError::Problem>(p), 7), u"ファイル.vbs"));
+  EXPECT_EQ(texts.size(), 14u);
+  for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
 }
