@@ -1,5 +1,5 @@
 # Our encoder: the portable library (src/encoder), the screnc program around it
-# (src/screnc) and their tests.
+# (src/screnc, with its Windows main in src/win32) and their tests.
 # Included at the end of CMakeLists.txt, in either tree.
 
 file(GLOB encoder_sources CONFIGURE_DEPENDS src/encoder/*.cpp)
@@ -18,6 +18,29 @@ target_link_libraries(mosa_screnc PUBLIC mosa_encoder)
 if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   mosa_windows_target(mosa_encoder)
   mosa_windows_target(mosa_screnc)
+
+  add_executable(screnc src/win32/screnc_main.cpp src/win32/ansi_codec.cpp)
+  mosa_windows_target(screnc)
+  target_link_options(screnc PRIVATE -municode)
+  target_link_libraries(screnc PRIVATE mosa_screnc)
+
+  # Decodes the blocks of a file in the ANSI code page, for the check below.
+  add_executable(decode_blocks tests/tools/decode_blocks.cpp src/win32/ansi_codec.cpp)
+  mosa_windows_target(decode_blocks)
+  target_link_options(decode_blocks PRIVATE -municode)
+  target_link_libraries(decode_blocks PRIVATE mosa_encoder)
+
+  add_test(NAME shipped_encoder
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:screnc>
+                   -DSUBSYSTEM=console
+                   -P ${CMAKE_SOURCE_DIR}/tests/tools/check_shipped_program.cmake)
+  add_test(NAME encoder_under_wine
+           COMMAND ${CMAKE_COMMAND} -DENCODER=$<TARGET_FILE:screnc>
+                   -DDECODER=$<TARGET_FILE:decode_blocks>
+                   "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+                   -DWORK_DIR=${CMAKE_BINARY_DIR}/encoder-check
+                   -P ${CMAKE_SOURCE_DIR}/tests/tools/check_encoder_wine.cmake)
+  set_tests_properties(shipped_encoder encoder_under_wine PROPERTIES RESOURCE_LOCK wine)
 else()
   foreach(target mosa_encoder mosa_screnc)
     target_compile_options(${target} PRIVATE ${mosa_warnings} ${sanitizers})
