@@ -13,34 +13,33 @@ constexpr std::size_t kHeaderSize = kBlockStart.size() + kFieldSize;
 constexpr std::size_t kTrailerSize = kFieldSize + kBlockEnd.size();
 
 struct Tables {
-  // Characters below U+0080, written and read back, per variant. Controls other
-  // than TAB stand for themselves; CR, LF, '<', '>' and '@' have no entry.
-  std::array<std::array<char16_t, 128>, 3> encoded{};
+  // What the encoder writes for a character below U+0080, per variant: one
+  // character, or '@' and, in the upper half, the second character of an escape.
+  std::array<std::array<std::uint32_t, 128>, 3> written{};
+  // Back to the plain character, per variant; kNone for a character a body
+  // never holds. Controls other than TAB, CR and LF stand for themselves.
   std::array<std::array<char16_t, 128>, 3> decoded{};
-  // The character after '@' for the five that are escaped, and back.
-  std::array<char16_t, 128> escape{};
+  // The character after '@' back to the plain one.
   std::array<char16_t, 128> unescape{};
 };
 
 constexpr Tables make_tables() {
-  Tables t;
-  for (int v = 0; v < 3; ++v) {
-    t.encoded[v].fill(kNone);
-    t.decoded[v].fill(kNone);
-    for (char16_t c = 0; c < 0x20; ++c) t.encoded[v][c] = t.decoded[v][c] = c;
-    t.encoded[v][u'\r'] = t.encoded[v][u'\n'] = kNone;
-    t.decoded[v][u'\r'] = t.decoded[v][u'\n'] = kNone;
-    for (const Substitution& s : kSubstitutions) {
-      t.encoded[v][s.plain] = s.variant[v];
-      t.decoded[v][s.variant[v]] = s.plain;
-    }
-  }
-  t.unescape.fill(kNone);
   const char16_t escaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
                                  {u'@', u'$'}};
-  for (const auto& [plain, written] : escaped) {
-    t.escape[plain] = written;
-    t.unescape[written] = plain;
+  Tables t;
+  t.unescape.fill(kNone);
+  for (int v = 0; v < 3; ++v) {
+    t.decoded[v].fill(kNone);
+    for (char16_t c = 0; c < 0x20; ++c) t.written[v][c] = t.decoded[v][c] = c;
+    for (const Substitution& s : kSubstitutions) {
+      t.written[v][s.plain] = s.variant[v];
+      t.decoded[v][s.variant[v]] = s.plain;
+    }
+    for (const auto& [plain, second] : escaped) {
+      t.written[v][plain] = u'@' | std::uint32_t{second} << 16;
+      t.decoded[v][plain] = kNone;
+      t.unescape[second] = plain;
+    }
   }
   return t;
 }
@@ -93,15 +92,10 @@ void append_block(std::u16string& out, std::u16string_view plain) {
       *next++ = c;
       continue;
     }
+    const std::uint32_t written = kTables.written[variant_at(position)][c];
+    *next++ = static_cast<char16_t>(written);
+    if (written >> 16) *next++ = static_cast<char16_t>(written >> 16);
     checksum += c;
-    const char16_t escaped = kTables.escape[c];
-    if (escaped) {
-      next[0] = u'@';
-      next[1] = escaped;
-      next += 2;
-    } else {
-      *next++ = kTables.encoded[variant_at(position)][c];
-    }
     ++position;
   }
   kBlockStart.copy(out.data() + start, kBlockStart.size());
@@ -125,13 +119,14 @@ std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t b
   const std::size_t body_end = body + *length;
 
   DecodedBlock block;
-  block.plain.reserve(*length);
+  block.plain.resize(*length);
+  char16_t* next = block.plain.data();
   std::uint32_t checksum = 0;
   std::uint32_t position = 0;
   for (std::size_t i = body; i < body_end; ++i) {
     const char16_t c = text[i];
     if (c >= 0x80) {
-      block.plain += c;
+      *next++ = c;
       continue;
     }
     char16_t plain = kTables.decoded[variant_at(position)][c];
@@ -140,10 +135,11 @@ std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t b
       plain = kTables.unescape[text[i]];
     }
     if (plain == kNone) return std::nullopt;
-    block.plain += plain;
+    *next++ = plain;
     checksum += plain;
     ++position;
   }
+  block.plain.resize(next - block.plain.data());
   if (read_field(text, body_end) != checksum) return std::nullopt;
   if (text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd) return std::nullopt;
   block.end = body_end + kTrailerSize;
