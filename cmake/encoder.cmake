@@ -1,5 +1,5 @@
 # Our encoder: the portable library (src/encoder), the screnc program around it
-# (src/screnc, with its Windows main in src/win32) and their tests.
+# (src/screnc, with its Windows main in src/win32), their tests and a benchmark.
 # Included at the end of CMakeLists.txt, in either tree.
 
 file(GLOB encoder_sources CONFIGURE_DEPENDS src/encoder/*.cpp)
@@ -42,14 +42,24 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
                    -P ${CMAKE_SOURCE_DIR}/tests/tools/check_encoder_wine.cmake)
   set_tests_properties(shipped_encoder encoder_under_wine PROPERTIES RESOURCE_LOCK wine)
 else()
+  # The benchmark's tree measures the code as shipped, without sanitizers.
+  option(ENCODER_SANITIZERS "Build the encoder with the native tree's sanitizers" ON)
   foreach(target mosa_encoder mosa_screnc)
-    target_compile_options(${target} PRIVATE ${mosa_warnings} ${sanitizers})
-    target_link_options(${target} INTERFACE ${sanitizers})
+    target_compile_options(${target} PRIVATE ${mosa_warnings})
+    if(ENCODER_SANITIZERS)
+      target_compile_options(${target} PRIVATE ${sanitizers})
+      target_link_options(${target} INTERFACE ${sanitizers})
+    endif()
   endforeach()
 
   add_executable(screnc src/screnc/posix_main.cpp)
   target_compile_options(screnc PRIVATE ${mosa_warnings} ${sanitizers})
   target_link_libraries(screnc PRIVATE mosa_screnc)
+
+  # Not run by the tests: scripts/bench-encoder.sh builds and runs it.
+  add_executable(encoder_bench bench/encoder_bench.cpp)
+  target_compile_options(encoder_bench PRIVATE ${mosa_warnings})
+  target_link_libraries(encoder_bench PRIVATE mosa_encoder)
 
   file(GLOB encoder_test_sources CONFIGURE_DEPENDS tests/encoder/*.cpp)
   add_executable(encoder_tests ${encoder_test_sources})
