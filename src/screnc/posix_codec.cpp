@@ -2,35 +2,25 @@
 
 #include <iconv.h>
 
-#include <cerrno>
-
 #include "encoder/unicode.h"
 
 namespace {
 
+// Between code page 932 and UTF-16 a character never takes more than twice its
+// bytes, so one call converts the whole text.
 std::optional<std::string> convert(const char* to, const char* from, std::string_view bytes) {
   const iconv_t converter = iconv_open(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out(2 * bytes.size() + 16, '\0');
+  std::string out(2 * bytes.size(), '\0');
   char* in = const_cast<char*>(bytes.data());
   std::size_t in_left = bytes.size();
-  std::size_t done = 0;
-  bool ok = true;
-  while (ok && in_left > 0) {
-    char* next = out.data() + done;
-    std::size_t out_left = out.size() - done;
-    const std::size_t result = iconv(converter, &in, &in_left, &next, &out_left);
-    done = next - out.data();
-    if (result == static_cast<std::size_t>(-1) && errno == E2BIG) {
-      out.resize(2 * out.size());
-    } else {
-      // Any other failure, or a conversion iconv calls irreversible, is refused.
-      ok = result == 0;
-    }
-  }
+  char* next = out.data();
+  std::size_t out_left = out.size();
+  // A failure, or a conversion iconv itself calls irreversible, is refused.
+  const bool converted = iconv(converter, &in, &in_left, &next, &out_left) == 0;
   iconv_close(converter);
-  if (!ok) return std::nullopt;
-  out.resize(done);
+  if (!converted) return std::nullopt;
+  out.resize(next - out.data());
   return out;
 }
 

@@ -99,6 +99,7 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
       {{"a.vbs", "no/b.vbe"}, 1, said(failure_message(Failure::NoOutputFolder, u"no/b.vbe"))},
       {{"emoji.sct", "b.sct"}, 1, said(failure_message(Failure::NotWritable, u"b.sct"))},
       {{"/f", "a.vbs", "ro.vbe"}, 1, said(failure_message(Failure::WriteFailed, u"ro.vbe"))},
+      {{"/f", "a.vbs", "dir.vbs"}, 1, said(failure_message(Failure::WriteFailed, u"dir.vbs"))},
       {{"open.asp", "b.asp"}, 1,
        said(encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 2), u"open.asp"))},
       {{"/x", "a.vbs", "b.vbe"}, 2, said(argument_error_message({Problem::UnknownSwitch, u"/x"}))},
@@ -122,6 +123,7 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
   put("a.vbs", "MsgBox 1\r\n");
   put("a.txt", "<p>");
   put("old.vbe", "old");
+  put("new.vbe.screnc-0", "someone else's");
   const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
       {{"a.vbs", "new.vbe"}, "new.vbe", utf8(success_message(u"a.vbs", u"new.vbe", 1)) + "\n"},
       {{"-S", "-F", "a.vbs", "old.vbe"}, "old.vbe", ""},
@@ -138,7 +140,8 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
   EXPECT_EQ(run({"/?"}).said, utf8(usage_text()) + "\n");
   EXPECT_EQ(run({"/f", "/s", "a.vbs", "a.vbs"}).status, 0);
   EXPECT_EQ(decoded("a.vbs"), u"MsgBox 1\r\n");
-  EXPECT_EQ(snapshot().size(), 6u) << "a temporary file was left";
+  EXPECT_EQ(snapshot().size(), 7u) << "a temporary file was left";
+  EXPECT_EQ(get("new.vbe.screnc-0"), "someone else's");
 }
 
 TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
