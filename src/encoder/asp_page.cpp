@@ -25,7 +25,6 @@ void encode_asp_page(Rewrite& out, std::u16string_view text, const EncodeOptions
   // The page's language: its directive's, else /l's, else VBScript. A page in
   // another language, or one already encoded, keeps its sections as they are.
   std::optional<ScriptLanguage> language = options.language.value_or(ScriptLanguage::VBScript);
-  std::size_t at = 0;
   const std::size_t first = skip_spaces(text, 0);
   if (text.substr(first).starts_with(u"<%@")) {
     const std::optional<AttributeList> list = parse_attributes(text, first + 3, kSectionEnd);
@@ -34,13 +33,13 @@ void encode_asp_page(Rewrite& out, std::u16string_view text, const EncodeOptions
     language = chosen_language(
         named ? language_name(attribute_value(text, *named)) : LanguageName::None, language);
     if (language) name_encoded_language(out, text, *list, first + 3, *language);
-    at = list->terminator + kSectionEnd.size();
   } else if (may_add_directive && options.add_directive) {
     out.insert(0, u"<%@ LANGUAGE = " + std::u16string(encoded_language(*language)) + u" %>\r\n");
   }
 
+  // The scan meets the directive again and, like any other, leaves it.
   const ScriptRules server_scripts{language};
-  while ((at = text.find(u'<', at)) != std::u16string_view::npos) {
+  for (std::size_t at = 0; (at = text.find(u'<', at)) != std::u16string_view::npos;) {
     if (text.substr(at).starts_with(u"<%")) {
       at = encode_section(out, text, at, language);
       continue;

@@ -61,12 +61,12 @@ std::optional<AttributeList> parse_attributes(std::u16string_view text, std::siz
            !ends_here(at));
     a.name_end = a.value_begin = a.value_end = at;
     const std::size_t equals = skip_spaces(text, at);
-    if (equals < text.size() && text[equals] == u'=') {
+    if (text.substr(equals).starts_with(u'=')) {
       a.has_value = true;
       at = skip_spaces(text, equals + 1);
-      if (at >= text.size()) return std::nullopt;
-      if (text[at] == u'"' || text[at] == u'\'') {
-        const std::size_t close = text.find(text[at], at + 1);
+      const std::u16string_view rest = text.substr(at);
+      if (rest.starts_with(u'"') || rest.starts_with(u'\'')) {
+        const std::size_t close = text.find(rest[0], at + 1);
         if (close == std::u16string_view::npos) return std::nullopt;
         a.value_begin = at + 1;
         a.value_end = close;

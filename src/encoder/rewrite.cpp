@@ -5,11 +5,6 @@
 #include "encoder/block.h"
 #include "encoder/xml_references.h"
 
-Rewrite::Rewrite(std::u16string_view source) : source_(source) {
-  // Most of a file ends up encoded, which grows it by a tenth or so.
-  out_.text.reserve(source.size() + source.size() / 8 + 64);
-}
-
 void Rewrite::copy_to(std::size_t at) {
   out_.text.append(source_.substr(copied_, at - copied_));
   copied_ = at;

@@ -18,7 +18,7 @@ struct EncodedText {
 
 class Rewrite {
  public:
-  explicit Rewrite(std::u16string_view source);
+  explicit Rewrite(std::u16string_view source) : source_(source) {}
 
   // Replacements come in the order of their places in the source.
   void replace(std::size_t begin, std::size_t end, std::u16string_view with);

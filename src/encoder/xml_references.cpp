@@ -20,8 +20,9 @@ std::optional<char32_t> named_entity(std::u16string_view name) {
   return std::nullopt;
 }
 
+// Leading zeros are allowed, so the digits are not counted but the value is.
 std::optional<char32_t> character_number(std::u16string_view digits, int base) {
-  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  if (digits.empty()) return std::nullopt;
   char32_t number = 0;
   for (const char16_t d : digits) {
     int value;
@@ -33,17 +34,21 @@ std::optional<char32_t> character_number(std::u16string_view digits, int base) {
       return std::nullopt;
     }
     number = number * base + value;
+    if (number > 0x10FFFF) return std::nullopt;
   }
-  const bool surrogate = number >= 0xD800 && number <= 0xDFFF;
-  if (number == 0 || surrogate || number > 0x10FFFF) return std::nullopt;
+  if (number == 0 || (number >= 0xD800 && number <= 0xDFFF)) return std::nullopt;
   return number;
 }
 
+bool is_name_character(char16_t c) {
+  return (c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z') || c == u'#';
+}
+
 std::optional<Reference> reference_at(std::u16string_view text, std::size_t at) {
-  // The longest reference, &#x10FFFF;, has 10 characters.
-  const std::size_t semicolon = text.substr(at, 11).find(u';');
-  if (semicolon == std::u16string_view::npos) return std::nullopt;
-  const std::u16string_view name = text.substr(at + 1, semicolon - 1);
+  std::size_t end = at + 1;
+  while (end < text.size() && is_name_character(text[end])) ++end;
+  if (!text.substr(end).starts_with(u';')) return std::nullopt;
+  const std::u16string_view name = text.substr(at + 1, end - at - 1);
   std::optional<char32_t> character;
   if (name.starts_with(u"#x")) {
     character = character_number(name.substr(2), 16);
@@ -60,7 +65,6 @@ std::optional<Reference> reference_at(std::u16string_view text, std::size_t at) 
 
 std::u16string resolve_references(std::u16string_view text) {
   std::u16string resolved;
-  resolved.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const std::optional<Reference> reference =
         text[at] == u'&' ? reference_at(text, at) : std::nullopt;

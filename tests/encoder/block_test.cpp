@@ -36,6 +36,7 @@ TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
   const std::u16string_view cases[] = {
       u"#@~^AgAAAA==@xPAAAAA==^#~@",     // a letter after '@' that escapes nothing
       u"#@~^AQAAAA==@!PAAAAA==^#~@",     // an escape cut by the length
+      u"#@~^AgAAAA==@öPAAAAA==^#~@",     // '@' before a wide character
       u"#@~^AQAAAA==<PAAAAA==^#~@",      // '<' is never written in a body
       u"#@~^BgAAAA==qy&*l/wAAAA==^#~@",  // length one more than the body
       u"#@~^BAAAAA==qy&*l/wAAAA==^#~@",  // length one less
@@ -55,7 +56,9 @@ TEST(Block, RoundTripsEveryAsciiCodeAtEveryPositionAndWideText) {
   // Each of the 128 codes at each of the 64 positions of the variant sequence.
   std::u16string ascii;
   for (int i = 0; i < 128 * 64; ++i) ascii += static_cast<char16_t>((65 * (i / 64) + i % 64) % 128);
-  const std::u16string texts[] = {ascii, u"日本語の\r\nMsgBox \"テスト\" ' 〜", u"a\U0001F600b😀\r\n<>@"};
+  // A checksum beyond 2^24 fills all four bytes of its field.
+  const std::u16string texts[] = {ascii, u"日本語の\r\nMsgBox \"テスト\" ' 〜\x80", u"a\U0001F600b😀\r\n<>@",
+                                  std::u16string(150000, u'~')};
   for (const std::u16string& text : texts) {
     const std::u16string block = encode_block(text);
     const std::u16string_view body = std::u16string_view(block).substr(12, block.size() - 24);

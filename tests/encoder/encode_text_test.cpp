@@ -60,7 +60,8 @@ TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
        u"<script language='JScript.Encode'>{{x}}</script >"},
       {FileKind::HtmlPage, u"<Script Language=jscript Defer>x</Script>",
        u"<Script Language=JScript.Encode Defer>{{x}}</Script>"},
-      {FileKind::HtmlPage, u"<script>x</script>", u"<script LANGUAGE=\"JScript.Encode\">{{x}}</script>"},
+      {FileKind::HtmlPage, u"<!----><<script>x</script>",
+       u"<!----><<script LANGUAGE=\"JScript.Encode\">{{x}}</script>"},
       {FileKind::HtmlPage, u"<script>x</script>", u"<script LANGUAGE=\"VBScript.Encode\">{{x}}</script>",
        kVBScript},
       {FileKind::HtmlPage, u"<script type=\"text/vbscript\">x</script>",
@@ -163,6 +164,8 @@ TEST(FileKind, RecognisedExtensionsInAnyCaseWithOrWithoutTheDot) {
 
 TEST(XmlReferences, ResolvedOnlyWhenWellFormed) {
   EXPECT_EQ(resolve_references(u"&lt;&gt;&amp;&quot;&apos;&#65;&#x42;&#X43;&#x1f600;&#1114111;"
-                               u"&foo;&#xD800;&#0;&#;&#x;& x;&#123456789;&#x11FFFF;&#6a;a&b&lt"),
-            u"<>&\"'AB&#X43;😀\U0010FFFF&foo;&#xD800;&#0;&#;&#x;& x;&#123456789;&#x11FFFF;&#6a;a&b&lt");
+                               u"&#x6A;&#x00000000041;&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+                               u"&#x11FFFF;&#6a;a&b&lt"),
+            u"<>&\"'AB&#X43;😀\U0010FFFFjA&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+            u"&#x11FFFF;&#6a;a&b&lt");
 }

@@ -137,10 +137,17 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
     EXPECT_EQ(result.said, message);
     EXPECT_EQ(decoded(output), utf8_to_text(get(args[args.size() - 2])));
   }
+  // The language and the directive of an ASP page follow /l and /xl.
+  put("p.asp", "<%x%>");
+  const std::string section = "<%" + utf8(encode_block(u"x")) + "%>";
+  EXPECT_EQ(run({"/s", "-L", "jscript", "p.asp", "j.asp"}).status, 0);
+  EXPECT_EQ(get("j.asp"), "<%@ LANGUAGE = JScript.Encode %>\r\n" + section);
+  EXPECT_EQ(run({"/s", "/XL", "p.asp", "x.asp"}).status, 0);
+  EXPECT_EQ(get("x.asp"), section);
   EXPECT_EQ(run({"/?"}).said, utf8(usage_text()) + "\n");
   EXPECT_EQ(run({"/f", "/s", "a.vbs", "a.vbs"}).status, 0);
   EXPECT_EQ(decoded("a.vbs"), u"MsgBox 1\r\n");
-  EXPECT_EQ(snapshot().size(), 7u) << "a temporary file was left";
+  EXPECT_EQ(snapshot().size(), 10u) << "a temporary file was left";
   EXPECT_EQ(get("new.vbe.screnc-0"), "someone else's");
 }
 

@@ -26,7 +26,8 @@ using namespace std::literals;
 
 TEST(TextForm, ReadAndWrittenBackInTheFormOfTheByteOrderMark) {
   const std::tuple<std::string_view, TextForm, std::optional<std::u16string>> cases[] = {
-      {"\xEF\xBB\xBF" "a\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80", TextForm::Utf8Bom, u"aé日😀"},
+      {"\xEF\xBB\xBF" "a\xC3\xA9\xE0\xA0\x80\xE6\x97\xA5\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+       TextForm::Utf8Bom, u"aé\u0800日😀\U0010FFFF"},
       {"\xFF\xFE" "a\0\xE5\x65=\xD8\0\xDE"sv, TextForm::Utf16LeBom, u"a日😀"},
       {"plain\r\n", TextForm::Legacy, u"plain\r\n"},
       {"", TextForm::Legacy, u""},
@@ -61,4 +62,6 @@ TEST(TextForm, WritingRefusesACharacterTheFormCannotHold) {
     EXPECT_FALSE(file_bytes(lone, TextForm::Utf16LeBom, legacy));
   }
   EXPECT_FALSE(file_bytes(u"日", TextForm::Legacy, legacy));
+  // Only the characters in view count, not one just beyond it.
+  EXPECT_TRUE(file_bytes(u"a\xDC00"sv.substr(0, 1), TextForm::Utf8Bom, legacy));
 }
