@@ -5,13 +5,8 @@
 #include "encoder/block.h"
 #include "encoder/xml_references.h"
 
-void Rewrite::copy_to(std::size_t at) {
-  out_.text.append(source_.substr(copied_, at - copied_));
-  copied_ = at;
-}
-
 void Rewrite::replace(std::size_t begin, std::size_t end, std::u16string_view with) {
-  copy_to(begin);
+  out_.text.append(source_.substr(copied_, begin - copied_));
   out_.text.append(with);
   copied_ = end;
 }
@@ -35,7 +30,7 @@ void Rewrite::encode_script(std::size_t begin, std::size_t end, bool into_cdata)
 }
 
 EncodedText Rewrite::finish() {
-  copy_to(source_.size());
+  out_.text.append(source_.substr(copied_));
   return std::move(out_);
 }
 

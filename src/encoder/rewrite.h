@@ -34,8 +34,6 @@ class Rewrite {
   EncodedText finish();
 
  private:
-  void copy_to(std::size_t at);
-
   std::u16string_view source_;
   std::size_t copied_ = 0;
   EncodedText out_;

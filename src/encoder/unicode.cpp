@@ -28,7 +28,6 @@ void append_code_point(std::u16string& text, char32_t c) {
 
 std::optional<std::u16string> utf8_to_text(std::string_view bytes) {
   std::u16string text;
-  text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
     const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
     if (lead < 0x80) {
@@ -63,7 +62,6 @@ std::optional<std::u16string> utf8_to_text(std::string_view bytes) {
 std::optional<std::string> text_to_utf8(std::u16string_view text) {
   if (!surrogates_paired(text)) return std::nullopt;
   std::string bytes;
-  bytes.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (is_high_surrogate(c)) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);

@@ -34,7 +34,7 @@ TEST(Block, VectorsBothWays) {
 
 TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
   const std::u16string_view cases[] = {
-      u"#@~^AgAAAA==@xPAAAAA==^#~@",     // a letter after '@' that escapes nothing
+      u"#@~^AgAAAA==@xAAAAAA==^#~@",     // a letter after '@' that escapes nothing
       u"#@~^AQAAAA==@!PAAAAA==^#~@",     // an escape cut by the length
       u"#@~^AgAAAA==@öPAAAAA==^#~@",     // '@' before a wide character
       u"#@~^AQAAAA==<PAAAAA==^#~@",      // '<' is never written in a body

@@ -46,6 +46,7 @@ TEST(EncodeText, PlainScriptsAreOneBlockAfterAnyStartMarker) {
       {FileKind::VBScriptFile, u"'(c) me\r\n'**Start Encode**\r\nMsgBox 1",
        u"'(c) me\r\n'**Start Encode**{{\r\nMsgBox 1}}"},
       {FileKind::JScriptFile, u"//**Start Encode**", u"//**Start Encode**{{}}"},
+      // The marker counts only as written; tags and blocks are text like any other.
       {FileKind::JScriptFile, u"//**start encode**\nx", u"{{//**start encode**\nx}}"},
       {FileKind::JScriptFile, u"<script>x</script>", u"{{<script>x</script>}}"},
       {FileKind::JScriptFile, u"w(\"#@~^AAAAAA==AAAAAA==^#~@\")", u"{{w(\"#@~^AAAAAA==AAAAAA==^#~@\")}}"},
@@ -58,8 +59,8 @@ TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
        u"<p onload=\"x()\"><SCRIPT LANGUAGE=\"VBScript.Encode\">{{\n x\n}}</SCRIPT>"},
       {FileKind::HtmlPage, u"<script language='JavaScript'>x</script >",
        u"<script language='JScript.Encode'>{{x}}</script >"},
-      {FileKind::HtmlPage, u"<Script Language=jscript Defer>x</Script>",
-       u"<Script Language=JScript.Encode Defer>{{x}}</Script>"},
+      {FileKind::HtmlPage, u"<Script title=\"a > b\" Language=jscript Defer>x</Script>",
+       u"<Script title=\"a > b\" Language=JScript.Encode Defer>{{x}}</Script>"},
       {FileKind::HtmlPage, u"<!----><<script>x</script>",
        u"<!----><<script LANGUAGE=\"JScript.Encode\">{{x}}</script>"},
       {FileKind::HtmlPage, u"<script>x</script>", u"<script LANGUAGE=\"VBScript.Encode\">{{x}}</script>",
@@ -68,6 +69,7 @@ TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
        u"<script LANGUAGE=\"VBScript.Encode\" type=\"text/vbscript\">{{x}}</script>"},
       {FileKind::HtmlPage, u"<script language type=text/javascript>x</script>",
        u"<script language=\"JScript.Encode\" type=text/javascript>{{x}}</script>"},
+      // Each element is a script of its own, with or without a marker.
       {FileKind::HtmlPage, u"<script>a\n//**Start Encode**\nb</script><script>c</script>",
        u"<script LANGUAGE=\"JScript.Encode\">a\n//**Start Encode**{{\nb}}</script>"
        u"<script LANGUAGE=\"JScript.Encode\">{{c}}</script>"},
@@ -75,6 +77,8 @@ TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
 }
 
 TEST(EncodeText, HtmlElementsLeftAsTheyAre) {
+  // Blank content (a src element's, too), other languages, encoded scripts,
+  // comments, other elements and ASP sections.
   for (const std::u16string_view page : {
            u"<script src=\"a.js\"></script><script src=a.js>\r\n</script>",
            u"<script language=\"PerlScript\">x</script><script type=\"text/template\">x</script>",
@@ -94,12 +98,16 @@ TEST(EncodeText, AspSectionsDirectiveAndServerScripts) {
   expect_cases({
       {FileKind::AspPage, page, u"<%@ LANGUAGE = VBScript.Encode %>\r\n" + std::u16string(encoded)},
       {FileKind::AspPage, page, encoded, kNoDirective},
+      // global.asa takes no directive.
       {FileKind::AspApplication, page, encoded},
       {FileKind::AspPage, u"<%x%>", u"<%@ LANGUAGE = JScript.Encode %>\r\n<%{{x}}%>", kJScript},
+      // The page's own directive decides its language and names the encoded one,
+      // also under /xl, which only keeps a directive from being added.
       {FileKind::AspPage, u" <%@ Language=\"JScript\" %>\r\n<%x%><%@ y %>",
        u" <%@ Language=\"JScript.Encode\" %>\r\n<%{{x}}%><%@ y %>", kNoDirective},
       {FileKind::AspPage, u"<%@CODEPAGE=932%><%x%>",
        u"<%@ LANGUAGE=\"VBScript.Encode\" CODEPAGE=932%><%{{x}}%>"},
+      // A page in another language, or one already encoded, keeps its sections.
       {FileKind::AspPage, u"<%@ LANGUAGE=PerlScript %><%x%><script runat=\"server\" language=vbscript>v</script>",
        u"<%@ LANGUAGE=PerlScript %><%x%><script runat=\"server\" language=VBScript.Encode>{{v}}</script>"},
       {FileKind::AspPage, u"<%@ LANGUAGE=VBScript.Encode %><%#@~^AAAAAA==AAAAAA==^#~@%>",
@@ -115,6 +123,7 @@ TEST(EncodeText, ScriptletsKeepOrAddCdataSections) {
        u"<script language=\"JScript.Encode\"><![CDATA[{{\na </script> b\n}}]]></script>"},
       {FileKind::Scriptlet, u"<?xml version=\"1.0\"?><script>//**Start Encode**\nif (a &lt; b &amp;&#x41;) c()</script>",
        u"<?xml version=\"1.0\"?><script LANGUAGE=\"JScript.Encode\">//**Start Encode**<![CDATA[{{\nif (a < b &A) c()}}]]></script>"},
+      // Without an XML declaration the text is taken as it is.
       {FileKind::Scriptlet, u"<script language=\"VBScript\">a &amp; b</script>",
        u"<script language=\"VBScript.Encode\">{{a &amp; b}}</script>"},
   });
@@ -164,8 +173,8 @@ TEST(FileKind, RecognisedExtensionsInAnyCaseWithOrWithoutTheDot) {
 
 TEST(XmlReferences, ResolvedOnlyWhenWellFormed) {
   EXPECT_EQ(resolve_references(u"&lt;&gt;&amp;&quot;&apos;&#65;&#x42;&#X43;&#x1f600;&#1114111;"
-                               u"&#x6A;&#x00000000041;&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+                               u"&#x6A;&#x00000000041;&#39;&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
                                u"&#x11FFFF;&#6a;a&b&lt"),
-            u"<>&\"'AB&#X43;😀\U0010FFFFjA&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+            u"<>&\"'AB&#X43;😀\U0010FFFFjA'&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
             u"&#x11FFFF;&#6a;a&b&lt");
 }
