@@ -1,12 +1,14 @@
-# Lays out the application folder as users unpack it (the program, the help page
-# and the readme) and packs it into a zip. The readme is written in code page 932
+# Lays out the application folder as users unpack it (the program, our encoder
+# in encoder\, the help page and the readme) and packs it into a zip. The readme is written in code page 932
 # with CR LF, which Notepad on a Japanese system reads as it is.
-# Run with -DPROGRAM=<exe> -DSOURCE_DIR=<repository> -DAPP_DIR=<folder> -DZIP=<zip>.
+# Run with -DPROGRAM=<exe> -DENCODER=<screnc.exe> -DSOURCE_DIR=<repository> -DAPP_DIR=<folder>
+# -DZIP=<zip>.
 cmake_minimum_required(VERSION 3.21)
 
 file(REMOVE_RECURSE "${APP_DIR}")
 file(MAKE_DIRECTORY "${APP_DIR}")
 file(COPY "${PROGRAM}" DESTINATION "${APP_DIR}")
+file(COPY "${ENCODER}" DESTINATION "${APP_DIR}/encoder")
 file(COPY "${SOURCE_DIR}/dist/help" DESTINATION "${APP_DIR}")
 
 execute_process(COMMAND iconv -f UTF-8 -t CP932 "${SOURCE_DIR}/dist/readme.txt"

@@ -1,7 +1,8 @@
-# The program is shipped as one file that users unpack and start: it must be a
-# GUI program for 32-bit Windows and import nothing but the system's own DLLs.
+# The programs are shipped as files that users unpack and start: each must be a
+# program for 32-bit Windows of its subsystem (the front end a GUI one, the
+# encoder a console one) and import nothing but the system's own DLLs.
 # Wine would not notice a missing MinGW runtime DLL if one sat on its path.
-# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe>.
+# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe> [-DSUBSYSTEM=console].
 cmake_minimum_required(VERSION 3.21)
 set(system_dlls
   advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32
@@ -17,7 +18,11 @@ endif()
 if(NOT dump MATCHES "file format pei-i386\n")
   message(SEND_ERROR "not a 32-bit Windows program")
 endif()
-if(NOT dump MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
+if(SUBSYSTEM STREQUAL "console")
+  if(NOT dump MATCHES "Subsystem[ \t]+0*3[ \t]+\\(Windows CUI\\)")
+    message(SEND_ERROR "not a console program: its messages would not reach a redirection")
+  endif()
+elseif(NOT dump MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
   message(SEND_ERROR "not a GUI program: it would open a console window")
 endif()
 

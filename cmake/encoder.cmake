@@ -1,0 +1,71 @@
+# Our encoder: the portable library (src/encoder), the screnc program around it
+# (src/screnc, with its Windows main in src/win32), their tests and a benchmark.
+# Included at the end of CMakeLists.txt, in either tree.
+
+file(GLOB encoder_sources CONFIGURE_DEPENDS src/encoder/*.cpp)
+add_library(mosa_encoder STATIC ${encoder_sources})
+target_include_directories(mosa_encoder PUBLIC src)
+
+# The Linux main and code page live beside the portable core; Windows has its own.
+file(GLOB screnc_sources CONFIGURE_DEPENDS src/screnc/*.cpp)
+list(FILTER screnc_sources EXCLUDE REGEX "/posix_main\\.cpp$")
+if(CMAKE_SYSTEM_NAME STREQUAL Windows)
+  list(FILTER screnc_sources EXCLUDE REGEX "/posix_[^/]*\\.cpp$")
+endif()
+add_library(mosa_screnc STATIC ${screnc_sources})
+target_link_libraries(mosa_screnc PUBLIC mosa_encoder)
+
+if(CMAKE_SYSTEM_NAME STREQUAL Windows)
+  mosa_windows_target(mosa_encoder)
+  mosa_windows_target(mosa_screnc)
+
+  add_executable(screnc src/win32/screnc_main.cpp src/win32/ansi_codec.cpp)
+  mosa_windows_target(screnc)
+  target_link_options(screnc PRIVATE -municode)
+  target_link_libraries(screnc PRIVATE mosa_screnc)
+
+  # Decodes the blocks of a file in the ANSI code page, for the check below.
+  add_executable(decode_blocks tests/tools/decode_blocks.cpp src/win32/ansi_codec.cpp)
+  mosa_windows_target(decode_blocks)
+  target_link_options(decode_blocks PRIVATE -municode)
+  target_link_libraries(decode_blocks PRIVATE mosa_encoder)
+
+  add_test(NAME shipped_encoder
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:screnc>
+                   -DSUBSYSTEM=console
+                   -P ${CMAKE_SOURCE_DIR}/tests/tools/check_shipped_program.cmake)
+  add_test(NAME encoder_under_wine
+           COMMAND ${CMAKE_COMMAND} -DENCODER=$<TARGET_FILE:screnc>
+                   -DDECODER=$<TARGET_FILE:decode_blocks>
+                   "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+                   -DWORK_DIR=${CMAKE_BINARY_DIR}/encoder-check
+                   -P ${CMAKE_SOURCE_DIR}/tests/tools/check_encoder_wine.cmake)
+  set_tests_properties(shipped_encoder encoder_under_wine PROPERTIES RESOURCE_LOCK wine)
+else()
+  # The benchmark's tree measures the code as shipped, without sanitizers.
+  option(ENCODER_SANITIZERS "Build the encoder with the native tree's sanitizers" ON)
+  foreach(target mosa_encoder mosa_screnc)
+    target_compile_options(${target} PRIVATE ${mosa_warnings})
+    if(ENCODER_SANITIZERS)
+      target_compile_options(${target} PRIVATE ${sanitizers})
+      target_link_options(${target} INTERFACE ${sanitizers})
+    endif()
+  endforeach()
+
+  add_executable(screnc src/screnc/posix_main.cpp)
+  target_compile_options(screnc PRIVATE ${mosa_warnings} ${sanitizers})
+  target_link_libraries(screnc PRIVATE mosa_screnc)
+
+  # Not run by the tests: scripts/bench-encoder.sh builds and runs it.
+  add_executable(encoder_bench bench/encoder_bench.cpp)
+  target_compile_options(encoder_bench PRIVATE ${mosa_warnings})
+  target_link_libraries(encoder_bench PRIVATE mosa_encoder)
+
+  file(GLOB encoder_test_sources CONFIGURE_DEPENDS tests/encoder/*.cpp)
+  add_executable(encoder_tests ${encoder_test_sources})
+  target_compile_options(encoder_tests PRIVATE ${mosa_warnings} ${sanitizers})
+  target_compile_definitions(encoder_tests PRIVATE "SCRENC_PROGRAM=\"$<TARGET_FILE:screnc>\"")
+  target_link_libraries(encoder_tests PRIVATE mosa_screnc GTest::gtest_main GTest::gmock)
+  add_dependencies(encoder_tests screnc)
+  mosa_add_gtest(encoder_tests 120)
+endif()

@@ -1,0 +1,147 @@
+#include "encoder/block.h"
+
+#include <array>
+#include <cstdint>
+
+#include "encoder/substitution_table.h"
+
+namespace {
+
+constexpr char16_t kNone = 0xFFFF;
+constexpr std::size_t kFieldSize = 8;
+constexpr std::size_t kHeaderSize = kBlockStart.size() + kFieldSize;
+constexpr std::size_t kTrailerSize = kFieldSize + kBlockEnd.size();
+
+struct Tables {
+  // What the encoder writes for a character below U+0080, per variant: one
+  // character, or '@' and, in the upper half, the second character of an escape.
+  std::array<std::array<std::uint32_t, 128>, 3> written{};
+  // Back to the plain character, per variant; kNone for a character a body
+  // never holds. Controls other than TAB, CR and LF stand for themselves.
+  std::array<std::array<char16_t, 128>, 3> decoded{};
+  // The character after '@' back to the plain one.
+  std::array<char16_t, 128> unescape{};
+};
+
+constexpr Tables make_tables() {
+  const char16_t escaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
+                                 {u'@', u'$'}};
+  Tables t;
+  t.unescape.fill(kNone);
+  for (int v = 0; v < 3; ++v) {
+    t.decoded[v].fill(kNone);
+    for (char16_t c = 0; c < 0x20; ++c) t.written[v][c] = t.decoded[v][c] = c;
+    for (const Substitution& s : kSubstitutions) {
+      t.written[v][s.plain] = s.variant[v];
+      t.decoded[v][s.variant[v]] = s.plain;
+    }
+    for (const auto& [plain, second] : escaped) {
+      t.written[v][plain] = u'@' | std::uint32_t{second} << 16;
+      t.decoded[v][plain] = kNone;
+      t.unescape[second] = plain;
+    }
+  }
+  return t;
+}
+
+constexpr Tables kTables = make_tables();
+
+constexpr std::u16string_view kBase64 =
+    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+int variant_at(std::uint32_t position) { return kVariantAt[position % 64] - '0'; }
+
+// The number as base64 of its four bytes, least significant first: six
+// characters and "==".
+void write_field(char16_t* at, std::uint32_t number) {
+  const std::uint64_t bits = (std::uint64_t{number & 0xFF} << 28) |
+                             (std::uint64_t{(number >> 8) & 0xFF} << 20) |
+                             (std::uint64_t{(number >> 16) & 0xFF} << 12) |
+                             (std::uint64_t{number >> 24} << 4);
+  for (int i = 0; i < 6; ++i) at[i] = kBase64[(bits >> (30 - 6 * i)) & 63];
+  at[6] = at[7] = u'=';
+}
+
+// Only the form write_field produces counts: any other text is not a field.
+std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at) {
+  if (text.size() - at < kFieldSize) return std::nullopt;
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < 6; ++i) {
+    const std::size_t digit = kBase64.find(text[at + i]);
+    if (digit == std::u16string_view::npos) return std::nullopt;
+    bits = (bits << 6) | digit;
+  }
+  if ((bits & 0xF) != 0 || text.substr(at + 6, 2) != u"==") return std::nullopt;
+  return static_cast<std::uint32_t>(((bits >> 28) & 0xFF) | (((bits >> 20) & 0xFF) << 8) |
+                                    (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
+}
+
+}  // namespace
+
+void append_block(std::u16string& out, std::u16string_view plain) {
+  const std::size_t start = out.size();
+  // Written in place into the longest the block can be (every character
+  // escaped), then cut to size: no growth and no check per character.
+  out.resize(start + kHeaderSize + 2 * plain.size() + kTrailerSize);
+  char16_t* const body = out.data() + start + kHeaderSize;
+  char16_t* next = body;
+  std::uint32_t checksum = 0;
+  std::uint32_t position = 0;
+  for (const char16_t c : plain) {
+    if (c >= 0x80) {
+      *next++ = c;
+      continue;
+    }
+    const std::uint32_t written = kTables.written[variant_at(position)][c];
+    *next++ = static_cast<char16_t>(written);
+    if (written >> 16) *next++ = static_cast<char16_t>(written >> 16);
+    checksum += c;
+    ++position;
+  }
+  kBlockStart.copy(out.data() + start, kBlockStart.size());
+  write_field(out.data() + start + kBlockStart.size(), static_cast<std::uint32_t>(next - body));
+  write_field(next, checksum);
+  kBlockEnd.copy(next + kFieldSize, kBlockEnd.size());
+  out.resize(next + kTrailerSize - out.data());
+}
+
+std::u16string encode_block(std::u16string_view plain) {
+  std::u16string out;
+  append_block(out, plain);
+  return out;
+}
+
+std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin) {
+  if (text.substr(begin, kBlockStart.size()) != kBlockStart) return std::nullopt;
+  const std::optional<std::uint32_t> length = read_field(text, begin + kBlockStart.size());
+  const std::size_t body = begin + kHeaderSize;
+  if (!length || text.size() - body < std::size_t{*length} + kTrailerSize) return std::nullopt;
+  const std::size_t body_end = body + *length;
+
+  DecodedBlock block;
+  block.plain.resize(*length);
+  char16_t* next = block.plain.data();
+  std::uint32_t checksum = 0;
+  std::uint32_t position = 0;
+  for (std::size_t i = body; i < body_end; ++i) {
+    const char16_t c = text[i];
+    if (c >= 0x80) {
+      *next++ = c;
+      continue;
+    }
+    char16_t plain = kTables.decoded[variant_at(position)][c];
+    if (c == u'@') {
+      if (++i == body_end || text[i] >= 0x80) return std::nullopt;
+      plain = kTables.unescape[text[i]];
+    }
+    if (plain == kNone) return std::nullopt;
+    *next++ = plain;
+    checksum += plain;
+    ++position;
+  }
+  block.plain.resize(next - block.plain.data());
+  if (read_field(text, body_end) != checksum) return std::nullopt;
+  if (text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd) return std::nullopt;
+  block.end = body_end + kTrailerSize;
+  return block;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// One encoded block: "#@~^", the body's length, the body, the checksum of the
+// plain text, "^#~@", all on one line. Blocks are independent: each starts its
+// own sequence of variants.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::u16string_view kBlockStart = u"#@~^";
+inline constexpr std::u16string_view kBlockEnd = u"^#~@";
+
+// Appends the block that encodes `plain` to `out`.
+void append_block(std::u16string& out, std::u16string_view plain);
+std::u16string encode_block(std::u16string_view plain);
+
+struct DecodedBlock {
+  std::u16string plain;
+  std::size_t end;  // just past the end marker
+};
+
+// The block whose start marker is at `begin`, decoded; nothing when the text
+// there is not a whole block whose length and checksum agree with its body.
+std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin);

@@ -1,0 +1,105 @@
+#include "encoder/unicode.h"
+
+namespace {
+
+bool is_high_surrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool is_low_surrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+bool surrogates_paired(std::u16string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (is_low_surrogate(text[i])) return false;
+    if (is_high_surrogate(text[i]) && (++i == text.size() || !is_low_surrogate(text[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void append_code_point(std::u16string& text, char32_t c) {
+  if (c < 0x10000) {
+    text += static_cast<char16_t>(c);
+    return;
+  }
+  c -= 0x10000;
+  text += static_cast<char16_t>(0xD800 + (c >> 10));
+  text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+}
+
+std::optional<std::u16string> utf8_to_text(std::string_view bytes) {
+  std::u16string text;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
+    if (lead < 0x80) {
+      text += lead;
+      continue;
+    }
+    std::size_t more;
+    char32_t c;
+    char32_t least;
+    if ((lead & 0xE0) == 0xC0) {
+      more = 1, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      more = 2, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      more = 3, c = lead & 0x07, least = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (bytes.size() - i < more) return std::nullopt;
+    for (; more > 0; --more) {
+      const unsigned char next = static_cast<unsigned char>(bytes[i++]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || is_high_surrogate(c) || is_low_surrogate(c))
+      return std::nullopt;
+    append_code_point(text, c);
+  }
+  return text;
+}
+
+std::optional<std::string> text_to_utf8(std::u16string_view text) {
+  if (!surrogates_paired(text)) return std::nullopt;
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (is_high_surrogate(c)) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+    } else if (c < 0x800) {
+      bytes += static_cast<char>(0xC0 | (c >> 6));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      bytes += static_cast<char>(0xE0 | (c >> 12));
+      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xF0 | (c >> 18));
+      bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+std::optional<std::u16string> utf16le_to_text(std::string_view bytes) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  std::u16string text(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                    static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  if (!surrogates_paired(text)) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string> text_to_utf16le(std::u16string_view text) {
+  if (!surrogates_paired(text)) return std::nullopt;
+  std::string bytes(2 * text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  return bytes;
+}

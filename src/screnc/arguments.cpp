@@ -1,0 +1,53 @@
+#include "screnc/arguments.h"
+
+#include "encoder/markup.h"
+
+namespace {
+
+// An absolute path on Linux starts with '/' too: only a word after the first
+// '/' makes a switch.
+bool is_switch(const std::u16string& arg) {
+  if (arg.size() < 2) return false;
+  return arg[0] == u'-' || (arg[0] == u'/' && arg.find(u'/', 1) == std::u16string::npos);
+}
+
+}  // namespace
+
+std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
+    const std::vector<std::u16string>& args) {
+  using Problem = ArgumentError::Problem;
+  Arguments parsed;
+  std::vector<std::u16string> paths;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::u16string& arg = args[i];
+    if (!is_switch(arg)) {
+      paths.push_back(arg);
+      continue;
+    }
+    const std::u16string_view name = std::u16string_view(arg).substr(1);
+    if (name == u"?") return HelpRequest{};
+    if (equals_ascii_ci(name, u"s")) {
+      parsed.silent = true;
+    } else if (equals_ascii_ci(name, u"f")) {
+      parsed.force = true;
+    } else if (equals_ascii_ci(name, u"xl")) {
+      parsed.options.add_directive = false;
+    } else if (equals_ascii_ci(name, u"l") || equals_ascii_ci(name, u"e")) {
+      if (i + 1 == args.size()) return ArgumentError{Problem::MissingValue, arg};
+      const std::u16string& value = args[++i];
+      if (equals_ascii_ci(name, u"e")) {
+        parsed.assumed_kind = file_kind_for_extension(value);
+        if (!parsed.assumed_kind) return ArgumentError{Problem::BadKind, value};
+      } else {
+        parsed.options.language = chosen_language(language_name(value), std::nullopt);
+        if (!parsed.options.language) return ArgumentError{Problem::BadLanguage, value};
+      }
+    } else {
+      return ArgumentError{Problem::UnknownSwitch, arg};
+    }
+  }
+  if (paths.size() != 2) return ArgumentError{Problem::WrongCount, u""};
+  parsed.input = paths[0];
+  parsed.output = paths[1];
+  return parsed;
+}

@@ -1,0 +1,126 @@
+#include "screnc/messages.h"
+
+namespace {
+
+constexpr std::u16string_view kSeeUsage = u"使い方は screnc /? で表示できます。";
+
+std::u16string quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
+
+std::u16string form_name(TextForm form) {
+  switch (form) {
+    case TextForm::Utf8Bom:
+      return u"UTF-8";
+    case TextForm::Utf16LeBom:
+      return u"UTF-16";
+    case TextForm::Legacy:
+      break;
+  }
+  return u"システムの既定";
+}
+
+std::u16string number(std::size_t n) {
+  const std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+std::u16string usage_text() {
+  return u"使い方: screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル 出力ファイル\n"
+         u"  /s   成功したときは何も表示しません (エラーは表示します)。\n"
+         u"  /f   出力ファイルがあれば置き換えます。入力ファイルと同じでもかまいません。\n"
+         u"  /xl  .asp ファイルの先頭に @LANGUAGE ディレクティブを加えません。\n"
+         u"  /l   言語を指定していないスクリプトの言語: VBScript または JScript。\n"
+         u"  /e   拡張子が次のどれでもない入力ファイルの種類: "
+         u"vbs js htm html cdx asp asa sct\n"
+         u"スクリプト ファイル (.vbs .js) は全体を、ページ (.htm .html .cdx .asp .asa .sct) は"
+         u"スクリプトの部分をエンコードします。**Start Encode** までは元のまま残します。\n"
+         u"バイト順マーク付きの UTF-8 と UTF-16 のファイルはその形で、"
+         u"ほかのファイルはシステムの文字コードで読み書きします。";
+}
+
+std::u16string success_message(std::u16string_view input, std::u16string_view output,
+                               std::size_t blocks) {
+  return quoted(input) + u" をエンコードして " + quoted(output) + u" に書きました (ブロック " +
+         number(blocks) + u" 個)。";
+}
+
+std::u16string argument_error_message(const ArgumentError& error) {
+  using Problem = ArgumentError::Problem;
+  std::u16string text = u"エラー: ";
+  switch (error.problem) {
+    case Problem::UnknownSwitch:
+      text += u"スイッチ " + quoted(error.argument) + u" はありません。";
+      break;
+    case Problem::MissingValue:
+      text += u"スイッチ " + quoted(error.argument) + u" の後に値がありません。";
+      break;
+    case Problem::BadLanguage:
+      text += u"/l の言語 " + quoted(error.argument) +
+              u" は使えません。VBScript か JScript を指定してください。";
+      break;
+    case Problem::BadKind:
+      text += u"/e の種類 " + quoted(error.argument) +
+              u" は使えません。vbs js htm html cdx asp asa sct のどれかを指定してください。";
+      break;
+    case Problem::WrongCount:
+      text += u"入力ファイルと出力ファイルを 1 つずつ指定してください。";
+      break;
+  }
+  return text + std::u16string(kSeeUsage);
+}
+
+std::u16string argument_not_utf8_message() {
+  return u"エラー: 引数が UTF-8 のテキストではありません。" + std::u16string(kSeeUsage);
+}
+
+std::u16string failure_message(Failure failure, std::u16string_view file, TextForm form) {
+  const std::u16string name = quoted(file);
+  switch (failure) {
+    case Failure::InputMissing:
+      return u"エラー: 入力ファイル " + name + u" が見つかりません。";
+    case Failure::InputUnreadable:
+      return u"エラー: 入力ファイル " + name + u" を読み込めません。";
+    case Failure::UnknownExtension:
+      return u"エラー: 入力ファイル " + name +
+             u" は拡張子から種類がわかりません。/e で種類を指定してください。";
+    case Failure::NoOutputFolder:
+      return u"エラー: 出力ファイル " + name + u" のフォルダーがありません。";
+    case Failure::OutputIsInput:
+      return u"エラー: 出力ファイル " + name +
+             u" は入力ファイルと同じです。置き換えるには /f を指定してください。";
+    case Failure::OutputExists:
+      return u"エラー: 出力ファイル " + name +
+             u" は既にあります。置き換えるには /f を指定してください。";
+    case Failure::NotText:
+      return u"エラー: 入力ファイル " + name + u" は、文字コード (" + form_name(form) +
+             u") のテキストではありません。";
+    case Failure::NotWritable:
+      return u"エラー: 出力ファイル " + name + u" に書く文字の一部が、文字コード (" +
+             form_name(form) + u") で表せません。";
+    case Failure::WriteFailed:
+      return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
+    case Failure::Unexpected:
+      break;
+  }
+  return u"エラー: " + name + u" の処理中に予期しないエラーが起きました。出力ファイルは書いていません。";
+}
+
+std::u16string encode_error_message(const EncodeError& error, std::u16string_view file) {
+  using Problem = EncodeError::Problem;
+  const std::u16string where = quoted(file) + u" の " + number(error.line()) + u" 行目";
+  switch (error.problem()) {
+    case Problem::UnclosedSection:
+      return u"エラー: 入力ファイル " + where + u" の <% が %> で閉じられていません。";
+    case Problem::UnclosedScript:
+      return u"エラー: 入力ファイル " + where +
+             u" の <SCRIPT> が </SCRIPT> で閉じられていません。";
+    case Problem::UnclosedCdata:
+      return u"エラー: 入力ファイル " + where + u" の <![CDATA[ が ]]> で閉じられていません。";
+    case Problem::BlockMismatch:
+      break;
+  }
+  return u"内部エラー: " + quoted(file) + u" をエンコードした結果の " + number(error.line()) +
+         u" 行目のブロックが元のスクリプトに戻りません。screnc の不具合です。"
+         u"出力ファイルは書いていません。";
+}

@@ -1,0 +1,23 @@
+// screnc for Linux: arguments and messages in UTF-8.
+#include <iostream>
+
+#include "encoder/unicode.h"
+#include "screnc/messages.h"
+#include "screnc/posix_codec.h"
+#include "screnc/run.h"
+
+int main(int argc, char** argv) {
+  const auto print = [](std::u16string_view message) {
+    std::cout << text_to_utf8(message).value_or("?") << '\n';
+  };
+  std::vector<std::u16string> args;
+  for (int i = 1; i < argc; ++i) {
+    std::optional<std::u16string> arg = utf8_to_text(argv[i]);
+    if (!arg) {
+      print(argument_not_utf8_message());
+      return kBadCommandLine;
+    }
+    args.push_back(std::move(*arg));
+  }
+  return run_screnc(args, {posix_legacy_codec, print});
+}

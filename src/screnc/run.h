@@ -1,0 +1,21 @@
+#pragma once
+// One run of screnc over the arguments it was given, apart from how the system
+// hands them over and shows its messages.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "encoder/text_form.h"
+
+// Exit status: 0 only when the output was written (or usage was asked for).
+enum ExitStatus { kSuccess = 0, kFileFailed = 1, kBadCommandLine = 2, kInternalError = 3 };
+
+struct System {
+  // The legacy code page for a file without a byte order mark, given its bytes.
+  std::function<const LegacyCodec&(std::string_view bytes)> legacy_codec;
+  // Shows a message; lines are separated by '\n'.
+  std::function<void(std::u16string_view message)> print;
+};
+
+int run_screnc(const std::vector<std::u16string>& args, const System& system);

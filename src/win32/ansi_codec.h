@@ -1,0 +1,15 @@
+#pragma once
+// The system's ANSI code page as the legacy code page of script files: strict
+// both ways, so a byte sequence that is no character, or a character without an
+// exact form (no best-fit look-alike, no default character), fails.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "encoder/text_form.h"
+
+class AnsiCodec : public LegacyCodec {
+ public:
+  std::optional<std::u16string> to_text(std::string_view bytes) const override;
+  std::optional<std::string> to_bytes(std::u16string_view text) const override;
+};

@@ -1,0 +1,84 @@
+# Our screnc.exe under Wine: Wine's own JScript engine runs what it encodes, a
+# file in code page 932 comes back whole, and failures keep the output as it was.
+# Run with -DENCODER=<screnc.exe> -DDECODER=<decode_blocks.exe> -DEMULATOR=<wine or empty>
+# -DWORK_DIR=<scratch folder>.
+cmake_minimum_required(VERSION 3.21)
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+
+# SEND_ERROR lets every check report before the run is marked failed.
+function(fail message)
+  message(SEND_ERROR "${message}")
+endfunction()
+
+# Relative paths: the folder has the same name on both sides of Wine. In
+# Japanese, the ANSI code page is 932.
+function(run)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=ja_JP.UTF-8 ${EMULATOR} ${ARGN}
+                  WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE code OUTPUT_VARIABLE out)
+  set(code "${code}" PARENT_SCOPE)
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_code case expected)
+  if(NOT code EQUAL expected)
+    fail("${case}: exit code ${code}, not ${expected}; said: ${out}")
+  endif()
+endfunction()
+
+# Wine runs encoded JScript once .jse is known as a script of its encoded engine;
+# it decodes ASCII text only, so the program stays ASCII, with every character
+# that is written escaped.
+run(reg add "HKCR\\.jse" /ve /d JSEFile /f)
+run(reg add "HKCR\\JSEFile\\ScriptEngine" /ve /d JScript.Encode /f)
+file(WRITE "${WORK_DIR}/hello.js" [=[
+var total = 0;
+for (var i = 0; i < 10; i++) { total += i; }
+WScript.Echo("total=" + total + " <a> & 'b' @c\\d");
+]=])
+file(READ "${WORK_DIR}/hello.js" program)
+string(REPLACE "\n" "\r\n" program "${program}")
+file(WRITE "${WORK_DIR}/hello.js" "${program}")
+run(${ENCODER} hello.js hello.jse)
+expect_code("encoding hello.js" 0)
+run(cscript //nologo hello.js)
+set(plain_out "${out}")
+run(cscript //nologo hello.jse)
+if(NOT plain_out MATCHES "total=45 <a> & 'b' @c\\\\d" OR NOT out STREQUAL plain_out)
+  fail("hello.jse printed '${out}', hello.js '${plain_out}'")
+endif()
+
+# An existing output stays without /f, and is replaced with it.
+file(READ "${WORK_DIR}/hello.jse" encoded)
+file(WRITE "${WORK_DIR}/hello.jse" "old")
+run(${ENCODER} hello.js hello.jse)
+expect_code("existing output" 1)
+file(READ "${WORK_DIR}/hello.jse" kept)
+if(NOT kept STREQUAL "old")
+  fail("existing output: replaced without /f")
+endif()
+run(${ENCODER} /s -F hello.js hello.jse)
+expect_code("existing output with /f" 0)
+file(READ "${WORK_DIR}/hello.jse" replaced)
+if(NOT replaced STREQUAL encoded)
+  fail("existing output with /f: holds '${replaced}'")
+endif()
+
+# Code page 932: the block keeps each double-byte character whole (表 and ソ
+# end in the byte of a backslash), and the output, decoded, is the input byte
+# for byte. The same file under another case of its name is still the input.
+file(WRITE "${WORK_DIR}/jp-utf8.txt" "MsgBox \"日本語のテスト ～ ①\"\r\n' 表示: ソース\r\n")
+execute_process(COMMAND iconv -f UTF-8 -t CP932 INPUT_FILE "${WORK_DIR}/jp-utf8.txt"
+                OUTPUT_FILE "${WORK_DIR}/jp.vbs")
+run(${ENCODER} jp.vbs JP.VBS)
+expect_code("output named as the input" 1)
+run(${ENCODER} jp.vbs jp.vbe)
+expect_code("encoding jp.vbs" 0)
+run(${DECODER} jp.vbe decoded.vbs)
+expect_code("decoding jp.vbe" 0)
+file(READ "${WORK_DIR}/jp.vbs" input HEX)
+file(READ "${WORK_DIR}/jp.vbe" output HEX)
+file(READ "${WORK_DIR}/decoded.vbs" decoded HEX)
+if(input STREQUAL output OR NOT decoded STREQUAL input)
+  fail("jp.vbe does not decode to jp.vbs: ${output} gives ${decoded}, not ${input}")
+endif()
