@@ -5,7 +5,7 @@
 //   startup_timer <runs> <program.exe> <caption> [<program.exe> <caption>]...
 //
 // Each program is started once to warm the file cache, then <runs> times; the
-// medians are printed, and with two programs the ratio of the first to the second.
+// medians are printed, and the ratio of each to the last one.
 #include <windows.h>
 
 #include <algorithm>
@@ -120,6 +120,8 @@ int wmain(int argc, wchar_t** argv) {
     medians.push_back(median(times));
     std::wprintf(L" ms; median %.0f ms\n", medians.back());
   }
-  if (medians.size() == 2) std::wprintf(L"ratio: %.2f\n", medians[0] / medians[1]);
+  // The last program is the yardstick the others are measured against.
+  for (size_t i = 0; i + 1 < medians.size(); ++i)
+    std::wprintf(L"ratio %ls / %ls: %.2f\n", argv[2 + 2 * i], argv[argc - 2], medians[i] / medians.back());
   return 0;
 }

@@ -62,6 +62,10 @@ class Files {
   // Reads at most max_bytes of the file, converted from the ANSI code page. Throws
   // when the file cannot be opened or read.
   virtual std::wstring read_text_file(const std::wstring& path, size_t max_bytes) = 0;
+  // Reads a script file whole, in the character set it is written in (a UTF-8 or
+  // UTF-16 byte order mark, else the ANSI code page), as UTF-16 text. Throws when
+  // it cannot be read or is not text in its character set.
+  virtual std::u16string read_script(const std::wstring& path) = 0;
   virtual void delete_file(const std::wstring& path) = 0;
   // Whether every character of the text has an exact form in the code page.
   virtual bool fits_code_page(const std::wstring& text, CodePage code_page) = 0;

@@ -1,7 +1,10 @@
 #include "encode/run.h"
 
+#include <algorithm>
+
 #include "core/paths.h"
 #include "encode/command_line.h"
+#include "encoder/find_blocks.h"
 
 namespace {
 
@@ -82,7 +85,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     const BusyWindow busy(window);
     status = process->finish();
   }
-  if (status == 0 && written_since(output, before, started))
+  if (status == 0 && written_since(output, before, started) && encoded_well(output, s.script_ext))
     dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
   else
     report_failure(s);
@@ -93,6 +96,18 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
 bool EncodeRun::exists(const std::wstring& path) {
   if (has_forbidden_character(path)) throw PlatformError("no file name holds this character");
   return !files_.find_file(path).empty();
+}
+
+bool EncodeRun::encoded_well(const std::wstring& path, const std::wstring& script_ext) {
+  std::vector<FoundBlock> blocks;
+  try {
+    blocks = find_blocks(files_.read_script(path));
+  } catch (const PlatformError&) {
+    return false;
+  }
+  const bool plain_script = script_ext == L"vbs" || script_ext == L"js";
+  return std::all_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; }) &&
+         !(plain_script && blocks.empty());
 }
 
 bool EncodeRun::written_since(const std::wstring& path, std::optional<FileTime> before,

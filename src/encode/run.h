@@ -25,6 +25,9 @@ class EncodeRun {
   bool exists(const std::wstring& path);
   // Whether the output holds a file written since the encoder was started.
   bool written_since(const std::wstring& path, std::optional<FileTime> before, FileTime started);
+  // Whether the output holds what an encoder writes: every block whole and valid,
+  // and a plain script's text in at least one.
+  bool encoded_well(const std::wstring& path, const std::wstring& script_ext);
 
   Dialogs& dialogs_;
   Files& files_;

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "core/paths.h"
+#include "encoder/text_form.h"
+#include "win32/ansi_codec.h"
 #include "win32/handles.h"
 #include "win32/win32_error.h"
 
@@ -73,6 +75,27 @@ bool means_absent(DWORD error) {
     default:
       return false;
   }
+}
+
+// No script the encoder writes comes near this; reading stops there.
+constexpr size_t kScriptReadLimit = 64 << 20;
+
+// At most max_bytes of the file.
+std::string read_bytes(const std::wstring& path, size_t max_bytes) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  std::string bytes;
+  char chunk[65536];
+  while (bytes.size() < max_bytes) {
+    const DWORD wanted = static_cast<DWORD>(std::min(max_bytes - bytes.size(), sizeof chunk));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), chunk, wanted, &read, nullptr)) throw last_error("ReadFile", path);
+    if (read == 0) break;
+    bytes.append(chunk, read);
+  }
+  return bytes;
 }
 
 // Milliseconds since 1601, the origin of the system's file times.
@@ -152,19 +175,7 @@ void Win32Platform::write_text_file(const std::wstring& path,
 }
 
 std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_bytes) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw last_error("CreateFileW", path);
-  std::string bytes;
-  char chunk[65536];
-  while (bytes.size() < max_bytes) {
-    const DWORD wanted = static_cast<DWORD>(std::min(max_bytes - bytes.size(), sizeof chunk));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), chunk, wanted, &read, nullptr)) throw last_error("ReadFile", path);
-    if (read == 0) break;
-    bytes.append(chunk, read);
-  }
+  const std::string bytes = read_bytes(path, max_bytes);
   if (bytes.empty()) return L"";
   // Without MB_ERR_INVALID_CHARS a stray byte becomes a replacement character
   // instead of failing the whole file.
@@ -173,6 +184,14 @@ std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_
   std::wstring text(size, L'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
   return text;
+}
+
+std::u16string Win32Platform::read_script(const std::wstring& path) {
+  const std::string bytes = read_bytes(path, kScriptReadLimit);
+  if (bytes.size() == kScriptReadLimit) throw PlatformError("script too large: " + to_utf8(path));
+  std::optional<std::u16string> text = file_text(bytes, AnsiCodec());
+  if (!text) throw PlatformError("not text in its character set: " + to_utf8(path));
+  return std::move(*text);
 }
 
 void Win32Platform::delete_file(const std::wstring& path) {

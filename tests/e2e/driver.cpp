@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "app/frm1_layout.h"
+#include "encoder/block.h"
+#include "encoder/find_blocks.h"
 #include "select/frm2.h"
 
 namespace e2e {
@@ -132,14 +134,18 @@ std::string cp932_file(const Names& lines) {
   return bytes;
 }
 
+std::wstring cp932_text(const std::string& bytes) {
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                  static_cast<int>(text.size())));
+  return text;
+}
+
 Names cp932_lines(const std::string& bytes) {
   Names lines;
   for (size_t start = 0, end; start < bytes.size(); start = end + 2) {
     end = std::min(bytes.find("\r\n", start), bytes.size());
-    std::wstring line(end - start, L'\0');
-    line.resize(MultiByteToWideChar(932, 0, &bytes[start], static_cast<int>(end - start), line.data(),
-                                    static_cast<int>(line.size())));
-    lines.push_back(line);
+    lines.push_back(cp932_text(bytes.substr(start, end - start)));
   }
   return lines;
 }
@@ -154,9 +160,25 @@ void write_bytes(const std::wstring& path, const std::string& bytes) {
   need(static_cast<bool>(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes), "cannot write");
 }
 
-std::wstring install_encoder(const std::wstring& folder) {
-  std::filesystem::copy_file(program(L"STAND_IN_ENCODER"), folder + L"\\screnc.exe");
+std::wstring install_encoder(const std::wstring& folder, const wchar_t* variable) {
+  std::filesystem::copy_file(program(variable), folder + L"\\screnc.exe",
+                             std::filesystem::copy_options::overwrite_existing);
   return folder + L"\\screnc.exe";
+}
+
+std::optional<std::wstring> decoded(const std::wstring& path) {
+  const std::wstring wide = cp932_text(read_bytes(path).value_or(""));
+  const std::u16string text(wide.begin(), wide.end());
+  std::wstring plain;
+  size_t copied = 0;
+  for (const FoundBlock& block : find_blocks(text)) {
+    const auto decoded_block = decode_block(text, block.begin);
+    if (!decoded_block) return std::nullopt;
+    plain.append(text.begin() + copied, text.begin() + block.begin);
+    plain.append(decoded_block->plain.begin(), decoded_block->plain.end());
+    copied = block.end;
+  }
+  return plain.append(text.begin() + copied, text.end());
 }
 
 TempFolder::TempFolder(const std::wstring& name_part) {

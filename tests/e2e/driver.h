@@ -40,13 +40,18 @@ int pixels(int twips);
 std::string u8(const std::wstring& text);
 std::string cp932_file(const Names& lines);  // each line ended by CR LF
 Names cp932_lines(const std::string& bytes);
+std::wstring cp932_text(const std::string& bytes);
 
 std::optional<std::string> read_bytes(const std::wstring& path);
 void write_bytes(const std::wstring& path, const std::string& bytes);
 inline bool file_exists(const std::wstring& path) { return std::filesystem::is_regular_file(path); }
 inline void make_folder(const std::wstring& path) { std::filesystem::create_directory(path); }
-// A copy of the stand-in encoder, named as the real one.
-std::wstring install_encoder(const std::wstring& folder);
+// A copy of our encoder, or of the program the variable names (the stand-in that
+// fails or is slow on request), as folder\screnc.exe.
+std::wstring install_encoder(const std::wstring& folder, const wchar_t* variable = L"SCRENC_EXE");
+// The text of a file in code page 932 with every block replaced by what it
+// encodes; none when a block does not decode.
+std::optional<std::wstring> decoded(const std::wstring& path);
 
 // A new folder under the temporary folder, removed with all it holds.
 struct TempFolder {

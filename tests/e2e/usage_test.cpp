@@ -1,6 +1,8 @@
-// A typical use from a first start to the next one, worked by keyboard where a
-// user would: Tab walks the window in its order, Enter runs.
+// A first start and a typical use with our encoder, worked by keyboard where a
+// user would: the window as its table lays it out, Tab in its order, the detail
+// area, the hidden button, Enter to run; then the next start restores it.
 #include <algorithm>
+#include <map>
 
 #include "app/frm1_layout.h"
 #include "driver.h"
@@ -8,12 +10,62 @@
 namespace e2e {
 namespace {
 
-TEST(Usage, FirstStartRunByKeyboardAndTheNextStartRestoresIt) {
-  TempFolder work(L"usage 日本");
-  const std::wstring input = work / L"報告書.vbs", output = work / L"報告書.vbe";
-  write_bytes(input, "MsgBox 1\r\n");
-  App app;
+const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
+
+// By Kind: button, check box, text box, combo box, label, line.
+const wchar_t* const kWindowClasses[] = {L"Button", L"Button", L"Edit", L"ComboBox", L"Static", L"Static"};
+
+// The detail area lies below Line2; its controls take the focus only while it is open.
+void expect_detail_area(const App& app, bool open) {
+  EXPECT_NEAR(app.main().outer_height(), pixels(open ? kDetailOpenHeight : kDetailClosedHeight), 1);
+  EXPECT_EQ(u8(app[L"cmd4"].text()), open ? "詳細を閉じる" : "詳細を開く");
+  for (const ControlRow& row : kFrm1Controls) {
+    const bool focusable = row.kind != Kind::Label && row.kind != Kind::Line;
+    EXPECT_EQ(app[row.name].tab_stop(), focusable && (open || row.rect.top < 2160)) << u8(row.name);
+  }
+}
+
+// Drops the script, runs it by Enter from the input box and checks that the
+// output decodes to the script.
+void encode_by_keyboard(const App& app, const std::wstring& script, const std::wstring& output) {
+  app.drop({script});
+  for (int i = 0; i < 20 && app.main().focused() != L"txt1"; ++i) app.press(VK_TAB);
+  app.press(VK_RETURN);
+  answer_box(app, L"エンコードが終了しました。", L"報告", kInformation, IDOK);
+  ASSERT_TRUE(batch_removed(app));
+  EXPECT_EQ(u8(decoded(output).value_or(L"(does not decode)")), u8(cp932_text(read_bytes(script).value_or(""))))
+      << u8(output);
+}
+
+TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
+  TempFolder work(L"使い方 with spaces");
+  const std::wstring vbs = work / L"報告 書.vbs", js = work / L"表 計算.js";
+  write_bytes(vbs, cp932_file({L"MsgBox \"日本語\"", L"' ～ 終わり"}));
+  write_bytes(js, "WScript.Echo(1 < 2);\r\n");
+  App app(L"app 日本");
+  make_folder(app.path(L"encoder"));
+  const std::wstring encoder = install_encoder(app.path(L"encoder"));
   app.start();
+
+  const std::map<std::wstring, std::wstring> filled = {
+      {L"txt1", L""}, {L"txt2", L""}, {L"txt3", kDefaultEncoder}, {L"txt4", L""},
+      {L"cmb1", L"vbs"}, {L"cmb2", L"VBScript"}, {L"lbl6", L".vbe"}};
+  for (const ControlRow& row : kFrm1Controls) {
+    SCOPED_TRACE(u8(row.name));
+    const Control control = app[row.name];
+    EXPECT_EQ(u8(class_of(control.hwnd)), u8(kWindowClasses[static_cast<int>(row.kind)]));
+    EXPECT_EQ(u8(control.text()), u8(filled.contains(row.name) ? filled.at(row.name) : row.caption));
+    const RECT rect = control.rect();
+    EXPECT_NEAR(rect.left, pixels(row.rect.left), 2);
+    EXPECT_NEAR(rect.top, pixels(row.rect.top), 2);
+    EXPECT_NEAR(rect.right - rect.left, pixels(row.rect.width), 2);
+    EXPECT_EQ(control.visible(), row.name != std::wstring(L"cmd8"));
+    EXPECT_EQ((GetWindowLongW(control.hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0, row.name == std::wstring(L"txt1"));
+  }
+  const auto first_file = app.read(kSettingsFile);
+  EXPECT_EQ(first_file, cp932_file({kDefaultEncoder, L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off",
+                                    L"off", L"off", L"off", L"on", L"vb", L""}));
+  EXPECT_TRUE(app.second_instance_ends_silently());
 
   // Twice round, so that the walk can be read from wherever it starts.
   const Names order = {L"cmb1", L"txt1", L"cmd1", L"chk1", L"chk2", L"cmd4", L"cmd3", L"cmd_h", L"cmd_r", L"cmb1"};
@@ -25,23 +77,27 @@ TEST(Usage, FirstStartRunByKeyboardAndTheNextStartRestoresIt) {
   const auto first = std::find(walk.begin(), walk.begin() + order.size(), order.front());
   ASSERT_NE(first, walk.begin() + order.size()) << "Tab never reached cmb1";
   EXPECT_EQ(Names(first, first + order.size()), order) << "closed detail area, disabled and hidden controls skipped";
+  expect_detail_area(app, false);
+
+  const Control cmd8 = app[L"cmd8"];
+  for (auto [right, shown] : {std::pair{true, true}, {true, false}, {true, true}, {false, false}}) {
+    app.click_surface(right);
+    EXPECT_EQ(cmd8.visible(), shown) << "a right click toggles 初期化, a left one hides it";
+  }
 
   app[L"cmd4"].click();
-  const std::wstring encoder = install_encoder(work.path);
+  expect_detail_area(app, true);
   app[L"txt3"].type(encoder);
-  app.drop({input});
-  for (int i = 0; i < 20 && app.main().focused() != L"txt1"; ++i) app.press(VK_TAB);
-  app.press(VK_RETURN);
-  answer_box(app, L"エンコードが終了しました。", L"報告", kInformation, IDOK);
-  ASSERT_TRUE(batch_removed(app));
-  EXPECT_TRUE(file_exists(output));
+  encode_by_keyboard(app, vbs, work / L"報告 書.vbe");
+  encode_by_keyboard(app, js, work / L"表 計算.jse");
 
+  // Started maximized, as a shortcut may ask: the window keeps its size.
   ASSERT_TRUE(app.close());
-  app.start();
-  EXPECT_EQ(u8(app[L"txt1"].text()), u8(input));
+  app.start(SW_SHOWMAXIMIZED);
+  EXPECT_FALSE(IsZoomed(app.main().hwnd));
+  EXPECT_EQ(u8(app[L"txt1"].text()), u8(js));
   EXPECT_EQ(u8(app[L"txt3"].text()), u8(encoder));
-  EXPECT_EQ(u8(app[L"cmd4"].text()), "詳細を閉じる") << "the run saved the open detail area";
-  EXPECT_NEAR(app.main().outer_height(), pixels(kDetailOpenHeight), 1);
+  expect_detail_area(app, true);
 }
 
 }  // namespace

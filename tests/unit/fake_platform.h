@@ -113,6 +113,10 @@ class FakePlatform : public Platform {
     if (unreadable.count(path) || !files.count(path)) throw PlatformError("cannot read");
     return files[path].text.substr(0, max_bytes);
   }
+  std::u16string read_script(const std::wstring& path) override {
+    const std::wstring text = read_text_file(path, std::wstring::npos);
+    return std::u16string(text.begin(), text.end());
+  }
   void delete_file(const std::wstring& path) override {
     events.push_back(L"delete " + path);
     if (undeletable.count(path) || !files.erase(path)) throw PlatformError("cannot delete");

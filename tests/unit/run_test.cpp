@@ -79,14 +79,17 @@ class Run : public AppTest {
   }
   int encoder_writes(const std::wstring& output) {
     platform.clock += 5000;
-    platform.put_lines(output, {L"encoded"});
+    platform.put_lines(output, {encoded});
     return 0;
   }
+  // What an encoder writes for "MsgBox 1".
+  const std::wstring encoded = L"#@~^CAAAAA==\\ko$K6,FoQIAAA==^#~@";
   const std::wstring batch = L"C:\\tools\\enc\\mosa-trevlin.bat";
   const std::wstring log = L"C:\\tools\\enc\\mosa-trevlin.log";
-  const std::wstring failure =
-      L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
-      L"を見て原因を確認することができるかもしれません。";
+  static std::wstring failure(const std::wstring& ext = L"vbs") {
+    return L"\"a." + ext + L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
+           L"を見て原因を確認することができるかもしれません。";
+  }
 };
 
 TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
@@ -111,36 +114,42 @@ TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
   EXPECT_EQ(saved_lines()[4], L"C:\\work\\a.vbs");
 }
 
-TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteTheOutput) {
+TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteEncodedText) {
   const FileTime start = FakePlatform{}.clock;
+  const std::wstring broken = encoded.substr(0, 20) + L"x" + encoded.substr(21);
   struct Case {
     const char* what;
     std::optional<FileTime> before;  // the output's time before the run, if it existed
     std::optional<FileTime> after;   // and after it
     int status;
+    std::wstring type, output;
     bool success;
   };
   const Case cases[] = {
-      {"new output", std::nullopt, start + 10, 0, true},
-      {"failing encoder", std::nullopt, start + 10, 1, false},
-      {"nothing written", std::nullopt, std::nullopt, 0, false},
-      {"old output kept", start - 60000, start - 60000, 0, false},
-      {"rewritten on a slow clock", start - 60000, start - 90000, 0, true},
-      {"rewritten within a coarse clock's step", start - 1000, start - 1000, 0, true},
+      {"new output", std::nullopt, start + 10, 0, L"vbs", L"a " + encoded + L" b " + encoded, true},
+      {"failing encoder", std::nullopt, start + 10, 1, L"vbs", encoded, false},
+      {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, false},
+      {"old output kept", start - 60000, start - 60000, 0, L"vbs", encoded, false},
+      {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, true},
+      {"rewritten within a coarse clock's step", start - 1000, start - 1000, 0, L"vbs", encoded, true},
+      {"a script without a block", std::nullopt, start, 0, L"js", L"WScript.Echo 1", false},
+      {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", true},
+      {"a block that does not check", std::nullopt, start, 0, L"htm", encoded + broken, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     frm1& f = ready();
     f.settings.opt_overwrite = L"on";
-    if (c.before) platform.files[L"C:\\work\\a.vbe"] = {L"old", CodePage::Ansi, *c.before};
+    f.settings.script_ext = c.type;
+    if (c.before) platform.files[L"C:\\work\\a.vbe"] = {encoded, CodePage::Ansi, *c.before};
     platform.batch_runs = [&] {
       platform.files.erase(L"C:\\work\\a.vbe");
-      if (c.after) platform.files[L"C:\\work\\a.vbe"] = {L"new", CodePage::Ansi, *c.after};
+      if (c.after) platform.files[L"C:\\work\\a.vbe"] = {c.output, CodePage::Ansi, *c.after};
       return c.status;
     };
     f.cmd3.click();
     EXPECT_EQ(platform.messages, (std::vector<Message>{c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
-                                                                 : Message{failure, L"エラー", kExclamation}}));
+                                                                 : Message{failure(c.type), L"エラー", kExclamation}}));
     EXPECT_TRUE(platform.files.count(platform.settings_path())) << "saved either way";
     EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
     platform = FakePlatform{};
@@ -201,7 +210,7 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       f.settings.*field += bad;
       platform.put_lines(f.settings.*field, {});  // even where a file of that name would be found
       f.cmd3.click();
-      EXPECT_EQ(platform.messages, (std::vector<Message>{{failure, L"エラー", kExclamation}}));
+      EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
       EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
       platform = FakePlatform{};
     }
@@ -240,13 +249,13 @@ TEST_F(Run, PathsTheCodePageCannotHoldGoInShortFormOrNotAtAll) {
   platform.messages.clear();
   platform.events.clear();
   f.cmd3.click();
-  EXPECT_EQ(platform.messages, (std::vector<Message>{{failure, L"エラー", kExclamation}}));
+  EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
   EXPECT_TRUE(platform.events.size() == 1u) << "nothing written or started";
 }
 
 TEST_F(Run, EveryFailingStepEndsWithItsMessage) {
   const Message done{L"エンコードが終了しました。", L"報告", kInformation};
-  const Message failed{failure, L"エラー", kExclamation};
+  const Message failed{failure(), L"エラー", kExclamation};
   const Message not_saved{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。", L"エラー",
                           kExclamation};
   struct Case {
