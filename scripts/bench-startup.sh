@@ -23,7 +23,7 @@ bash scripts/build.sh win
 rm -rf build/bench
 programs=()
 add_program() {  # <exe> <caption>
-  local app=build/bench/app${#programs[@]}
+  local app=build/bench/app$((${#programs[@]} / 2))
   mkdir -p "$app"
   cp "$1" "$app/"
   printf '%s\r\n' 'C:\Program Files\Windows Script Encoder\screnc.exe' vbs on off \
