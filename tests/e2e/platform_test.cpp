@@ -1,15 +1,17 @@
-// Files on the real file system: text in code page 932, replaced whole or not
-// at all, short forms of names it cannot hold, and the existence test.
-#include "test_support.h"
+// The Win32 services on the real file system and processes: text in code page
+// 932, replaced whole or not at all, short forms of names it cannot hold, the
+// existence test, batch files in awkward folders and the one-instance test.
+#include "driver.h"
 #include "win32/win32_platform.h"
 
+namespace e2e {
 namespace {
 
 class Files : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(GetACP(), 932u) << "run the tests with LC_ALL=ja_JP.UTF-8"; }
   Win32Platform platform{L"mosa-trevlin.test.files"};
-  ScratchFolder folder;
+  TempFolder folder{L"files"};
 };
 
 TEST_F(Files, TextRoundTripsThroughCodePage932WithCrLf) {
@@ -31,7 +33,7 @@ TEST_F(Files, WhatTheCodePageCannotHoldIsRefusedOrGivenItsShortForm) {
   EXPECT_THROW(platform.write_text_file(path, {L"fine", L"café"}, CodePage::Ansi), PlatformError);
   EXPECT_THROW(platform.write_text_file(path, {L"\U0001F600"}, CodePage::Oem), PlatformError);
   EXPECT_EQ(read_bytes(path), "old\r\n");
-  EXPECT_FALSE(exists(path + L".new"));
+  EXPECT_FALSE(file_exists(path + L".new"));
   // Best-fit look-alikes ("é" as "e") do not count as held.
   EXPECT_TRUE(platform.fits_code_page(L"日本語 ｶﾅ C:\\a b\\①", CodePage::Ansi));
   EXPECT_FALSE(platform.fits_code_page(L"café", CodePage::Ansi));
@@ -40,18 +42,18 @@ TEST_F(Files, WhatTheCodePageCannotHoldIsRefusedOrGivenItsShortForm) {
     SetFileAttributesW(path.c_str(), mark);
     EXPECT_THROW(platform.write_text_file(path, {L"new"}, CodePage::Ansi), PlatformError);
     EXPECT_EQ(read_bytes(path), "old\r\n");
-    EXPECT_FALSE(exists(path + L".new"));
+    EXPECT_FALSE(file_exists(path + L".new"));
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
 
   // A batch file can name such a file by its short form; one still to be
   // written by the short form of its folder.
-  ScratchFolder odd(L" café 한국 100%");
+  TempFolder odd(L"café 한국 100%");
   write_bytes(odd / L"in café.vbs", "x");
   const std::wstring short_file = platform.short_path(odd / L"in café.vbs");
   EXPECT_TRUE(platform.fits_code_page(short_file, CodePage::Oem)) << testing::PrintToString(short_file);
   EXPECT_EQ(read_bytes(short_file), "x");
-  EXPECT_EQ(platform.short_path(odd / L"out café.vbe"), platform.short_path(odd.path()) + L"\\out café.vbe");
+  EXPECT_EQ(platform.short_path(odd / L"out café.vbe"), platform.short_path(odd.path) + L"\\out café.vbe");
 }
 
 TEST_F(Files, OnlyOrdinaryFilesExistAndOnlyVisibleFoldersAreListed) {
@@ -71,7 +73,35 @@ TEST_F(Files, OnlyOrdinaryFilesExistAndOnlyVisibleFoldersAreListed) {
   // Names no file can have are the system's to reject, not merely missing.
   for (const std::wstring& path : {folder / L"*.vbs", folder / L"a.vb?", folder / L"a|b.vbs"})
     EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
-  EXPECT_EQ(platform.subfolders(folder.path()), std::vector<std::wstring>{L"dir.vbs"});
+  EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
+}
+
+
+
+TEST(Processes, BatchFileRunsFromAFolderWithCharactersTheInterpreterWouldTakeApart) {
+  Win32Platform platform(L"mosa-trevlin.test.processes");
+  TempFolder folder(L"app 100%done% & a^b 日本");
+  TempFolder plain(L"plain");
+  const std::wstring batch = folder / L"run & go.bat";
+  // The batch names its output by a plain path: Wine's interpreter, unlike
+  // Windows', expands "%done%" again inside %~dp0.
+  platform.write_text_file(batch, {L"@echo ran> \"" + (plain / L"out.txt") + L"\""}, CodePage::Oem);
+
+  // With a variable of that name, an expanded path would lead elsewhere.
+  SetEnvironmentVariableW(L"done", L"elsewhere");
+  const std::unique_ptr<Process> process = platform.start_batch(batch, ShowMode::Minimized);
+  SetEnvironmentVariableW(L"done", nullptr);
+  EXPECT_EQ(process->finish(), 0);
+  EXPECT_EQ(read_bytes(plain / L"out.txt"), "ran\r\n");
+}
+
+TEST(Processes, OnlyTheFirstInstanceFindsNoOtherRunning) {
+  const std::wstring name = L"mosa-trevlin.test.instance." + std::to_wstring(GetCurrentProcessId());
+  EXPECT_FALSE(Win32Platform(name).another_instance_running());
+  // The first one's mark lives as long as the process, not as long as the object.
+  EXPECT_TRUE(Win32Platform(name).another_instance_running());
+  EXPECT_FALSE(Win32Platform(name + L".other").another_instance_running());
 }
 
 }  // namespace
+}  // namespace e2e
