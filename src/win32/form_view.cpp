@@ -131,6 +131,16 @@ void FormView::show(int how) {
   ShowWindow(hwnd_, how == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : how);
   if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   UpdateWindow(hwnd_);
+  // Tooltips show only once the mouse rests on a control: they are made after
+  // the window, which then shows sooner.
+  if (tooltip_) return;
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (!tooltip_) throw last_error("CreateWindowExW(tooltips)");
+  send(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()));
+  for (ControlView& view : views_) sync_tooltip(view);
 }
 
 int FormView::pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
@@ -160,12 +170,6 @@ void FormView::create_window() {
     throw last_error("CreateWindowExW");
   add_form_window(hwnd_);
 
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-  if (!tooltip_) throw last_error("CreateWindowExW(tooltips)");
-  send(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()));
 }
 
 void FormView::create_control(ControlView& view) {

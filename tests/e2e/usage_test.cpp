@@ -7,6 +7,8 @@
 #include "app/frm1_layout.h"
 #include "driver.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 namespace {
 
@@ -62,6 +64,12 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
     EXPECT_EQ(control.visible(), row.name != std::wstring(L"cmd8"));
     EXPECT_EQ((GetWindowLongW(control.hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0, row.name == std::wstring(L"txt1"));
   }
+  HWND tips = nullptr;  // made once the window shows, with a tool for each control that has a tip
+  while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) && GetWindow(tips, GW_OWNER) != app.main().hwnd) {
+  }
+  ASSERT_TRUE(tips);
+  EXPECT_EQ(send(tips, TTM_GETTOOLCOUNT), std::count_if(std::begin(kFrm1Controls), std::end(kFrm1Controls),
+                                                         [](const ControlRow& row) { return *row.tooltip; }));
   const auto first_file = app.read(kSettingsFile);
   EXPECT_EQ(first_file, cp932_file({kDefaultEncoder, L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off",
                                     L"off", L"off", L"off", L"on", L"vb", L""}));
