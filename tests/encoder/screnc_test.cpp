@@ -188,7 +188,12 @@ TEST(Messages, EachFailureHasItsOwnText) {
   for (int p = 0; p <= static_cast<int>(EncodeError::Problem::BlockMismatch); ++p)
     texts.insert(encode_error_message(EncodeError(static_cast<EncodeError::Problem>(p), 7), u"ファイル.vbs"));
   for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
-  for (int p = 0; p <= static_cast<int>(ArgumentError::Problem::WrongCount); ++p)
-    texts.insert(argument_error_message({static_cast<ArgumentError::Problem>(p), u"/x"}));
+  for (int p = 0; p <= static_cast<int>(ArgumentError::Problem::WrongCount); ++p) {
+    const auto problem = static_cast<ArgumentError::Problem>(p);
+    const std::u16string text = argument_error_message({problem, u"/x"});
+    EXPECT_TRUE(problem == ArgumentError::Problem::WrongCount ||
+                text.find(u"\"/x\"") != std::u16string::npos);
+    texts.insert(text);
+  }
   EXPECT_EQ(texts.size(), 19u);
 }
