@@ -64,14 +64,15 @@ void write_field(char16_t* at, std::uint32_t number) {
 
 // Only the form write_field produces counts: any other text is not a field.
 std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at) {
-  if (text.size() - at < kFieldSize) return std::nullopt;
+  const std::u16string_view field = text.substr(at, kFieldSize);
+  if (field.size() < kFieldSize) return std::nullopt;
   std::uint64_t bits = 0;
   for (std::size_t i = 0; i < 6; ++i) {
-    const std::size_t digit = kBase64.find(text[at + i]);
+    const std::size_t digit = kBase64.find(field[i]);
     if (digit == std::u16string_view::npos) return std::nullopt;
     bits = (bits << 6) | digit;
   }
-  if ((bits & 0xF) != 0 || text.substr(at + 6, 2) != u"==") return std::nullopt;
+  if ((bits & 0xF) != 0 || field.substr(6) != u"==") return std::nullopt;
   return static_cast<std::uint32_t>(((bits >> 28) & 0xFF) | (((bits >> 20) & 0xFF) << 8) |
                                     (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
 }

@@ -37,6 +37,8 @@ TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
       u"#@~^AgAAAA==@xAAAAAA==^#~@",     // a letter after '@' that escapes nothing
       u"#@~^AQAAAA==@!PAAAAA==^#~@",     // an escape cut by the length
       u"#@~^AgAAAA==@öPAAAAA==^#~@",     // '@' before a wide character
+      u"#@~^AgAAAA==@\x80PAAAAA==^#~@",
+      u"#@~^AQAAAA==\rDQAAAA==^#~@",      // a block stays on one line
       u"#@~^AQAAAA==<PAAAAA==^#~@",      // '<' is never written in a body
       u"#@~^BgAAAA==qy&*l/wAAAA==^#~@",  // length one more than the body
       u"#@~^BAAAAA==qy&*l/wAAAA==^#~@",  // length one less

@@ -67,6 +67,11 @@ TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
        kVBScript},
       {FileKind::HtmlPage, u"<script type=\"text/vbscript\">x</script>",
        u"<script LANGUAGE=\"VBScript.Encode\" type=\"text/vbscript\">{{x}}</script>"},
+      {FileKind::HtmlPage, u"<script src=\"a.js\"/><script language=\"\" type=text/vbscript>x</script>",
+       u"<script src=\"a.js\"/><script language=\"VBScript.Encode\" type=text/vbscript>{{x}}</script>"},
+      // A page's script is raw text: CDATA there is part of it.
+      {FileKind::HtmlPage, u"<script>//<![CDATA[\nx\n//]]></script>",
+       u"<script LANGUAGE=\"JScript.Encode\">{{//<![CDATA[\nx\n//]]>}}</script>"},
       {FileKind::HtmlPage, u"<script language type=text/javascript>x</script>",
        u"<script language=\"JScript.Encode\" type=text/javascript>{{x}}</script>"},
       // Each element is a script of its own, with or without a marker.
@@ -103,8 +108,8 @@ TEST(EncodeText, AspSectionsDirectiveAndServerScripts) {
       {FileKind::AspPage, u"<%x%>", u"<%@ LANGUAGE = JScript.Encode %>\r\n<%{{x}}%>", kJScript},
       // The page's own directive decides its language and names the encoded one,
       // also under /xl, which only keeps a directive from being added.
-      {FileKind::AspPage, u" <%@ Language=\"JScript\" %>\r\n<%x%><%@ y %>",
-       u" <%@ Language=\"JScript.Encode\" %>\r\n<%{{x}}%><%@ y %>", kNoDirective},
+      {FileKind::AspPage, u" <%@Language=\"JScript\" %>\r\n<%x%><%@ y %><%%>",
+       u" <%@Language=\"JScript.Encode\" %>\r\n<%{{x}}%><%@ y %><%%>", kNoDirective},
       {FileKind::AspPage, u"<%@CODEPAGE=932%><%x%>",
        u"<%@ LANGUAGE=\"VBScript.Encode\" CODEPAGE=932%><%{{x}}%>"},
       // A page in another language, or one already encoded, keeps its sections.
@@ -173,8 +178,8 @@ TEST(FileKind, RecognisedExtensionsInAnyCaseWithOrWithoutTheDot) {
 
 TEST(XmlReferences, ResolvedOnlyWhenWellFormed) {
   EXPECT_EQ(resolve_references(u"&lt;&gt;&amp;&quot;&apos;&#65;&#x42;&#X43;&#x1f600;&#1114111;"
-                               u"&#x6A;&#x00000000041;&#39;&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+                               u"&#x6A;&#x00000000041;&#39;&foo;&#xD800;&#xDFFF;&#0;&#;&#x;& x;&#x100000041;"
                                u"&#x11FFFF;&#6a;a&b&lt"),
-            u"<>&\"'AB&#X43;😀\U0010FFFFjA'&foo;&#xD800;&#0;&#;&#x;& x;&#x100000041;"
+            u"<>&\"'AB&#X43;😀\U0010FFFFjA'&foo;&#xD800;&#xDFFF;&#0;&#;&#x;& x;&#x100000041;"
             u"&#x11FFFF;&#6a;a&b&lt");
 }

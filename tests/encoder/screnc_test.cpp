@@ -181,12 +181,19 @@ TEST(RunScrenc, ANameTheSystemCannotTakeIsAFailureNotACrash) {
   EXPECT_EQ(said, failure_message(Failure::Unexpected, u"a\xD800.vbs"));
 }
 
-TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
+TEST(Messages, EachFailureHasItsOwnText) {
   std::set<std::u16string> texts;
   for (int f = 0; f <= static_cast<int>(Failure::Unexpected); ++f)
     texts.insert(failure_message(static_cast<Failure>(f), u"ファイル.vbs"));
   for (int p = 0; p <= static_cast<int>(EncodeError::Problem::BlockMismatch); ++p)
     texts.insert(encode_error_message(EncodeError(static_cast<EncodeError::Problem>(p), 7), u"ファイル.vbs"));
-  EXPECT_EQ(texts.size(), 14u);
   for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
+  for (int p = 0; p <= static_cast<int>(ArgumentError::Problem::WrongCount); ++p) {
+    const auto problem = static_cast<ArgumentError::Problem>(p);
+    const std::u16string text = argument_error_message({problem, u"/x"});
+    EXPECT_TRUE(problem == ArgumentError::Problem::WrongCount ||
+                text.find(u"\"/x\"") != std::u16string::npos);
+    texts.insert(text);
+  }
+  EXPECT_EQ(texts.size(), 19u);
 }

@@ -26,9 +26,9 @@ using namespace std::literals;
 
 TEST(TextForm, ReadAndWrittenBackInTheFormOfTheByteOrderMark) {
   const std::tuple<std::string_view, TextForm, std::optional<std::u16string>> cases[] = {
-      {"\xEF\xBB\xBF" "a\xC3\xA9\xE0\xA0\x80\xE6\x97\xA5\xF0\x9F\x98\x80\xF0\x90\x80\x80"
+      {"\xEF\xBB\xBF" "a\xC2\x80\xC3\xA9\xE0\xA0\x80\xE6\x97\xA5\xF0\x9F\x98\x80\xF0\x90\x80\x80"
        "\xF4\x8F\xBF\xBF",
-       TextForm::Utf8Bom, u"aé\u0800日😀\U00010000\U0010FFFF"},
+       TextForm::Utf8Bom, u"a\x80é\u0800日😀\U00010000\U0010FFFF"},
       {"\xFF\xFE" "a\0\xE5\x65=\xD8\0\xDE"sv, TextForm::Utf16LeBom, u"a日😀"},
       {"plain\r\n", TextForm::Legacy, u"plain\r\n"},
       {"", TextForm::Legacy, u""},
