@@ -61,8 +61,6 @@ frm1::frm1(Platform& platform)
   for (int i = 0; i < kFrm1ControlCount; ++i)
     if (std::wstring(controls_[i]->row().name) != kFrm1Controls[i].name)
       throw std::logic_error("controls out of the table's order");
-  cmd8.set_visible(false);
-
   txt1.on_change = [this] { txt1_Change(); };
   txt2.on_change = [this] { txt2_Change(); };
   txt3.on_change = [this] { txt3_Change(); };

@@ -48,7 +48,6 @@ void frm1::cmd5_Click() {
     return;
   }
   txt3.set_text(L"");
-  settings.encoder_path.clear();
   platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
 }
 
@@ -64,8 +63,6 @@ void frm1::txt1_OLEDragDrop(const std::vector<std::wstring>& files) {
   }
   cmb1.select(position);
   txt1.set_text(path);
-  settings.in_file = txt1.text();
-  settings.script_ext = ext;
   split_input_path(path);
   refresh_output_from_input();
 }

@@ -34,25 +34,19 @@ void frm1::restore_defaults() {
   s.in_base.clear();
   s.in_file.clear();
   s.out_folder = kDefaultEncoderFolder;
-  s.out_base.clear();
   s.out_path.clear();
+  // Selecting "vbs" sets the type, the suffix and its label, and the boxes'
+  // handling the enabled states and the output name; the option reset ticks ochk5.
   cmb1.select(kVbsPosition);
-  s.script_ext = cmb1.text();
   s.script_lang = L"vb";
-  s.out_suffix = L".vbe";
   txt1.set_text(s.in_file);
   chk1.set_value(1);
   s.same_folder = kOn;
   txt2.set_text(s.out_path);
-  txt2.set_enabled(false);
-  cmd2.set_enabled(false);
   chk2.set_value(0);
   s.out_name_set = kOff;
   txt4.set_text(L"");
   txt4.set_enabled(false);
-  lbl6.set_caption(L".vbe");
-  ochk5.set_value(1);
-  s.opt_wsf_as_sct = kOn;
   txt3.set_text(s.encoder_path);
   cmd7_Click();
 }
@@ -95,13 +89,8 @@ void frm1::apply_line(int number, const std::wstring& text) {
       break;
     }
     case 3:
-      if (s.same_folder != kOff) {
-        chk1.set_value(1);
-        txt2.set_enabled(false);
-      } else {
-        chk1.set_value(0);
-        txt2.set_enabled(true);
-      }
+      // The box starts clear and its text box enabled; ticking it disables that.
+      if (s.same_folder != kOff) chk1.set_value(1);
       break;
     case 4:
       chk2.set_value(s.out_name_set == kOn ? 1 : 0);

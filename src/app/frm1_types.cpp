@@ -19,16 +19,12 @@ void frm1::cmb1_Click() {
   ochk5.set_enabled(type.wsf_as_sct_usable);
   lbl6.set_caption(s.out_suffix);
 
-  txt1.set_text(L"");
-  s.in_file.clear();
+  txt1.set_text(L"");  // and with it in_file
   s.in_folder.clear();
   s.in_base.clear();
   if (!chk1.ticked()) return;
   txt2.set_text(L"");
-  if (chk2.value() == 0) {
-    txt4.set_text(L"");
-    s.out_base.clear();
-  }
+  if (chk2.value() == 0) txt4.set_text(L"");  // and with it out_base
   s.out_path.clear();
   s.out_folder.clear();
 }
@@ -43,8 +39,7 @@ void frm1::ochk2_Click() {
   if (platform_.message_box(settings.out_path + L" を上書きします。", L"確認", kYesNo) == kYes) {
     settings.opt_overwrite = kOn;
   } else {
-    settings.opt_overwrite = kOff;
-    ochk2.set_value(0);
+    ochk2.set_value(0);  // which sets the flag "off"
   }
 }
 

@@ -57,7 +57,12 @@ TEST_F(Cascades, TypesForgetTheInputAndByTheBoxesTheOutput) {
       {"another type keeps an own folder", [](frm1& f) { f.cmb1.pick(7); },
        L"|D:\\o|e|m|vbs|VBScript|.vbe|0100001|1110000|2520-",
        L"e|vbs|off|on||||D:\\o|m|D:\\om_enc.asp|off|off|off|off|on|vb||.vbe"},
-      {"unticking the name takes the input's", [](frm1& f) { f.settings.in_base = L"b", f.chk2.set_value(2), f.chk2.set_value(0); },
+      {"unticking the name takes the input's, and composes", [](frm1& f) {
+         f.settings.in_base = L"m", f.txt2.set_text(L"D:\\p\\"), f.chk2.set_value(2), f.chk2.set_value(0);
+       },
+       L"|D:\\p\\|e|m|vbs|VBScript|.vbe|0000001|1100000|2520-",
+       L"e|vbs|off|off|||m|D:\\p\\|m|D:\\p\\m.vbe|off|off|off|off|on|vb||.vbe"},
+      {"and with another input name", [](frm1& f) { f.settings.in_base = L"b", f.txt2.set_text(L"D:\\o"), f.chk2.set_value(1), f.chk2.set_value(0); },
        L"|D:\\o|e|b|vbs|VBScript|.vbe|0000001|1100000|2520-",
        L"e|vbs|off|off|||b|D:\\o|b|D:\\ob.vbe|off|off|off|off|on|vb||.vbe"},
       {"ticking the same folder", [](frm1& f) { f.settings.in_folder = L"C:\\w\\", f.chk1.set_value(1); },
@@ -107,6 +112,9 @@ TEST_F(Cascades, OptionSwitchesAndTheirReset) {
       {"overwrite answered Yes", [](frm1& f) { f.ochk2.set_value(1); },
        L"||e|o|wsf|VBScript|.vbe|1011111|0000111|2520-",
        L"e|wsf|on|off|||||o|o.vbe|on|on|on|on|on|vb||.vbe"},
+      {"unticked again, without a question", [](frm1& f) { f.ochk2.set_value(0), f.ochk2.set_value(1); },
+       L"||e|o|wsf|VBScript|.vbe|1011111|0000111|2520-",
+       L"e|wsf|on|off|||||o|o.vbe|on|on|on|on|on|vb||.vbe"},
       {"a language picked", [](frm1& f) { f.cmb2.pick(1); },
        L"||e|o|wsf|JScript|.vbe|1011111|0000111|2520-",
        L"e|wsf|on|off|||||o|o.vbe|on|on|on|on|on|js||.vbe"},
@@ -122,18 +130,19 @@ TEST_F(Cascades, OptionSwitchesAndTheirReset) {
       {"the reset shows VBScript but keeps the language",
        [](frm1& f) {
          f.ochk1.set_enabled(false), f.ochk2.set_enabled(false), f.ochk3.set_enabled(true);
-         f.ochk4.set_enabled(false), f.ochk5.set_enabled(true), f.cmd7.click();
+         f.ochk4.set_enabled(false), f.ochk5.set_enabled(true), f.ochk5.set_value(0), f.cmd7.click();
        },
        L"||e||asa|VBScript|_enc.asa|1000001|0000100|2520-",
        L"e|asa|on|off|||||||off|off|off|off|on|js||_enc.asa"},
       {"picking the entry shown sets it", [](frm1& f) { f.cmb2.pick(0), f.ochk1.set_value(1), f.ochk5.set_value(0); },
        L"||e||asa|VBScript|_enc.asa|1010000|0000100|2520-",
        L"e|asa|on|off|||||||on|off|off|off|off|vb||_enc.asa"},
-      {"a reset with an unknown type resets the flags only", [](frm1& f) { f.cmb1.type_text(L"VBS"), f.cmd7.click(); },
+      {"a reset with an unknown type resets the flags only",
+       [](frm1& f) { f.settings.opt_overwrite = L"on", f.cmb1.type_text(L"VBS"), f.cmd7.click(); },
        L"||e||VBS|VBScript|_enc.asa|1010000|0000100|2520-",
        L"e|asa|on|off|||||||off|off|off|off|on|vb||_enc.asa"},
   });
-  EXPECT_EQ(platform.messages, (std::vector<Message>(2, {L"o.vbe を上書きします。", L"確認", kYesNo})))
+  EXPECT_EQ(platform.messages, (std::vector<Message>(3, {L"o.vbe を上書きします。", L"確認", kYesNo})))
       << "asked once each time, and unticking asks nothing";
   EXPECT_TRUE(form->ochk1.enabled() && form->ochk2.enabled()) << "the reset enables them";
 }

@@ -9,7 +9,7 @@
 #include "core/control.h"
 
 TEST(ControlModel, ChangesAreShownAndHandledOnceAndRepeatsAreNot) {
-  const ControlRow row{L"c", Kind::TextBox, L"Text1", L"tip", {}, 1};
+  const ControlRow row{L"c", Kind::TextBox, L"Text1", L"tip", {}, 0};
   TextBox text(row);
   CheckBox box(row);
   ComboBox combo(row, {L"a", L"b"});
@@ -75,12 +75,14 @@ TEST(ControlModel, ChangesAreShownAndHandledOnceAndRepeatsAreNot) {
       {"same folder", [&] { list.show(L"C:\\w", folders); }, L"l", L"", L"y||000|1|-1b|C:\\w1|10000"},
       {"highlight", [&] { list.click(0), list.click(2), list.click(-1); }, L"l", L"h",
        L"y||000|1|-1b|C:\\w0|10000"},
+      {"the root, then a folder not listed", [&] { list.show(L"C:\\", folders), list.show(L"D:\\", folders); },
+       L"ll", L"ll", L"y||000|1|-1b|D:\\-1|10000"},
       {"height, busy, unloaded",
        [&] { window.set_height(50), window.set_busy(true), window.unload(); }, L"www", L"",
-       L"y||000|1|-1b|C:\\w0|5011"},
+       L"y||000|1|-1b|D:\\-1|5011"},
       {"the same again",
        [&] { window.set_height(50), window.set_busy(true), window.unload(); }, L"", L"",
-       L"y||000|1|-1b|C:\\w0|5011"},
+       L"y||000|1|-1b|D:\\-1|5011"},
   };
   for (const Step& step : steps) {
     told.clear();

@@ -234,6 +234,7 @@ TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndPassesTheSwitch) {
   f.cmd3.click();
   EXPECT_EQ(platform.messages.front().text, L"エンコードが終了しました。");
   EXPECT_EQ(platform.files.at(batch).text.find(L"/f "), std::wstring::npos);
+  EXPECT_EQ(f.settings.opt_overwrite, L"off") << "whatever it held";
 }
 
 TEST_F(Run, PathsTheCodePageCannotHoldGoInShortFormOrNotAtAll) {

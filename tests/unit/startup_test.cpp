@@ -52,6 +52,8 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
       {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
        L"||||js|JScript|.jse|1000000|0000000|2520-", L".jse", L"on"},
       {"empty file", {}, L"Text1|Text2|Text3|Text4|Combo1|Combo1|lbl6|0000000|1111111|4905+", L"", L""},
+      {"five lines", {L"X:\\e.exe", L"js", L"off", L"off", L"C:\\a.js"},
+       L"C:\\a.js|Text2|X:\\e.exe|Text4|js|Combo1|.jse|0000000|1100000|4905+", L".jse", L"off"},
       {"two lines", {L"X:\\screnc.exe", L"js"},
        L"|Text2|X:\\screnc.exe|Text4|js|Combo1|.jse|0000000|1110000|4905+", L".jse", L""},
   };
@@ -67,6 +69,14 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
     EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
     platform = FakePlatform{};
   }
+}
+
+TEST_F(AppTest, OnTheLaidOutWindowTheOptionResetDisablesTheLanguageList) {
+  frm1& f = start_with({});
+  f.cmb1.pick(1);
+  EXPECT_TRUE(f.cmb2.enabled());
+  f.cmd7.click();
+  EXPECT_FALSE(f.cmb2.enabled());
 }
 
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
@@ -197,4 +207,19 @@ TEST_F(InitialiseAll, FailingSaveStillEndsInitialised) {
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[1].title + platform.messages[2].text, L"エラー初期化されました。");
   EXPECT_EQ(f.window.height(), kDetailClosedHeight);
+}
+
+TEST_F(InitialiseAll, WithVbsAlreadyChosenTheStepsThemselvesClearTheInput) {
+  frm1& f = start_with(file_lines({{2, L"vbs"}, {3, L"x"}, {4, L"on"}, {5, L"C:\\w\\a.vbs"}, {6, L"C:\\w"},
+                                   {7, L"a"}, {9, L"n"}}));
+  platform.answers = {kYes};
+  f.cmd8.click();
+  Settings expected = first_start_record();
+  expected.detail_open = L"off";
+  expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
+  expected.out_path = expected.out_folder + L".vbe";
+  EXPECT_EQ(f.settings, expected);
+  EXPECT_EQ(f.txt1.text() + f.txt4.text(), L"");
+  f.cmb1.pick(1);
+  EXPECT_EQ(f.settings.out_folder, L"") << "the folder box was empty already";
 }
