@@ -10,8 +10,7 @@ using Handler = std::function<void()>;
 
 // Position and size in twips (1/1440 inch), relative to the client area.
 struct Rect {
-  int left = 0, top = 0, width = 0, height = 0;
-  bool operator==(const Rect&) const = default;
+  int left, top, width, height;
 };
 
 enum class Kind { Button, CheckBox, TextBox, ComboBox, Label, Line, DirList };
