@@ -250,14 +250,6 @@ int Form::outer_height() const {
   return rect.bottom - rect.top;
 }
 
-std::wstring Form::focused() const {
-  // The edit part of a combo box counts as the combo box.
-  HWND control = focus_of(GetWindowThreadProcessId(hwnd, nullptr));
-  while (control && GetParent(control) != hwnd) control = GetParent(control);
-  const int row = control ? GetDlgCtrlID(control) - kFirstControlId : -1;
-  return row >= 0 && row < count ? table[row].name : L"";
-}
-
 void Form::close() const {
   post(hwnd, WM_CLOSE);
   need(wait_until([&] { return !IsWindow(hwnd); }), "a window did not close by its close box");

@@ -98,7 +98,6 @@ struct Form {
   bool enabled() const { return IsWindowEnabled(hwnd); }
   void close() const;  // by the close box; returns once the window has gone
   int outer_height() const;
-  std::wstring focused() const;  // the table name of the control with the focus
 };
 
 // A message box or the open-file dialog.
