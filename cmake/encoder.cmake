@@ -19,13 +19,15 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   mosa_windows_target(mosa_encoder)
   mosa_windows_target(mosa_screnc)
 
-  add_executable(screnc src/win32/screnc_main.cpp src/win32/ansi_codec.cpp)
+  set(screnc_win32_sources src/win32/ansi_codec.cpp src/win32/code_page.cpp
+                           src/win32/screnc_files.cpp)
+  add_executable(screnc src/win32/screnc_main.cpp ${screnc_win32_sources})
   mosa_windows_target(screnc)
   target_link_options(screnc PRIVATE -municode)
   target_link_libraries(screnc PRIVATE mosa_screnc)
 
   # Decodes the blocks of a file in the ANSI code page, for the check below.
-  add_executable(decode_blocks tests/tools/decode_blocks.cpp src/win32/ansi_codec.cpp)
+  add_executable(decode_blocks tests/tools/decode_blocks.cpp ${screnc_win32_sources})
   mosa_windows_target(decode_blocks)
   target_link_options(decode_blocks PRIVATE -municode)
   target_link_libraries(decode_blocks PRIVATE mosa_encoder)

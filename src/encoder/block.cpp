@@ -77,6 +77,35 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
                                     (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
 }
 
+// The plain text of a block's body, appended to `out` (which may then hold part of
+// it); returns its checksum, or nothing when the body holds what no encoder writes.
+std::optional<std::uint32_t> append_body(std::u16string& out, std::u16string_view body) {
+  // At most one plain character per character of the body.
+  const std::size_t start = out.size();
+  out.resize(start + body.size());
+  char16_t* next = out.data() + start;
+  std::uint32_t checksum = 0;
+  std::uint32_t position = 0;
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    const char16_t c = body[i];
+    if (c >= 0x80) {
+      *next++ = c;
+      continue;
+    }
+    char16_t plain = kTables.decoded[variant_at(position)][c];
+    if (c == u'@') {
+      if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
+      plain = kTables.unescape[body[i]];
+    }
+    if (plain == kNone) return std::nullopt;
+    *next++ = plain;
+    checksum += plain;
+    ++position;
+  }
+  out.resize(next - out.data());
+  return checksum;
+}
+
 }  // namespace
 
 void append_block(std::u16string& out, std::u16string_view plain) {
@@ -112,37 +141,28 @@ std::u16string encode_block(std::u16string_view plain) {
   return out;
 }
 
-std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin) {
+std::optional<std::size_t> append_decoded(std::u16string& out, std::u16string_view text,
+                                          std::size_t begin) {
   if (text.substr(begin, kBlockStart.size()) != kBlockStart) return std::nullopt;
   const std::optional<std::uint32_t> length = read_field(text, begin + kBlockStart.size());
   const std::size_t body = begin + kHeaderSize;
   if (!length || text.size() - body < std::size_t{*length} + kTrailerSize) return std::nullopt;
   const std::size_t body_end = body + *length;
-
-  DecodedBlock block;
-  block.plain.resize(*length);
-  char16_t* next = block.plain.data();
-  std::uint32_t checksum = 0;
-  std::uint32_t position = 0;
-  for (std::size_t i = body; i < body_end; ++i) {
-    const char16_t c = text[i];
-    if (c >= 0x80) {
-      *next++ = c;
-      continue;
-    }
-    char16_t plain = kTables.decoded[variant_at(position)][c];
-    if (c == u'@') {
-      if (++i == body_end || text[i] >= 0x80) return std::nullopt;
-      plain = kTables.unescape[text[i]];
-    }
-    if (plain == kNone) return std::nullopt;
-    *next++ = plain;
-    checksum += plain;
-    ++position;
+  const std::optional<std::uint32_t> checksum = read_field(text, body_end);
+  if (!checksum || text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd)
+    return std::nullopt;
+  const std::size_t start = out.size();
+  if (append_body(out, text.substr(body, *length)) != checksum) {
+    out.resize(start);
+    return std::nullopt;
   }
-  block.plain.resize(next - block.plain.data());
-  if (read_field(text, body_end) != checksum) return std::nullopt;
-  if (text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd) return std::nullopt;
-  block.end = body_end + kTrailerSize;
+  return body_end + kTrailerSize;
+}
+
+std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin) {
+  DecodedBlock block;
+  const std::optional<std::size_t> end = append_decoded(block.plain, text, begin);
+  if (!end) return std::nullopt;
+  block.end = *end;
   return block;
 }

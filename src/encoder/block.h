@@ -14,11 +14,16 @@ inline constexpr std::u16string_view kBlockEnd = u"^#~@";
 void append_block(std::u16string& out, std::u16string_view plain);
 std::u16string encode_block(std::u16string_view plain);
 
+// Appends the plain text of the block whose start marker is at `begin` and
+// returns where the block ends, just past its end marker; nothing, with `out` as
+// it was, when the text there is not a whole block whose length and checksum
+// agree with its body. A caller that decodes many blocks reuses one string.
+std::optional<std::size_t> append_decoded(std::u16string& out, std::u16string_view text,
+                                          std::size_t begin);
+
 struct DecodedBlock {
   std::u16string plain;
   std::size_t end;  // just past the end marker
 };
 
-// The block whose start marker is at `begin`, decoded; nothing when the text
-// there is not a whole block whose length and checksum agree with its body.
 std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin);

@@ -35,9 +35,10 @@ EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOpt
 }
 
 void check_blocks(const EncodedText& encoded) {
+  std::u16string plain;
   for (const WrittenBlock& block : encoded.blocks) {
-    const std::optional<DecodedBlock> decoded = decode_block(encoded.text, block.begin);
-    if (!decoded || decoded->plain != block.plain)
+    plain.clear();
+    if (!append_decoded(plain, encoded.text, block.begin) || plain != block.plain)
       throw EncodeError(EncodeError::Problem::BlockMismatch, line_of(encoded.text, block.begin));
   }
 }

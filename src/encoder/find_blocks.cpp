@@ -4,10 +4,12 @@
 
 std::vector<FoundBlock> find_blocks(std::u16string_view text) {
   std::vector<FoundBlock> found;
+  std::u16string plain;
   for (std::size_t at = text.find(kBlockStart); at != std::u16string_view::npos;) {
-    const std::optional<DecodedBlock> block = decode_block(text, at);
-    const std::size_t end = block ? block->end : at + kBlockStart.size();
-    found.push_back({at, end, block.has_value()});
+    plain.clear();
+    const std::optional<std::size_t> block_end = append_decoded(plain, text, at);
+    const std::size_t end = block_end.value_or(at + kBlockStart.size());
+    found.push_back({at, end, block_end.has_value()});
     at = text.find(kBlockStart, end);
   }
   return found;

@@ -1,14 +1,16 @@
 // screnc for Linux: arguments and messages in UTF-8.
-#include <iostream>
+#include <cstdio>
 
 #include "encoder/unicode.h"
 #include "screnc/messages.h"
 #include "screnc/posix_codec.h"
+#include "screnc/posix_files.h"
 #include "screnc/run.h"
 
 int main(int argc, char** argv) {
   const auto print = [](std::u16string_view message) {
-    std::cout << text_to_utf8(message).value_or("?") << '\n';
+    const std::string line = text_to_utf8(message).value_or("?") + '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
   };
   std::vector<std::u16string> args;
   for (int i = 1; i < argc; ++i) {
@@ -19,5 +21,6 @@ int main(int argc, char** argv) {
     }
     args.push_back(std::move(*arg));
   }
-  return run_screnc(args, {posix_legacy_codec, print});
+  const PosixFiles files;
+  return run_screnc(args, {posix_legacy_codec, print, files});
 }

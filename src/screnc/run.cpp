@@ -1,16 +1,11 @@
 #include "screnc/run.h"
 
 #include <exception>
-#include <filesystem>
-#include <system_error>
 #include <variant>
 
 #include "encoder/encode_text.h"
 #include "screnc/arguments.h"
-#include "screnc/file_io.h"
 #include "screnc/messages.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,22 +15,18 @@ int encode_file(const Arguments& a, const System& system) {
     system.print(failure_message(failure, file, form));
     return kFileFailed;
   };
-  const fs::path input(a.input);
-  const fs::path output(a.output);
-  std::error_code error;
-  if (!fs::exists(input, error)) return fail(Failure::InputMissing, a.input);
+  const Files& files = system.files;
+  if (!files.exists(a.input)) return fail(Failure::InputMissing, a.input);
   // /e is for what the extension does not tell.
-  std::optional<FileKind> kind = file_kind_for_extension(input.extension().u16string());
+  std::optional<FileKind> kind = file_kind_for_extension(extension(a.input));
   if (!kind) kind = a.assumed_kind;
   if (!kind) return fail(Failure::UnknownExtension, a.input);
-  const fs::path folder = output.parent_path();
-  if (!folder.empty() && !fs::is_directory(folder, error))
-    return fail(Failure::NoOutputFolder, a.output);
-  if (!a.force && fs::equivalent(input, output, error))
-    return fail(Failure::OutputIsInput, a.output);
-  if (!a.force && fs::exists(output, error)) return fail(Failure::OutputExists, a.output);
+  const std::u16string_view folder = folder_of(a.output);
+  if (!folder.empty() && !files.is_folder(folder)) return fail(Failure::NoOutputFolder, a.output);
+  if (!a.force && files.same_file(a.input, a.output)) return fail(Failure::OutputIsInput, a.output);
+  if (!a.force && files.exists(a.output)) return fail(Failure::OutputExists, a.output);
 
-  const std::optional<std::string> bytes = read_file(input);
+  const std::optional<std::string> bytes = files.read_file(a.input);
   if (!bytes) return fail(Failure::InputUnreadable, a.input);
   const TextForm form = text_form(*bytes);
   const LegacyCodec& legacy = system.legacy_codec(*bytes);
@@ -51,7 +42,7 @@ int encode_file(const Arguments& a, const System& system) {
   }
   const std::optional<std::string> written = file_bytes(encoded.text, form, legacy);
   if (!written) return fail(Failure::NotWritable, a.output, form);
-  if (!replace_file(output, *written)) return fail(Failure::WriteFailed, a.output);
+  if (!files.replace_file(a.output, *written)) return fail(Failure::WriteFailed, a.output);
   if (!a.silent) system.print(success_message(a.input, a.output, encoded.blocks.size()));
   return kSuccess;
 }
@@ -72,7 +63,7 @@ int run_screnc(const std::vector<std::u16string>& args, const System& system) {
   try {
     return encode_file(arguments, system);
   } catch (const std::exception&) {
-    // A name the system cannot take (a lone surrogate), or no memory left.
+    // A name the system cannot take (a lone surrogate on Linux), or no memory left.
     system.print(failure_message(Failure::Unexpected, arguments.input));
     return kFileFailed;
   }

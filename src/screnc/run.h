@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "encoder/text_form.h"
+#include "screnc/files.h"
 
 // Exit status: 0 only when the output was written (or usage was asked for).
 enum ExitStatus { kSuccess = 0, kFileFailed = 1, kBadCommandLine = 2, kInternalError = 3 };
@@ -16,6 +17,7 @@ struct System {
   std::function<const LegacyCodec&(std::string_view bytes)> legacy_codec;
   // Shows a message; lines are separated by '\n'.
   std::function<void(std::u16string_view message)> print;
+  const Files& files;
 };
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system);

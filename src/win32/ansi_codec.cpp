@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "win32/code_page.h"
 #include "win32/windows_api.h"
 
 std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
@@ -17,22 +18,10 @@ std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
 }
 
 std::optional<std::string> AnsiCodec::to_bytes(std::u16string_view text) const {
-  if (text.empty()) return std::string();
-  if (text.size() > INT_MAX) return std::nullopt;
-  const std::wstring wide(text.begin(), text.end());
-  const int length = static_cast<int>(wide.size());
-  // UTF-8 has a form for every character but refuses the two flags below.
-  const bool utf8 = GetACP() == CP_UTF8;
-  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-  BOOL used_default = FALSE;
-  BOOL* used_default_out = utf8 ? nullptr : &used_default;
-  const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr,
-                                       used_default_out);
-  if (size == 0 || used_default) return std::nullopt;
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_ACP, flags, wide.data(), length, bytes.data(), size, nullptr, nullptr);
+  std::optional<std::string> bytes =
+      to_code_page(std::wstring(text.begin(), text.end()), GetACP());
   // A converter that lets a look-alike through unflagged is caught by reading
   // the bytes back.
-  if (to_text(bytes) != text) return std::nullopt;
+  if (bytes && to_text(*bytes) != text) return std::nullopt;
   return bytes;
 }

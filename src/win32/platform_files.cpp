@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "encoder/text_form.h"
 #include "win32/ansi_codec.h"
+#include "win32/code_page.h"
 #include "win32/handles.h"
 #include "win32/win32_error.h"
 
@@ -14,24 +15,6 @@ namespace {
 
 UINT code_page_number(CodePage code_page) {
   return code_page == CodePage::Ansi ? GetACP() : GetOEMCP();
-}
-
-// The text in the code page, or nothing when a character has no exact form in it
-// (a best-fit look-alike or the default character would change what the user wrote).
-std::optional<std::string> encode(const std::wstring& text, UINT code_page) {
-  if (text.empty()) return std::string();
-  const int length = static_cast<int>(text.size());
-  // UTF-8 has a form for every character but refuses the two flags below.
-  const bool utf8 = code_page == CP_UTF8;
-  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-  BOOL used_default = FALSE;
-  BOOL* used_default_out = utf8 ? nullptr : &used_default;
-  const int size = WideCharToMultiByte(code_page, flags, text.data(), length, nullptr, 0, nullptr,
-                                       used_default_out);
-  if (size == 0 || used_default) return std::nullopt;
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(code_page, flags, text.data(), length, bytes.data(), size, nullptr, nullptr);
-  return bytes;
 }
 
 void write_all(HANDLE file, const std::string& bytes, const std::wstring& path) {
@@ -143,7 +126,7 @@ void Win32Platform::write_text_file(const std::wstring& path,
   const UINT number = code_page_number(code_page);
   std::string bytes;
   for (const std::wstring& line : lines) {
-    const std::optional<std::string> encoded = encode(line + L"\r\n", number);
+    const std::optional<std::string> encoded = to_code_page(line + L"\r\n", number);
     if (!encoded)
       throw PlatformError("a character has no form in code page " + std::to_string(number) + ": " +
                           to_utf8(line));
@@ -199,5 +182,5 @@ void Win32Platform::delete_file(const std::wstring& path) {
 }
 
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {
-  return encode(text, code_page_number(code_page)).has_value();
+  return to_code_page(text, code_page_number(code_page)).has_value();
 }

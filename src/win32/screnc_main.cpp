@@ -7,6 +7,7 @@
 
 #include "screnc/run.h"
 #include "win32/ansi_codec.h"
+#include "win32/screnc_files.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int wmain(int argc, wchar_t** argv) {
     args.emplace_back(arg.begin(), arg.end());
   }
   const AnsiCodec ansi;
-  const System system{[&](std::string_view) -> const LegacyCodec& { return ansi; }, print};
+  const Win32Files files;
+  const System system{[&](std::string_view) -> const LegacyCodec& { return ansi; }, print, files};
   return run_screnc(args, system);
 }

@@ -16,6 +16,7 @@
 #include "encoder/unicode.h"
 #include "screnc/messages.h"
 #include "screnc/posix_codec.h"
+#include "screnc/posix_files.h"
 #include "screnc/run.h"
 
 namespace fs = std::filesystem;
@@ -175,8 +176,9 @@ TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
 TEST(RunScrenc, ANameTheSystemCannotTakeIsAFailureNotACrash) {
   std::u16string said;
   const Utf8Codec codec;
+  const PosixFiles files;
   const System system{[&](std::string_view) -> const LegacyCodec& { return codec; },
-                      [&](std::u16string_view message) { said += message; }};
+                      [&](std::u16string_view message) { said += message; }, files};
   EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), kFileFailed);
   EXPECT_EQ(said, failure_message(Failure::Unexpected, u"a\xD800.vbs"));
 }

@@ -1,22 +1,22 @@
 // Writes a copy of a file in which every block is replaced by its text, in the
 // file's own character set: the Wine check compares it with the encoder's input.
 //   decode_blocks <encoded file> <copy>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cwchar>
 #include <string>
 
 #include "encoder/block.h"
 #include "encoder/find_blocks.h"
 #include "win32/ansi_codec.h"
+#include "win32/screnc_files.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 3) return 2;
-  std::ifstream in(std::filesystem::path(argv[1]), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const auto path = [](const wchar_t* arg) { return std::u16string(arg, arg + wcslen(arg)); };
+  const Win32Files files;
   const AnsiCodec ansi;
-  const std::optional<std::u16string> text = file_text(bytes, ansi);
-  if (!text) return 1;
+  const std::optional<std::string> bytes = files.read_file(path(argv[1]));
+  const std::optional<std::u16string> text = file_text(bytes.value_or(""), ansi);
+  if (!bytes || !text) return 1;
   std::u16string plain;
   std::size_t copied = 0;
   for (const FoundBlock& block : find_blocks(*text)) {
@@ -26,8 +26,6 @@ int wmain(int argc, wchar_t** argv) {
     copied = block.end;
   }
   plain += text->substr(copied);
-  const std::optional<std::string> out = file_bytes(plain, text_form(bytes), ansi);
-  if (!out) return 1;
-  std::ofstream(std::filesystem::path(argv[2]), std::ios::binary) << *out;
-  return 0;
+  const std::optional<std::string> out = file_bytes(plain, text_form(*bytes), ansi);
+  return out && files.replace_file(path(argv[2]), *out) ? 0 : 1;
 }

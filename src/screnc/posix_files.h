@@ -1,0 +1,13 @@
+#pragma once
+// screnc's files on Linux. File names are UTF-8; a name with a lone surrogate
+// has no UTF-8 form and throws std::invalid_argument.
+#include "screnc/files.h"
+
+class PosixFiles : public Files {
+ public:
+  bool exists(std::u16string_view path) const override;
+  bool is_folder(std::u16string_view path) const override;
+  bool same_file(std::u16string_view a, std::u16string_view b) const override;
+  std::optional<std::string> read_file(std::u16string_view path) const override;
+  bool replace_file(std::u16string_view path, std::string_view bytes) const override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// screnc's files on Windows, through the wide-character file functions.
+#include "screnc/files.h"
+
+class Win32Files : public Files {
+ public:
+  bool exists(std::u16string_view path) const override;
+  bool is_folder(std::u16string_view path) const override;
+  bool same_file(std::u16string_view a, std::u16string_view b) const override;
+  std::optional<std::string> read_file(std::u16string_view path) const override;
+  bool replace_file(std::u16string_view path, std::string_view bytes) const override;
+};
