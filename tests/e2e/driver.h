@@ -11,51 +11,182 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/frm1_layout.h"
 #include "core/control.h"
+#include "encoder/block.h"
+#include "encoder/find_blocks.h"
+#include "select/frm2.h"
 
 namespace e2e {
 
 using Names = std::vector<std::wstring>;
 
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = 15000);
+inline constexpr int kFileNameBox = 0x47C;  // of the Explorer-style open-file dialog
+inline const wchar_t kSettingsFile[] = L"mosa-trevlin.ini";
+inline const wchar_t kLogFile[] = L"mosa-trevlin.log";
+// Message boxes by the style the program gives them.
+enum Style { kYesNoCancel = 3, kYesNo = 4, kWarning = 48, kInformation = 64 };
+
+inline void need(bool condition, const std::string& what) {
+  if (!condition) throw std::runtime_error(what);
+}
+
+inline bool wait_until(const std::function<bool()>& condition, int timeout_ms = 15000) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
 // Sends, but a window stuck in a modal loop fails the test instead of hanging it.
-LRESULT send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0);
-void post(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0);
-std::wstring class_of(HWND hwnd);
-std::wstring text_of(HWND hwnd);
-int pixels(int twips);
+inline LRESULT send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  DWORD_PTR result = 0;
+  need(SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_NORMAL, 15000, &result),
+       "message " + std::to_string(message) + " was not handled in time");
+  return static_cast<LRESULT>(result);
+}
+
+inline void post(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  need(PostMessageW(hwnd, message, wparam, lparam), "cannot post message " + std::to_string(message));
+}
+
+inline std::wstring class_of(HWND hwnd) {
+  wchar_t name[64] = L"";
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+inline std::wstring caption_of(HWND hwnd) {
+  wchar_t text[256] = L"";
+  GetWindowTextW(hwnd, text, 256);
+  return text;
+}
+
+inline std::wstring text_of(HWND hwnd) {
+  std::wstring text(send(hwnd, WM_GETTEXTLENGTH) + 1, L'\0');
+  text.resize(send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  return text;
+}
+
+inline DWORD process_of(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+inline BOOL CALLBACK collect(HWND hwnd, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+  return TRUE;
+}
+
+// The visible top-level windows, or the children of a window.
+inline std::vector<HWND> windows_of(HWND parent = nullptr) {
+  std::vector<HWND> found;
+  parent ? EnumChildWindows(parent, collect, reinterpret_cast<LPARAM>(&found))
+         : EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
+  std::erase_if(found, [](HWND hwnd) { return !IsWindowVisible(hwnd); });
+  return found;
+}
+
+inline int pixels(int twips) {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(twips, dpi, 1440);
+}
 
 // Text as UTF-8 for readable failures, and as the code page 932 bytes of files.
-std::string u8(const std::wstring& text);
-std::string cp932_file(const Names& lines);  // each line ended by CR LF
-Names cp932_lines(const std::string& bytes);
-std::wstring cp932_text(const std::string& bytes);
+inline std::string narrow(UINT code_page, const std::wstring& text) {
+  std::string bytes(text.size() * 4, '\0');
+  bytes.resize(WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                                   static_cast<int>(bytes.size()), nullptr, nullptr));
+  return bytes;
+}
+inline std::string u8(const std::wstring& text) { return narrow(CP_UTF8, text); }
 
-std::optional<std::string> read_bytes(const std::wstring& path);
-void write_bytes(const std::wstring& path, const std::string& bytes);
+inline std::string cp932_file(const Names& lines) {  // each line ended by CR LF
+  std::string bytes;
+  for (const auto& line : lines) bytes += narrow(932, line) + "\r\n";
+  return bytes;
+}
+
+inline std::wstring cp932_text(const std::string& bytes) {
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                  static_cast<int>(text.size())));
+  return text;
+}
+
+inline std::optional<std::string> read_bytes(const std::wstring& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  if (!file) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+inline void write_bytes(const std::wstring& path, const std::string& bytes) {
+  need(static_cast<bool>(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes), "cannot write");
+}
+
 inline bool file_exists(const std::wstring& path) { return std::filesystem::is_regular_file(path); }
 inline void make_folder(const std::wstring& path) { std::filesystem::create_directory(path); }
+
+inline std::wstring program(const wchar_t* variable) {
+  const wchar_t* path = _wgetenv(variable);
+  need(path, "set " + u8(variable) + " to the Windows path of the program");
+  return path;
+}
+
 // A copy of our encoder, or of the program the variable names (the stand-in that
 // fails or is slow on request), as folder\screnc.exe.
-std::wstring install_encoder(const std::wstring& folder, const wchar_t* variable = L"SCRENC_EXE");
+inline std::wstring install_encoder(const std::wstring& folder, const wchar_t* variable = L"SCRENC_EXE") {
+  std::filesystem::copy_file(program(variable), folder + L"\\screnc.exe",
+                             std::filesystem::copy_options::overwrite_existing);
+  return folder + L"\\screnc.exe";
+}
+
 // The text of a file in code page 932 with every block replaced by what it
 // encodes; none when a block does not decode.
-std::optional<std::wstring> decoded(const std::wstring& path);
+inline std::optional<std::wstring> decoded(const std::wstring& path) {
+  const std::wstring wide = cp932_text(read_bytes(path).value_or(""));
+  const std::u16string text(wide.begin(), wide.end());
+  std::u16string plain;
+  size_t copied = 0;
+  for (const FoundBlock& block : find_blocks(text)) {
+    plain.append(text, copied, block.begin - copied);
+    if (!append_decoded(plain, text, block.begin)) return std::nullopt;
+    copied = block.end;
+  }
+  plain.append(text, copied);
+  return std::wstring(plain.begin(), plain.end());
+}
 
 // A new folder under the temporary folder, removed with all it holds.
 struct TempFolder {
-  explicit TempFolder(const std::wstring& name_part);
+  explicit TempFolder(const std::wstring& name_part) {
+    static int count = 0;
+    const std::wstring name =
+        L"mosa-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count);
+    path = (std::filesystem::temp_directory_path() / (name + L" " + name_part)).wstring();
+    make_folder(path);
+  }
   ~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
@@ -68,36 +199,87 @@ struct TempFolder {
 
 // Waits for a window of another program, of this class, with a text box whose
 // text ends so, and closes that program again; false when none showed.
-bool close_program_showing(const std::wstring& window_class, const std::wstring& text_end);
+inline bool close_program_showing(const std::wstring& window_class, const std::wstring& text_end) {
+  HWND found = nullptr;
+  wait_until([&] {
+    for (HWND window : windows_of())
+      for (HWND child : class_of(window) == window_class ? windows_of(window) : std::vector<HWND>{})
+        if (class_of(child) == L"Edit" && text_of(child).ends_with(text_end)) found = window;
+    return found != nullptr;
+  });
+  if (!found) return false;
+  // The program would keep the application folder as its current one.
+  const std::shared_ptr<void> program(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process_of(found)),
+                                      CloseHandle);
+  PostMessageW(found, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(program.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(program.get(), 1);
+  return true;
+}
 
 struct Control {
   HWND hwnd;
   std::wstring name;
   LONG style() const { return GetWindowLongW(hwnd, GWL_STYLE); }
   std::wstring text() const { return text_of(hwnd); }
-  RECT rect() const;  // in its window's client coordinates
   bool visible() const { return style() & WS_VISIBLE; }
   bool enabled() const { return IsWindowEnabled(hwnd); }
   bool tab_stop() const { return style() & WS_TABSTOP; }
   int check() const { return static_cast<int>(send(hwnd, BM_GETCHECK)); }
+  RECT rect() const {  // in its window's client coordinates
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
 
   // A user reaches only visible, enabled controls: these refuse the others.
-  void type(const std::wstring& text) const;  // a whole new text, as pasting over the old one
-  void click() const { usable(); send(hwnd, BM_CLICK); }       // returns once it is handled
-  void post_click() const { usable(); post(hwnd, BM_CLICK); }  // for one that opens a modal window
+  void usable() const { need(visible() && enabled(), u8(name) + " is hidden or disabled"); }
+  void type(const std::wstring& text) const {  // a whole new text, as pasting over the old one
+    usable();
+    send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void click() const { usable(), send(hwnd, BM_CLICK); }       // returns once it is handled
+  void post_click() const { usable(), post(hwnd, BM_CLICK); }  // for one that opens a modal window
   // Picks an entry of a combo box, or opens one of a list box by a double click.
-  void pick(const std::wstring& entry) const;
-  void usable() const;
+  void pick(const std::wstring& entry) const {
+    usable();
+    const bool list = class_of(hwnd) == L"ListBox";
+    const int count = static_cast<int>(send(hwnd, list ? LB_GETCOUNT : CB_GETCOUNT));
+    int index = 0;
+    for (std::wstring shown; index < count; ++index) {
+      shown.assign(MAX_PATH, L'\0');
+      shown.resize(send(hwnd, list ? LB_GETTEXT : CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(shown.data())));
+      // A folder list indents its entries by their depth.
+      if (shown.erase(0, shown.find_first_not_of(L' ')) == entry) break;
+    }
+    need(index < count, u8(name) + " has no entry " + u8(entry));
+    send(hwnd, list ? LB_SETCURSEL : CB_SETCURSEL, index);
+    const WPARAM command = MAKEWPARAM(GetDlgCtrlID(hwnd), list ? LBN_DBLCLK : CBN_SELCHANGE);
+    // Posted: opening a folder that cannot be read shows a message box.
+    if (list) post(GetParent(hwnd), WM_COMMAND, command, reinterpret_cast<LPARAM>(hwnd));
+    if (!list) send(GetParent(hwnd), WM_COMMAND, command, reinterpret_cast<LPARAM>(hwnd));
+  }
 };
 
 struct Form {
   HWND hwnd;
   const ControlRow* table;
   int count;
-  Control operator[](const std::wstring& name) const;
+  Control operator[](const std::wstring& name) const {
+    for (int i = 0; i < count; ++i)
+      if (name == table[i].name) return {GetDlgItem(hwnd, kFirstControlId + i), name};
+    throw std::runtime_error("no control named " + u8(name) + " in the table");
+  }
   bool enabled() const { return IsWindowEnabled(hwnd); }
-  void close() const;  // by the close box; returns once the window has gone
-  int outer_height() const;
+  void close() const {  // by the close box; returns once the window has gone
+    post(hwnd, WM_CLOSE);
+    need(wait_until([&] { return !IsWindow(hwnd); }), "a window did not close by its close box");
+  }
+  int outer_height() const {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    return rect.bottom - rect.top;
+  }
 };
 
 // A message box or the open-file dialog.
@@ -106,45 +288,163 @@ struct Dialog {
   std::wstring title, text;
   std::vector<int> buttons;  // IDs of the visible buttons, in ascending order
   bool icon = false;
-  void press(int id) const;  // returns once the dialog has gone
-  void choose(const std::wstring& path) const;  // types the file name and presses OK
+
+  explicit Dialog(HWND hwnd) : hwnd(hwnd), title(caption_of(hwnd)) {
+    for (HWND child : windows_of(hwnd)) {
+      const bool label = class_of(child) == L"Static";
+      if (class_of(child) == L"Button") buttons.push_back(GetDlgCtrlID(child));
+      // A message box's text has the ID 0xFFFF on Windows, 100 under Wine.
+      if (label && (GetDlgCtrlID(child) == 0xFFFF || GetDlgCtrlID(child) == 100)) text = text_of(child);
+      if (label && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && send(child, STM_GETICON))
+        icon = true;
+    }
+    std::sort(buttons.begin(), buttons.end());
+  }
+  void press(int id) const {  // returns once the dialog has gone
+    need(GetDlgItem(hwnd, id), "the dialog \"" + u8(text) + "\" has no button " + std::to_string(id));
+    post(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, id)));
+    // Gone for good, not only hidden: a message sent to a dying window is never answered.
+    need(wait_until([&] { return !IsWindow(hwnd); }), "the dialog \"" + u8(text) + "\" did not close");
+  }
+  void choose(const std::wstring& path) const {  // types the file name and presses OK
+    send(GetDlgItem(hwnd, kFileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    press(IDOK);
+  }
 };
+
+inline bool is_dialog(HWND hwnd) { return class_of(hwnd) == L"#32770"; }
+inline bool is_file_dialog(HWND hwnd) { return is_dialog(hwnd) && GetDlgItem(hwnd, kFileNameBox); }
+inline bool is_box(HWND hwnd) { return is_dialog(hwnd) && !GetDlgItem(hwnd, kFileNameBox); }
 
 // The program in an application folder of its own.
 class App {
  public:
-  explicit App(const std::wstring& folder_name = L"app");
+  explicit App(const std::wstring& folder_name = L"app") : folder_(folder_name), exe_(folder_ / L"mosa-trevlin.exe") {
+    // Pixels as the program, which declares itself DPI-aware, sees them.
+    SetProcessDPIAware();
+    std::filesystem::copy_file(program(L"MOSA_TREVLIN_EXE"), exe_);
+  }
   ~App() { close(); }
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
   std::wstring path(const std::wstring& name) const { return folder_ / name; }
   std::optional<std::string> read(const std::wstring& name) const { return read_bytes(path(name)); }
+  bool batch_removed() const {
+    return wait_until([&] { return !file_exists(path(L"mosa-trevlin.bat")); });
+  }
 
   // Returns once the main window shows; a launcher may ask for a window state.
-  void start(int show = SW_SHOWDEFAULT);
-  bool second_instance_ends_silently() const;
-  bool close();  // the close box; true when the program ended by itself
+  void start(int show = SW_SHOWDEFAULT) {
+    const PROCESS_INFORMATION started = launch(show);
+    process_.reset(started.hProcess, CloseHandle);
+    thread_id_ = started.dwThreadId;
+    main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);
+    need(main_, "the main window did not show");
+  }
+  // A message box would keep it from ending.
+  bool second_instance_ends_silently() const {
+    const std::shared_ptr<void> second(launch().hProcess, CloseHandle);
+    DWORD exit_code = 1;
+    const bool ended = WaitForSingleObject(second.get(), 20000) == WAIT_OBJECT_0;
+    if (!ended || !GetExitCodeProcess(second.get(), &exit_code)) TerminateProcess(second.get(), 1);
+    return ended && exit_code == 0;
+  }
+  bool close() {  // the close box; true when the program ended by itself
+    if (!running()) return true;
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.get(), 5000) == WAIT_OBJECT_0) return true;
+    TerminateProcess(process_.get(), 1);
+    return false;
+  }
 
-  Form main() const;
+  Form main() const { return {main_, kFrm1Controls, kFrm1ControlCount}; }
   Control operator[](const std::wstring& name) const { return main()[name]; }
-  Form wait_frm2() const;
-  Dialog wait_file_dialog() const;
-  Dialog wait_box() const;
-  std::optional<Dialog> open_box(int timeout_ms = 0) const;
+  Form wait_frm2() const {
+    const HWND found = find_window([&](HWND hwnd) { return hwnd != main_ && caption_of(hwnd) == kAppCaption; });
+    need(found, "the folder chooser did not show");
+    return {found, kFrm2Controls, kFrm2ControlCount};
+  }
+  Dialog wait_file_dialog() const {
+    const HWND found = find_window(is_file_dialog);
+    need(found, "the open-file dialog did not show");
+    return Dialog(found);
+  }
+  Dialog wait_box() const {
+    const auto box = open_box(15000);
+    need(box.has_value(), "no message box showed");
+    return *box;
+  }
+  std::optional<Dialog> open_box(int timeout_ms = 0) const {
+    const HWND found = find_window(is_box, timeout_ms);
+    return found ? std::optional(Dialog(found)) : std::nullopt;
+  }
 
   // Returns once the program has handled everything sent or posted so far.
-  void settle() const;
-  void click_surface(bool right) const;  // a spot of the window no control covers
+  void settle() const {
+    // Posted messages are handled in order; the modify flag of txt3, which the
+    // program never looks at, shows when the marker's turn has come.
+    const HWND marker = main()[L"txt3"].hwnd;
+    send(marker, EM_SETMODIFY, FALSE);
+    post(marker, EM_SETMODIFY, TRUE);
+    need(wait_until([&] { return send(marker, EM_GETMODIFY) != 0; }), "the program stopped handling messages");
+  }
+  void click_surface(bool right) const {  // a spot of the window no control covers
+    const LPARAM point = MAKELPARAM(pixels(1800), pixels(1800));  // between 詳細を開く and 初期化
+    send(main_, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, point);
+    send(main_, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, point);
+  }
   // Keys and drops return once handled or once they opened a modal window.
-  void press(int virtual_key) const;
-  void drop(const Names& files) const;  // on txt1, as the file manager does
+  void press(int virtual_key) const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(thread_id_, &info);
+    const HWND target = info.hwndFocus ? info.hwndFocus : main_;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC)) << 16;
+    post(target, WM_KEYDOWN, virtual_key, 1 | scan);
+    post(target, WM_KEYUP, virtual_key, 1 | scan | (1 << 30) | (1u << 31));
+    settle();
+  }
+  void drop(const Names& files) const {  // on txt1, as the file manager does
+    // What the file manager hands over: DROPFILES, then the wide names, each
+    // ended by NUL, and one more NUL, in the program's own memory.
+    DROPFILES header{sizeof header, {}, FALSE, TRUE};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const auto& file : files) block.append(reinterpret_cast<const char*>(file.c_str()), (file.size() + 1) * 2);
+    block.append(2, '\0');
+    const std::shared_ptr<void> remote(
+        VirtualAllocEx(process_.get(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE),
+        [&](void* memory) { VirtualFreeEx(process_.get(), memory, 0, MEM_RELEASE); });
+    need(WriteProcessMemory(process_.get(), remote.get(), block.data(), block.size(), nullptr), "cannot drop");
+    post(main()[L"txt1"].hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(remote.get()));
+    settle();
+  }
 
  private:
-  PROCESS_INFORMATION launch(int show = SW_SHOWDEFAULT) const;
+  PROCESS_INFORMATION launch(int show = SW_SHOWDEFAULT) const {
+    std::wstring command = L"\"" + exe_ + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = show == SW_SHOWDEFAULT ? 0 : STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION started{};
+    need(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.path.c_str(),
+                        &startup, &started),
+         "cannot start the program");
+    CloseHandle(started.hThread);
+    return started;
+  }
   bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   // A visible top-level window of the program that passes the test, or null.
-  HWND find_window(const std::function<bool(HWND)>& wanted, int timeout_ms = 15000) const;
+  HWND find_window(const std::function<bool(HWND)>& wanted, int timeout_ms = 15000) const {
+    HWND found = nullptr;
+    wait_until([&] {
+      for (HWND hwnd : windows_of())
+        if (process_of(hwnd) == GetProcessId(process_.get()) && wanted(hwnd)) found = hwnd;
+      return found || !running();
+    }, timeout_ms);
+    return found;
+  }
   TempFolder folder_;
   std::wstring exe_;
   std::shared_ptr<void> process_;
@@ -152,17 +452,23 @@ class App {
   HWND main_ = nullptr;
 };
 
-// Message boxes by the style the program gives them.
-enum Style { kYesNoCancel = 3, kYesNo = 4, kWarning = 48, kInformation = 64 };
 // The next box must show this text, title, buttons and icon; it is answered.
-void answer_box(const App& app, const std::wstring& text, const std::wstring& title, int style, int answer);
-void expect_no_box(const App& app);
-
-inline const wchar_t kSettingsFile[] = L"mosa-trevlin.ini";
-inline const wchar_t kLogFile[] = L"mosa-trevlin.log";
-inline bool batch_removed(const App& app) {
-  return wait_until([&] { return !file_exists(app.path(L"mosa-trevlin.bat")); });
+inline void answer_box(const App& app, const std::wstring& text, const std::wstring& title, int style, int answer) {
+  const Dialog box = app.wait_box();
+  EXPECT_EQ(u8(box.text), u8(text));
+  EXPECT_EQ(u8(box.title), u8(title));
+  const std::vector<int> buttons = style == kYesNoCancel ? std::vector{IDCANCEL, IDYES, IDNO}
+                                   : style == kYesNo     ? std::vector{IDYES, IDNO}
+                                                         : std::vector{IDOK};
+  EXPECT_EQ(box.buttons, buttons) << "buttons of \"" << u8(box.text) << "\"";
+  EXPECT_EQ(box.icon, style == kWarning || style == kInformation) << "icon of \"" << u8(box.text) << "\"";
+  box.press(answer);
+  app.settle();
 }
-inline Names file_lines(const App& app, const std::wstring& name) { return cp932_lines(app.read(name).value_or("")); }
+
+inline void expect_no_box(const App& app) {
+  const auto box = app.open_box();
+  ASSERT_FALSE(box) << "unexpected message box \"" << u8(box->text) << "\"";
+}
 
 }  // namespace e2e

@@ -22,13 +22,13 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   answer_box(app, output + L" を上書きします。", L"確認", kYesNo, IDYES);
   app[L"cmd3"].post_click();
   answer_box(app, L"エンコードが終了しました。", L"報告", kInformation, IDOK);
-  ASSERT_TRUE(batch_removed(app));
+  ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(decoded(output), L"WScript.Echo \"hello\"\r\n");
   EXPECT_NE(cp932_text(app.read(kLogFile).value_or("")).find(output), std::wstring::npos)
       << "the encoder's line in the log names the output";
   const Names saved = {encoder, L"vbs", L"on", L"off", input, work.path, base, work.path + L"\\", base, output,
                        L"off", L"off", L"off", L"off", L"on", L"vb", L""};
-  EXPECT_EQ(file_lines(app, kSettingsFile), saved);
+  EXPECT_EQ(app.read(kSettingsFile), cp932_file(saved));
 
   // The save cleared the overwrite option.
   app[L"cmd3"].post_click();
@@ -76,8 +76,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     app.settle();
     EXPECT_TRUE(app.main().enabled());
     if (row.typed.empty()) {
-      ASSERT_TRUE(batch_removed(app));
-      EXPECT_EQ(file_lines(app, kSettingsFile), saved) << "saved after either outcome";
+      ASSERT_TRUE(app.batch_removed());
+      EXPECT_EQ(app.read(kSettingsFile), cp932_file(saved)) << "saved after either outcome";
     } else {
       EXPECT_FALSE(file_exists(injected)) << "a second command ran";
       EXPECT_FALSE(file_exists(app.path(L"mosa-trevlin.bat")));

@@ -10,24 +10,17 @@
 #include "fake_platform.h"
 #include "settings/settings_file.h"
 
-inline Settings first_start_record() {
-  Settings s;
-  s.encoder_path = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
-  s.script_ext = L"vbs";
-  s.script_lang = L"vb";
-  s.out_suffix = L".vbe";
-  s.same_folder = L"on";
-  s.out_name_set = L"off";
-  s.out_path = L".vbe";
-  s.opt_progress = s.opt_overwrite = s.opt_no_language = s.opt_set_lang = L"off";
-  s.opt_wsf_as_sct = L"on";
-  return s;
-}
-
 inline const std::vector<std::wstring> kFirstStartFile = {
     L"C:\\Program Files\\Windows Script Encoder\\screnc.exe",
     L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off", L"off", L"off", L"off",
     L"on", L"vb", L""};
+
+inline Settings first_start_record() {
+  Settings s;
+  for (int i = 0; i < kFileLineCount; ++i) s.*kFileLines[i] = kFirstStartFile[i];
+  s.out_suffix = L".vbe";
+  return s;
+}
 
 // A settings file of seventeen lines, empty but for the ones given by number.
 inline std::vector<std::wstring> file_lines(std::initializer_list<std::pair<int, const wchar_t*>> set) {

@@ -5,27 +5,20 @@
 #include "encode/command_line.h"
 
 TEST(CommandLine, SwitchesFollowTheFlags) {
-  struct Case {
-    const wchar_t *progress, *overwrite, *no_language, *set_lang, *lang, *wsf, *expected;
+  // progress, overwrite, no language, set language, language, wsf as sct
+  const std::pair<std::vector<const wchar_t*>, const wchar_t*> cases[] = {
+      {{L"off", L"off", L"off", L"off", L"vb", L"on"}, L"/e sct "},
+      {{L"on", L"on", L"on", L"on", L"vb", L"on"}, L"/s /f /xl /l VBScript /e sct "},
+      {{L"off", L"off", L"off", L"on", L"VB", L"off"}, L"/l JScript "},
+      {{L"On", L"yes", L"ON", L"", L"vb", L"on "}, L""},
   };
-  const Case cases[] = {
-      {L"off", L"off", L"off", L"off", L"vb", L"off", L""},
-      {L"off", L"off", L"off", L"off", L"vb", L"on", L"/e sct "},
-      {L"on", L"on", L"on", L"on", L"vb", L"on", L"/s /f /xl /l VBScript /e sct "},
-      {L"off", L"off", L"off", L"on", L"js", L"off", L"/l JScript "},
-      {L"off", L"off", L"off", L"on", L"", L"off", L"/l JScript "},
-      {L"off", L"off", L"off", L"on", L"VB", L"off", L"/l JScript "},
-      {L"On", L"yes", L"ON", L"", L"vb", L"on ", L""},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [flags, expected] : cases) {
     Settings s;
-    s.opt_progress = c.progress;
-    s.opt_overwrite = c.overwrite;
-    s.opt_no_language = c.no_language;
-    s.opt_set_lang = c.set_lang;
-    s.script_lang = c.lang;
-    s.opt_wsf_as_sct = c.wsf;
-    EXPECT_EQ(switch_string(s), c.expected);
+    int i = 0;
+    for (auto field : {&Settings::opt_progress, &Settings::opt_overwrite, &Settings::opt_no_language,
+                       &Settings::opt_set_lang, &Settings::script_lang, &Settings::opt_wsf_as_sct})
+      s.*field = flags[i++];
+    EXPECT_EQ(switch_string(s), expected);
   }
 }
 
@@ -237,23 +230,6 @@ TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndPassesTheSwitch) {
   EXPECT_EQ(f.settings.opt_overwrite, L"off") << "whatever it held";
 }
 
-TEST_F(Run, PathsTheCodePageCannotHoldGoInShortFormOrNotAtAll) {
-  frm1& f = ready();
-  f.settings.in_file = L"C:\\café\\a.vbs";
-  platform.put_lines(f.settings.in_file, {});
-  platform.short_paths[f.settings.in_file] = L"C:\\CAF~1\\a.vbs";
-  platform.undeletable.insert(batch);
-  f.cmd3.click();
-  EXPECT_NE(platform.files.at(batch).text.find(L"\"C:\\CAF~1\\a.vbs\""), std::wstring::npos);
-
-  f.settings.out_path = L"C:\\café\\a.vbe";  // no short form
-  platform.messages.clear();
-  platform.events.clear();
-  f.cmd3.click();
-  EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
-  EXPECT_TRUE(platform.events.size() == 1u) << "nothing written or started";
-}
-
 TEST_F(Run, EveryFailingStepEndsWithItsMessage) {
   const Message done{L"エンコードが終了しました。", L"報告", kInformation};
   const Message failed{failure(), L"エラー", kExclamation};
@@ -293,7 +269,10 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   platform.put_lines(L"C:\\café\\a.vbs", {});
   f.txt1_OLEDragDrop({L"C:\\café\\a.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\café\\a.vbe"); };
+  platform.undeletable.insert(batch);
   f.cmd3.click();
+  EXPECT_NE(platform.files.at(batch).text.find(L"\"C:\\CAFE~1\\a.vbs\" \"C:\\CAFE~1\\a.vbe\""), std::wstring::npos)
+      << "the batch names them by their short form too";
   const std::vector<std::wstring> lines = saved_lines();
   EXPECT_EQ((std::vector<std::wstring>{lines[4], lines[5], lines[7], lines[9]}),
             (std::vector<std::wstring>{L"C:\\CAFE~1\\a.vbs", L"C:\\CAFE~1", L"C:\\CAFE~1\\",
@@ -302,6 +281,7 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
 
   // A name has no short form of its own: the save fails and the old file stays.
   frm1& g = ready();
+  platform.undeletable.clear();
   const std::wstring before = platform.files.at(platform.settings_path()).text;
   platform.put_lines(L"C:\\work\\café.vbs", {});
   g.txt1_OLEDragDrop({L"C:\\work\\café.vbs"});
@@ -311,4 +291,11 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   g.cmd3.click();
   EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
   EXPECT_EQ(platform.files.at(platform.settings_path()).text, before);
+
+  // A path without a short form cannot go into the batch: nothing is written or started.
+  g.settings.out_path = L"C:\\café\\b.vbe";
+  platform.events.clear();
+  g.cmd3.click();
+  ASSERT_EQ(platform.events.size(), 1u);
+  EXPECT_EQ(platform.messages.back().title, L"エラー");
 }

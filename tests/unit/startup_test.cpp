@@ -71,14 +71,6 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
   }
 }
 
-TEST_F(AppTest, OnTheLaidOutWindowTheOptionResetDisablesTheLanguageList) {
-  frm1& f = start_with({});
-  f.cmb1.pick(1);
-  EXPECT_TRUE(f.cmb2.enabled());
-  f.cmd7.click();
-  EXPECT_FALSE(f.cmb2.enabled());
-}
-
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
   std::wstring text = L"A:\\e.exe\nhtm\roff\r\n";
   for (int i = 4; i <= 16; ++i) text += L"x\n";
@@ -185,28 +177,21 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   EXPECT_EQ(f.settings, expected);
 }
 
-TEST_F(InitialiseAll, NoAndCancelChangeNothing) {
-  for (auto [answer, text] : {std::pair{kNo, L"初期化しません。"},
-                              std::pair{kCancel, L"初期化を中止しました。"}}) {
+TEST_F(InitialiseAll, NoAndCancelChangeNothingAndAFailedSaveStillInitialises) {
+  const Message no{L"初期化しません。", L"報告", 64}, cancel{L"初期化を中止しました。", L"報告", 64},
+      done{L"初期化されました。", L"報告", 64};
+  for (auto [answer, said, changes] : {std::tuple{kNo, no, false}, {kCancel, cancel, false}, {kYes, done, true}}) {
     frm1& f = prepared();
     const Settings before = f.settings;
     platform.answers = {answer};
+    platform.unwritable.insert(platform.settings_path());
     f.cmd8.click();
-    EXPECT_EQ(platform.messages.back(), (Message{text, L"報告", 64}));
-    EXPECT_EQ(f.settings, before);
-    EXPECT_EQ(platform.events.size(), 2u) << "two messages, no write";
+    EXPECT_EQ(platform.messages.back(), said);
+    EXPECT_EQ(platform.messages.size(), changes ? 3u : 2u) << "the question, an error if saving, the report";
+    EXPECT_EQ(f.settings == before, !changes);
+    EXPECT_EQ(f.window.height(), changes ? kDetailClosedHeight : kDetailOpenHeight);
     EXPECT_FALSE(f.cmd8.visible());
   }
-}
-
-TEST_F(InitialiseAll, FailingSaveStillEndsInitialised) {
-  frm1& f = prepared();
-  platform.unwritable.insert(platform.settings_path());
-  platform.answers = {kYes};
-  f.cmd8.click();
-  ASSERT_EQ(platform.messages.size(), 3u);
-  EXPECT_EQ(platform.messages[1].title + platform.messages[2].text, L"エラー初期化されました。");
-  EXPECT_EQ(f.window.height(), kDetailClosedHeight);
 }
 
 TEST_F(InitialiseAll, WithVbsAlreadyChosenTheStepsThemselvesClearTheInput) {
