@@ -19,9 +19,9 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[L"txt3"].type(encoder);
   app.drop({input});
   app[L"ochk2"].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", kYesNo, IDYES);
+  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
   app[L"cmd3"].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", kInformation, IDOK);
+  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
   ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(decoded(output), L"WScript.Echo \"hello\"\r\n");
   EXPECT_NE(cp932_text(app.read(kLogFile).value_or("")).find(output), std::wstring::npos)
@@ -32,7 +32,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
 
   // The save cleared the overwrite option.
   app[L"cmd3"].post_click();
-  answer_box(app, output + L"  は既に存在します。", L"報告", kWarning, IDOK);
+  answer_box(app, output + L"  は既に存在します。", L"報告", IDOK);
 
   // The stand-in copies its input, which here is already encoded text.
   install_encoder(tools.path, L"STAND_IN_ENCODER");
@@ -59,7 +59,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     const auto settings_before = app.read(kSettingsFile);
     if (!row.typed.empty()) app[L"txt1"].type(row.typed);
     app[L"ochk2"].post_click();
-    answer_box(app, output + L" を上書きします。", L"確認", kYesNo, IDYES);
+    answer_box(app, output + L" を上書きします。", L"確認", IDYES);
     app[L"cmd3"].post_click();
     if (row.script.find("SLEEP") != std::string::npos) {
       // The window answers while the encoder works, but takes no input.
@@ -94,7 +94,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[L"chk2"].click();
   app[L"txt4"].type(L"rel");
   app[L"cmd3"].post_click();
-  answer_box(app, L"rel.vbe  は既に存在します。", L"報告", kWarning, IDOK);
+  answer_box(app, L"rel.vbe  は既に存在します。", L"報告", IDOK);
   EXPECT_EQ(app.read(L"rel.vbe"), "keep");
 }
 
