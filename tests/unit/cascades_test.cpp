@@ -80,17 +80,6 @@ TEST_F(Cascades, TypesForgetTheInputAndByTheBoxesTheOutput) {
   });
 }
 
-TEST_F(Cascades, WsfSuffixReadsTheLanguageAtTheMomentOfSelection) {
-  frm1& f = begin();
-  for (auto [lang, suffix] : {std::pair{L"vb", L".vbe"}, std::pair{L"", L".jse"},
-                              std::pair{L"VB", L".jse"}, std::pair{L"js", L".jse"}}) {
-    f.settings.script_lang = lang;
-    f.cmb1.pick(0);
-    f.cmb1.pick(8);
-    EXPECT_EQ(f.settings.out_suffix, suffix) << lang;
-  }
-}
-
 TEST_F(Cascades, OptionSwitchesAndTheirReset) {
   platform.answers = {kNo, kYes, kYes};
   walk(begin(), {

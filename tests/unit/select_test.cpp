@@ -4,19 +4,6 @@
 #include "select/frm2.h"
 #include "select/input_path.h"
 
-TEST(InputPath, SplitKeepsEveryPieceButTheLast) {
-  const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
-      {L"C:\\a.asp", L"C:", L"a"},
-      {L"C:\\r\\vbs", L"C:\\r", L""},
-      {L"\\\\srv\\share\\x.js", L"\\\\srv\\share", L"x"},
-      {L"C:\\w\\\\a.js", L"C:\\w\\", L"a"},
-      {L"plain.js", L"", L"plain"},
-      {L"C:\\dir.d\\noext", L"C:\\dir.d", L""},
-  };
-  for (const auto& [path, folder, base] : cases)
-    EXPECT_EQ(split_path(path), (InputParts{folder, base})) << path;
-}
-
 class Select : public AppTest {
  protected:
   frm1& begin() {
