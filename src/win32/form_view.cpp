@@ -95,18 +95,23 @@ void FormView::build() {
 
   create_window();
   // Children are made in tab order, which is the order Tab walks them in.
-  std::vector<ControlView*> by_tab;
-  for (ControlView& view : views_) by_tab.push_back(&view);
-  std::stable_sort(by_tab.begin(), by_tab.end(), [](const ControlView* a, const ControlView* b) {
+  for (ControlView& view : views_) by_tab_.push_back(&view);
+  std::stable_sort(by_tab_.begin(), by_tab_.end(), [](const ControlView* a, const ControlView* b) {
     const int tab_a = a->model->row().tab, tab_b = b->model->row().tab;
     if ((tab_a < 0) != (tab_b < 0)) return tab_b < 0;
     return tab_a < tab_b;
   });
-  for (ControlView* view : by_tab) create_control(*view);
+  // Those wholly below the window's bottom edge cannot be seen before it grows:
+  // they are made once it shows, which it then does sooner.
+  const int bottom = setup_.window->height();
+  for (ControlView* view : by_tab_)
+    if (bottom <= 0 || view->model->row().rect.top < bottom) create_control(*view);
 
   for (ControlView& view : views_) {
-    sync(view);
-    view.model->set_view_listener([this, &view] { sync(view); });
+    if (view.hwnd) sync(view);
+    view.model->set_view_listener([this, &view] {
+      if (view.hwnd) sync(view);
+    });
   }
   setup_.window->set_view_listener([this] { sync_window(); });
   if (setup_.default_button)
@@ -131,9 +136,19 @@ void FormView::show(int how) {
   ShowWindow(hwnd_, how == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : how);
   if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   UpdateWindow(hwnd_);
+  if (tooltip_) return;
+  // The controls left out of the first sight, each in its place in the tab order.
+  HWND previous = HWND_TOP;
+  for (ControlView* view : by_tab_) {
+    if (!view->hwnd) {
+      create_control(*view);
+      SetWindowPos(view->hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      sync(*view);
+    }
+    previous = view->hwnd;
+  }
   // Tooltips show only once the mouse rests on a control: they are made after
   // the window, which then shows sooner.
-  if (tooltip_) return;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,

@@ -81,6 +81,7 @@ class FormView {
 
   FormSetup setup_;
   std::vector<ControlView> views_;  // in table order: views_[i].id is kFirstControlId + i
+  std::vector<ControlView*> by_tab_;  // the same in tab order, the order they are made in
   int dpi_ = 96;
   FontHandle font_, small_font_;
   BrushHandle hint_brush_;
