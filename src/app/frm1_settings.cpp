@@ -41,7 +41,6 @@ void frm1::restore_defaults() {
   s.script_lang = L"vb";
   txt1.set_text(s.in_file);
   chk1.set_value(1);
-  s.same_folder = kOn;
   txt2.set_text(s.out_path);
   chk2.set_value(0);
   s.out_name_set = kOff;
