@@ -71,6 +71,14 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
   }
 }
 
+TEST_F(AppTest, OnTheLaidOutWindowTheOptionResetDisablesTheLanguageList) {
+  frm1& f = start_with({});
+  f.cmb1.pick(1);
+  EXPECT_TRUE(f.cmb2.enabled());
+  f.cmd7.click();
+  EXPECT_FALSE(f.cmb2.enabled());
+}
+
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
   std::wstring text = L"A:\\e.exe\nhtm\roff\r\n";
   for (int i = 4; i <= 16; ++i) text += L"x\n";
