@@ -57,6 +57,11 @@ class OtherWindowsDisabled {
 
 }  // namespace
 
+// The models' styles and answers are the system's own numbers.
+static_assert(kYesNoCancel == MB_YESNOCANCEL && kYesNo == MB_YESNO &&
+              kExclamation == MB_ICONEXCLAMATION && kInformation == MB_ICONINFORMATION);
+static_assert(kOk == IDOK && kCancel == IDCANCEL && kYes == IDYES && kNo == IDNO);
+
 int Win32Platform::message_box(const std::wstring& text, const std::wstring& title, int style) {
   // Brought to the front: a file dropped from another program's window leaves
   // that program in front of ours.

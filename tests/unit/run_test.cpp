@@ -37,6 +37,8 @@ TEST(Paths, RelativePathsAreTakenFromTheFolder) {
       {L"\\w\\a.vbs", L"C:\\w\\a.vbs"},      {L"c:a.vbs", L"C:\\app\\a.vbs"},
       {L"D:a.vbs", L"D:\\a.vbs"},            {L"D:\\w\\a.vbs", L"D:\\w\\a.vbs"},
       {L"d:/w/a.vbs", L"d:/w/a.vbs"},        {L"\\\\srv\\s\\a.vbs", L"\\\\srv\\s\\a.vbs"},
+      {L"w\\a.vbs", L"C:\\app\\w\\a.vbs"},   {L"D:", L"D:\\"},
+      {L"D:\\", L"D:\\"},                  {L"\\\\", L"\\\\"},
       {L"", L""},
   };
   for (const auto& [path, full] : cases) EXPECT_EQ(resolve_against(L"C:\\app", path), full) << path;
