@@ -80,11 +80,10 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
   const std::optional<FileTime> before = files_.modified(output);
   const FileTime started = files_.now();
   const auto process = processes_.start_batch(batch, ShowMode::Minimized);
-  int status = 0;
-  {
+  const int status = [&] {
     const BusyWindow busy(window);
-    status = process->finish();
-  }
+    return process->finish();
+  }();
   if (status == 0 && written_since(output, before, started) && encoded_well(output, s.script_ext))
     dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
   else

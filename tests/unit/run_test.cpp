@@ -126,7 +126,8 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteEncodedText) {
       {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, false},
       {"old output kept", start - 60000, start - 60000, 0, L"vbs", encoded, false},
       {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, true},
-      {"rewritten within a coarse clock's step", start - 1000, start - 1000, 0, L"vbs", encoded, true},
+      {"rewritten within a coarse clock's step", start - 2000, start - 2000, 0, L"vbs", encoded, true},
+      {"older than that step", start - 2001, start - 2001, 0, L"vbs", encoded, false},
       {"a script without a block", std::nullopt, start, 0, L"js", L"WScript.Echo 1", false},
       {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", true},
       {"a block that does not check", std::nullopt, start, 0, L"htm", encoded + broken, false},
@@ -149,6 +150,10 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteEncodedText) {
     EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
     platform = FakePlatform{};
   }
+  frm1& f = ready();
+  platform.unreadable.insert(L"C:\\work\\a.vbe");  // an output that cannot be checked
+  f.cmd3.click();
+  EXPECT_EQ(platform.messages.back().title, L"エラー");
 }
 
 TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
