@@ -5,7 +5,6 @@
 struct InputParts {
   std::wstring folder;  // every piece but the last, without a trailing "\"
   std::wstring base;    // the file name up to its last "."; empty without a "."
-  bool operator==(const InputParts&) const = default;
 };
 
 InputParts split_path(const std::wstring& path);

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
+
 #include "core/paths.h"
 
 namespace {
@@ -20,13 +22,11 @@ bool holds_path(std::wstring Settings::*field) {
 
 std::vector<std::wstring> split_lines(const std::wstring& text, size_t max_lines) {
   std::vector<std::wstring> lines;
-  size_t start = 0;
-  while (start < text.size() && lines.size() < max_lines) {
-    size_t end = text.find_first_of(L"\r\n", start);
-    if (end == std::wstring::npos) end = text.size();
+  for (size_t start = 0; start < text.size() && lines.size() < max_lines;) {
+    const size_t end = std::min(text.find_first_of(L"\r\n", start), text.size());
     lines.push_back(text.substr(start, end - start));
-    start = end;
-    if (start < text.size()) start += text.compare(start, 2, L"\r\n") == 0 ? 2 : 1;
+    // Past CR LF, a lone CR or LF, or the end.
+    start = end + (text.compare(end, 2, L"\r\n") == 0 ? 2 : 1);
   }
   return lines;
 }

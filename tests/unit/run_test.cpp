@@ -242,6 +242,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   platform.short_paths = {{L"C:\\café\\a.vbs", L"C:\\CAFE~1\\a.vbs"}, {L"C:\\café", L"C:\\CAFE~1"},
                           {L"C:\\café\\", L"C:\\CAFE~1\\"}, {L"C:\\café\\a.vbe", L"C:\\CAFE~1\\a.vbe"}};
   platform.put_lines(L"C:\\café\\a.vbs", {});
+  platform.put_lines(L"C:\\café\\e.exe", {});
+  platform.short_paths[L"C:\\café\\e.exe"] = L"C:\\CAFE~1\\e.exe";
+  f.txt3.set_text(L"C:\\café\\e.exe");
   f.txt1_OLEDragDrop({L"C:\\café\\a.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\café\\a.vbe"); };
   platform.undeletable.insert(batch);
@@ -249,9 +252,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   EXPECT_NE(platform.files.at(batch).text.find(L"\"C:\\CAFE~1\\a.vbs\" \"C:\\CAFE~1\\a.vbe\""), std::wstring::npos)
       << "the batch names them by their short form too";
   const std::vector<std::wstring> lines = saved_lines();
-  EXPECT_EQ((std::vector<std::wstring>{lines[4], lines[5], lines[7], lines[9]}),
-            (std::vector<std::wstring>{L"C:\\CAFE~1\\a.vbs", L"C:\\CAFE~1", L"C:\\CAFE~1\\",
-                                       L"C:\\CAFE~1\\a.vbe"}));
+  EXPECT_EQ((std::vector<std::wstring>{lines[0], lines[4], lines[5], lines[7], lines[9]}),
+            (std::vector<std::wstring>{L"C:\\CAFE~1\\e.exe", L"C:\\CAFE~1\\a.vbs", L"C:\\CAFE~1",
+                                       L"C:\\CAFE~1\\", L"C:\\CAFE~1\\a.vbe"}));
   EXPECT_EQ(start().txt1.text(), L"C:\\CAFE~1\\a.vbs") << "the next start names the same file";
 
   // A name has no short form of its own: the save fails and the old file stays.

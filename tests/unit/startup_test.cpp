@@ -90,6 +90,9 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
             L"A:\\e.exe|htm|off|x|on");
   EXPECT_EQ(split_lines(L"a\n\rb\r\r", 17), (std::vector<std::wstring>{L"a", L"", L"b", L""}));
   EXPECT_EQ(split_lines(L"1\r\n2\r\n3", 2), (std::vector<std::wstring>{L"1", L"2"}));
+  // Only the first mebibyte is read: a file of any size costs nothing.
+  platform.files[platform.settings_path()] = {L"A:\\e.exe\r\n" + std::wstring(1 << 20, L'x') + L"\r\nvbs"};
+  EXPECT_EQ(start().settings.script_ext.size(), (1u << 20) - 10) << "the second line, cut";
 }
 
 TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
