@@ -223,12 +223,6 @@ struct Control {
   bool enabled() const { return IsWindowEnabled(hwnd); }
   bool tab_stop() const { return style() & WS_TABSTOP; }
   int check() const { return static_cast<int>(send(hwnd, BM_GETCHECK)); }
-  RECT rect() const {  // in its window's client coordinates
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
 
   // A user reaches only visible, enabled controls: these refuse the others.
   void usable() const { need(visible() && enabled(), u8(name) + " is hidden or disabled"); }
@@ -332,14 +326,6 @@ class App {
     thread_id_ = started.dwThreadId;
     main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);
     need(main_, "the main window did not show");
-  }
-  // A message box would keep it from ending.
-  bool second_instance_ends_silently() const {
-    const std::shared_ptr<void> second(launch().hProcess, CloseHandle);
-    DWORD exit_code = 1;
-    const bool ended = WaitForSingleObject(second.get(), 20000) == WAIT_OBJECT_0;
-    if (!ended || !GetExitCodeProcess(second.get(), &exit_code)) TerminateProcess(second.get(), 1);
-    return ended && exit_code == 0;
   }
   bool close() {  // the close box; true when the program ended by itself
     if (!running()) return true;

@@ -58,7 +58,9 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
     const Control control = app[row.name];
     EXPECT_EQ(u8(class_of(control.hwnd)), u8(kWindowClasses[static_cast<int>(row.kind)]));
     EXPECT_EQ(u8(control.text()), u8(filled.contains(row.name) ? filled.at(row.name) : row.caption));
-    const RECT rect = control.rect();
+    RECT rect;  // in the window's client coordinates
+    GetWindowRect(control.hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, app.main().hwnd, reinterpret_cast<POINT*>(&rect), 2);
     EXPECT_NEAR(rect.left, pixels(row.rect.left), 2);
     EXPECT_NEAR(rect.top, pixels(row.rect.top), 2);
     EXPECT_NEAR(rect.right - rect.left, pixels(row.rect.width), 2);
@@ -74,7 +76,6 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
   const auto first_file = app.read(kSettingsFile);
   EXPECT_EQ(first_file, cp932_file({kDefaultEncoder, L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off",
                                     L"off", L"off", L"off", L"on", L"vb", L""}));
-  EXPECT_TRUE(app.second_instance_ends_silently());
 
   // Tab walks the controls with a tab stop in the order they were made: the table's tab order.
   Names made, by_tab;

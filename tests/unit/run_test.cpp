@@ -59,13 +59,7 @@ class Run : public AppTest {
   frm1& ready() {
     frm1& f = fresh();
     f.txt3.set_text(L"C:\\enc\\screnc.exe");
-    f.settings.in_folder = L"C:\\work";
-    f.settings.in_base = L"a";
-    f.txt1.set_text(L"C:\\work\\a.vbs");
-    f.chk1.set_value(0);
-    f.chk1.set_value(1);  // the output folder follows the input
-    f.chk2.set_value(1);
-    f.chk2.set_value(0);  // the output name follows, and the path is composed
+    f.txt1_OLEDragDrop({L"C:\\work\\a.vbs"});  // the output follows: C:\work\a.vbe
     platform.put_lines(L"C:\\work\\a.vbs", {L"x"});
     platform.put_lines(L"C:\\enc\\screnc.exe", {});
     platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\a.vbe"); };

@@ -1,20 +1,10 @@
-// Start-up: a first start, starts from settings files of every kind, the window
-// surface, the detail area and initialising all settings.
+// Start-up: starts from no settings file and from files of every kind, the
+// window surface, the detail area and initialising all settings.
 #include "app_fixture.h"
 
 namespace {
 const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
 }  // namespace
-
-TEST_F(AppTest, FirstStartRestoresDefaultsAndWritesTheFile) {
-  frm1& f = start();
-  EXPECT_EQ(f.settings, first_start_record());
-  EXPECT_EQ(saved_lines(), kFirstStartFile);
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(screen(f), L"||" + std::wstring(kDefaultEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
-  EXPECT_FALSE(f.cmd8.visible());
-  EXPECT_TRUE(f.cmd3.tab_stop());
-}
 
 TEST_F(AppTest, SecondInstanceEndsWithoutReadingOrWriting) {
   platform.other_instance = true;
