@@ -132,6 +132,7 @@ TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
     EXPECT_FALSE(c.window.unloaded());
     EXPECT_EQ(platform.messages.back(), not_chosen);
     c.Dir1_DblClick(-1);
+    c.Dir1_DblClick(static_cast<int>(c.Dir1.entries().size()));
     c.Dir1_DblClick(2);  // "site", which cannot be read
     EXPECT_EQ(platform.messages.back(), (Message{L"C:\\work\\site を開けません。", L"Navigation", kExclamation}));
     EXPECT_EQ(f.settings.out_folder, L"") << "nothing opened yet";
