@@ -1,18 +1,28 @@
-// Choosing the output folder, the type, the input and the encoder (the folder
-// chooser window, the type list, the open-file dialog), then an option the
-// program refuses to tick.
+// The help page through browser automation and the readme in Notepad (the
+// programs they start are closed again); choosing the output folder, the type,
+// the input and the encoder (the folder chooser window, the type list, the
+// open-file dialog); then an option the program refuses to tick.
 #include "driver.h"
 
 namespace e2e {
 namespace {
 
-TEST(Choose, DialogsChooserDropsAndOptions) {
+TEST(Choose, DocumentsDialogsChooserAndOptions) {
   TempFolder work(L"choose");
   const std::wstring script = work / L"default.asp";
   write_bytes(script, "<% Response.Write 1 %>\r\n");
-  App app;
+  App app(L"app 日本");
   make_folder(app.path(L"out"));
+  make_folder(app.path(L"help"));
+  write_bytes(app.path(L"help\\index.html"), "<html><head><title>help</title></head></html>\r\n");
+  write_bytes(app.path(L"readme.txt"), "readme of the end-to-end test\r\n");
   app.start();
+
+  app[L"cmd_h"].post_click();
+  EXPECT_TRUE(close_program_showing(L"IEFrame", app.path(L"help\\index.html"))) << "no browser shows the help page";
+  app[L"cmd_r"].post_click();
+  EXPECT_TRUE(close_program_showing(L"Notepad", L"readme of the end-to-end test\r\n")) << "no Notepad shows the readme";
+  EXPECT_FALSE(app.open_box());
 
   // The chooser opens on the program's current folder, its application folder.
   app[L"chk1"].click();

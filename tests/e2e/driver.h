@@ -439,9 +439,4 @@ inline void answer_box(const App& app, const std::wstring& text, const std::wstr
   app.settle();
 }
 
-inline void expect_no_box(const App& app) {
-  const auto box = app.open_box();
-  ASSERT_FALSE(box) << "unexpected message box \"" << u8(box->text) << "\"";
-}
-
 }  // namespace e2e
