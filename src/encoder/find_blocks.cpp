@@ -14,3 +14,16 @@ std::vector<FoundBlock> find_blocks(std::u16string_view text) {
   }
   return found;
 }
+
+std::optional<std::u16string> decode_text(std::u16string_view text) {
+  std::u16string plain;
+  std::size_t copied = 0;
+  for (std::size_t at = text.find(kBlockStart); at != std::u16string_view::npos;
+       at = text.find(kBlockStart, copied)) {
+    plain += text.substr(copied, at - copied);
+    const std::optional<std::size_t> end = append_decoded(plain, text, at);
+    if (!end) return std::nullopt;
+    copied = *end;
+  }
+  return plain += text.substr(copied);
+}

@@ -1,6 +1,8 @@
 #pragma once
 // The blocks of a text, as a reader of an encoder's output sees them.
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,3 +17,7 @@ struct FoundBlock {
 // block follows it. The search goes on after a valid block's end and after an
 // invalid one's start marker.
 std::vector<FoundBlock> find_blocks(std::u16string_view text);
+
+// The text with every block replaced by the plain text it encodes; nothing when
+// a block is not valid.
+std::optional<std::u16string> decode_text(std::u16string_view text);

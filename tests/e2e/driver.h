@@ -29,7 +29,6 @@
 
 #include "app/frm1_layout.h"
 #include "core/control.h"
-#include "encoder/block.h"
 #include "encoder/find_blocks.h"
 #include "select/frm2.h"
 
@@ -163,17 +162,9 @@ inline std::wstring install_encoder(const std::wstring& folder, const wchar_t* v
 // The text of a file in code page 932 with every block replaced by what it
 // encodes; none when a block does not decode.
 inline std::optional<std::wstring> decoded(const std::wstring& path) {
-  const std::wstring wide = cp932_text(read_bytes(path).value_or(""));
-  const std::u16string text(wide.begin(), wide.end());
-  std::u16string plain;
-  size_t copied = 0;
-  for (const FoundBlock& block : find_blocks(text)) {
-    plain.append(text, copied, block.begin - copied);
-    if (!append_decoded(plain, text, block.begin)) return std::nullopt;
-    copied = block.end;
-  }
-  plain.append(text, copied);
-  return std::wstring(plain.begin(), plain.end());
+  const std::wstring text = cp932_text(read_bytes(path).value_or(""));
+  const std::optional<std::u16string> plain = decode_text(std::u16string(text.begin(), text.end()));
+  return plain ? std::optional(std::wstring(plain->begin(), plain->end())) : std::nullopt;
 }
 
 // A new folder under the temporary folder, removed with all it holds.

@@ -4,7 +4,6 @@
 #include <cwchar>
 #include <string>
 
-#include "encoder/block.h"
 #include "encoder/find_blocks.h"
 #include "win32/ansi_codec.h"
 #include "win32/screnc_files.h"
@@ -17,15 +16,8 @@ int wmain(int argc, wchar_t** argv) {
   const std::optional<std::string> bytes = files.read_file(path(argv[1]));
   const std::optional<std::u16string> text = file_text(bytes.value_or(""), ansi);
   if (!bytes || !text) return 1;
-  std::u16string plain;
-  std::size_t copied = 0;
-  for (const FoundBlock& block : find_blocks(*text)) {
-    if (!block.valid) return 1;
-    plain += text->substr(copied, block.begin - copied);
-    plain += decode_block(*text, block.begin)->plain;
-    copied = block.end;
-  }
-  plain += text->substr(copied);
-  const std::optional<std::string> out = file_bytes(plain, text_form(*bytes), ansi);
+  const std::optional<std::u16string> plain = decode_text(*text);
+  if (!plain) return 1;
+  const std::optional<std::string> out = file_bytes(*plain, text_form(*bytes), ansi);
   return out && files.replace_file(path(argv[2]), *out) ? 0 : 1;
 }
