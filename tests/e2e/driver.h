@@ -227,15 +227,9 @@ struct Control {
   void pick(const std::wstring& entry) const {
     usable();
     const bool list = class_of(hwnd) == L"ListBox";
-    const int count = static_cast<int>(send(hwnd, list ? LB_GETCOUNT : CB_GETCOUNT));
-    int index = 0;
-    for (std::wstring shown; index < count; ++index) {
-      shown.assign(MAX_PATH, L'\0');
-      shown.resize(send(hwnd, list ? LB_GETTEXT : CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(shown.data())));
-      // A folder list indents its entries by their depth.
-      if (shown.erase(0, shown.find_first_not_of(L' ')) == entry) break;
-    }
-    need(index < count, u8(name) + " has no entry " + u8(entry));
+    const LRESULT index = send(hwnd, list ? LB_FINDSTRINGEXACT : CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(entry.c_str()));
+    need(index >= 0, u8(name) + " has no entry " + u8(entry));
     send(hwnd, list ? LB_SETCURSEL : CB_SETCURSEL, index);
     const WPARAM command = MAKEWPARAM(GetDlgCtrlID(hwnd), list ? LBN_DBLCLK : CBN_SELCHANGE);
     // Posted: opening a folder that cannot be read shows a message box.

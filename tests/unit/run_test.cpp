@@ -22,15 +22,6 @@ TEST(CommandLine, SwitchesFollowTheFlags) {
   }
 }
 
-TEST(CommandLine, QuotesPathsAndKeepsTheTwoSpaces) {
-  EXPECT_EQ(command_line(L"C:\\Program Files\\Windows Script Encoder\\screnc.exe", L"/e sct ",
-                         L"C:\\work\\a.vbs", L"C:\\work\\a.vbe", L"C:\\tools\\enc\\mosa-trevlin.log"),
-            L"\"C:\\Program Files\\Windows Script Encoder\\screnc.exe\" /e sct  \"C:\\work\\a.vbs\" "
-            L"\"C:\\work\\a.vbe\" > \"C:\\tools\\enc\\mosa-trevlin.log\"");
-  EXPECT_EQ(command_line(L"e", L"", L"i", L"o", L"l"), L"\"e\"  \"i\" \"o\" > \"l\"");
-  EXPECT_EQ(batch_line(L"\"C:\\100%done%x\\a.vbs\" %%"), L"\"C:\\100%%done%%x\\a.vbs\" %%%%");
-}
-
 TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"a.vbs", L"C:\\app\\a.vbs"},         {L"..\\a.vbs", L"C:\\app\\..\\a.vbs"},
