@@ -4,32 +4,21 @@
 #include "encoder/block.h"
 #include "encoder/find_blocks.h"
 
-namespace {
-
 // The blocks Microsoft's encoder writes for these texts, and one that shows how
 // characters beyond ASCII are copied without taking a position.
-const std::pair<std::u16string_view, std::u16string_view> kVectors[] = {
-    {u"var my_msg = \"Testing <1><2><3>!\";\r\n\r\nWScript.Echo(my_msg);",
-     u"#@~^RQAAAA==-mD~sX|:/TP{~J:+dYbxL~@!F@*@!+@*@!&@*eEI@#@&@#@&\x7f"
-     u"jm.raY 214Wv:zms/obI0xEAAA==^#~@"},
-    {u"MsgBox \"Hello\"", u"#@~^DgAAAA==\\ko$K6,JC\x7fV^GJqAQAAA==^#~@"},
-    {u"12345", u"#@~^BQAAAA==qy&*l/wAAAA==^#~@"},
-    {u"If a<>b Then x=\"u@v.com\"\r\n\tMsgBox \"Größe\"\r\nEnd If",
-     u"#@~^OAAAAA==(6PC@!@*(PK4+\t~6{J;@$7R^GsJ@#@&7HkoAKa~JVDöß\x7f"
-     u"J@#@&3U9P(0Ww0AAA==^#~@"},
-    {u"", u"#@~^AAAAAA==AAAAAA==^#~@"},
-};
-
-}  // namespace
-
-TEST(Block, VectorsBothWays) {
-  for (const auto& [plain, encoded] : kVectors) {
-    EXPECT_EQ(encode_block(plain), encoded);
-    const std::optional<DecodedBlock> decoded = decode_block(u"x" + std::u16string(encoded), 1);
-    ASSERT_TRUE(decoded) << testing::PrintToString(std::u16string(encoded));
-    EXPECT_EQ(decoded->plain, plain);
-    EXPECT_EQ(decoded->end, encoded.size() + 1);
-  }
+TEST(Block, WrittenAsMicrosoftsEncoderWritesIt) {
+  const std::pair<std::u16string_view, std::u16string_view> vectors[] = {
+      {u"var my_msg = \"Testing <1><2><3>!\";\r\n\r\nWScript.Echo(my_msg);",
+       u"#@~^RQAAAA==-mD~sX|:/TP{~J:+dYbxL~@!F@*@!+@*@!&@*eEI@#@&@#@&\x7f"
+       u"jm.raY 214Wv:zms/obI0xEAAA==^#~@"},
+      {u"MsgBox \"Hello\"", u"#@~^DgAAAA==\\ko$K6,JC\x7fV^GJqAQAAA==^#~@"},
+      {u"12345", u"#@~^BQAAAA==qy&*l/wAAAA==^#~@"},
+      {u"If a<>b Then x=\"u@v.com\"\r\n\tMsgBox \"Größe\"\r\nEnd If",
+       u"#@~^OAAAAA==(6PC@!@*(PK4+\t~6{J;@$7R^GsJ@#@&7HkoAKa~JVDöß\x7f"
+       u"J@#@&3U9P(0Ww0AAA==^#~@"},
+      {u"", u"#@~^AAAAAA==AAAAAA==^#~@"},
+  };
+  for (const auto& [plain, encoded] : vectors) EXPECT_EQ(encode_block(plain), encoded);
 }
 
 TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
@@ -49,7 +38,8 @@ TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
       u"#@~^BQAAAA==qy&*l",              // text ends in the body
   };
   for (const std::u16string_view text : cases) {
-    EXPECT_FALSE(decode_block(text, 0)) << testing::PrintToString(std::u16string(text));
+    SCOPED_TRACE(testing::PrintToString(std::u16string(text)));
+    EXPECT_FALSE(decode_block(text, 0));
     EXPECT_EQ(find_blocks(text), (std::vector<FoundBlock>{{0, 4, false}}));
   }
 }
@@ -63,13 +53,10 @@ TEST(Block, RoundTripsEveryAsciiCodeAtEveryPositionAndWideText) {
                                   std::u16string(150000, u'~')};
   for (const std::u16string& text : texts) {
     const std::u16string block = encode_block(text);
-    const std::u16string_view body = std::u16string_view(block).substr(12, block.size() - 24);
-    EXPECT_EQ(body.find_first_of(u"\r\n<>"), std::u16string_view::npos);
-    for (std::size_t at = body.find(u'@'); at != std::u16string_view::npos; at = body.find(u'@', at + 2))
-      EXPECT_NE(std::u16string_view(u"#&!*$").find(body[at + 1]), std::u16string_view::npos);
-    const std::optional<DecodedBlock> decoded = decode_block(block, 0);
+    const std::optional<DecodedBlock> decoded = decode_block(u"x" + block, 1);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->plain, text);
+    EXPECT_EQ(decoded->end, block.size() + 1);
   }
 }
 

@@ -1,4 +1,5 @@
 // The kinds of file: which parts become blocks and what else changes.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "encoder/block.h"
@@ -10,14 +11,13 @@ namespace {
 // The text with each {{plain}} replaced by the block of plain.
 std::u16string with_blocks(std::u16string_view pattern) {
   std::u16string text;
-  std::size_t at = 0;
-  for (std::size_t open; (open = pattern.find(u"{{", at)) != std::u16string_view::npos;) {
+  for (std::size_t open; (open = pattern.find(u"{{")) != std::u16string_view::npos;) {
     const std::size_t close = pattern.find(u"}}", open);
-    text += pattern.substr(at, open - at);
+    text += pattern.substr(0, open);
     append_block(text, pattern.substr(open + 2, close - open - 2));
-    at = close + 2;
+    pattern.remove_prefix(close + 2);
   }
-  return text + std::u16string(pattern.substr(at));
+  return text += pattern;
 }
 
 struct Case {
@@ -26,152 +26,108 @@ struct Case {
   EncodeOptions options = {};
 };
 
-constexpr EncodeOptions kVBScript{ScriptLanguage::VBScript};
-constexpr EncodeOptions kJScript{ScriptLanguage::JScript};
 constexpr EncodeOptions kNoDirective{std::nullopt, false};
-
-void expect_cases(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    const EncodedText encoded = encode_text(c.input, c.kind, c.options);
-    EXPECT_EQ(encoded.text, with_blocks(c.expected)) << testing::PrintToString(std::u16string(c.input));
-  }
-}
 
 }  // namespace
 
-TEST(EncodeText, PlainScriptsAreOneBlockAfterAnyStartMarker) {
-  expect_cases({
-      {FileKind::VBScriptFile, u"MsgBox 1\r\n", u"{{MsgBox 1\r\n}}"},
+TEST(EncodeText, WhichPartsBecomeBlocks) {
+  // Blank content (a src element's, too), other languages, encoded scripts,
+  // comments, other elements and ASP sections are left as they are.
+  const std::u16string_view kept =
+      u"<script src=\"a.js\"></script><script src=a.js>\r\n</script><script language=\"PerlScript\">x</script>"
+      u"<script type=\"text/template\">x</script><script language=\"VBScript.Encode\">#@~^AAAAAA==AAAAAA==^#~@</script>"
+      u"<!-- <script>x</script> --><scripts>x</scripts><script/><p>no script <% x %></p><!-- <script>";
+  const std::u16string_view asp =
+      u"<!-- #include file=\"a.inc\" -->\r\n<% x = 1 %><%= x %><script>c</script>"
+      u"<SCRIPT RUNAT=Server>s</SCRIPT>";
+  const std::u16string encoded_asp =
+      u"<!-- #include file=\"a.inc\" -->\r\n<%{{ x = 1 }}%><%={{ x }}%><script>c</script>"
+      u"<SCRIPT LANGUAGE=\"VBScript.Encode\" RUNAT=Server>{{s}}</SCRIPT>";
+  const std::u16string asp_with_directive = u"<%@ LANGUAGE = VBScript.Encode %>\r\n" + encoded_asp;
+  const Case cases[] = {
+      // Script files are one block, after a start marker if there is one.
       {FileKind::VBScriptFile, u"", u"{{}}"},
-      {FileKind::VBScriptFile, u"'(c) me\r\n'**Start Encode**\r\nMsgBox 1",
-       u"'(c) me\r\n'**Start Encode**{{\r\nMsgBox 1}}"},
+      {FileKind::VBScriptFile, u"'(c) me\r\n'**Start Encode**\r\nMsgBox 1", u"'(c) me\r\n'**Start Encode**{{\r\nMsgBox 1}}"},
       {FileKind::JScriptFile, u"//**Start Encode**", u"//**Start Encode**{{}}"},
-      // The marker counts only as written; tags and blocks are text like any other.
+      // The marker counts only as written.
       {FileKind::JScriptFile, u"//**start encode**\nx", u"{{//**start encode**\nx}}"},
-      {FileKind::JScriptFile, u"<script>x</script>", u"{{<script>x</script>}}"},
-      {FileKind::JScriptFile, u"w(\"#@~^AAAAAA==AAAAAA==^#~@\")", u"{{w(\"#@~^AAAAAA==AAAAAA==^#~@\")}}"},
-  });
-}
 
-TEST(EncodeText, HtmlScriptElementsNamingOurLanguagesOrNone) {
-  expect_cases({
-      {FileKind::HtmlPage, u"<p onload=\"x()\"><SCRIPT LANGUAGE=\"VBScript\">\n x\n</SCRIPT>",
-       u"<p onload=\"x()\"><SCRIPT LANGUAGE=\"VBScript.Encode\">{{\n x\n}}</SCRIPT>"},
-      {FileKind::HtmlPage, u"<script language='JavaScript'>x</script >",
-       u"<script language='JScript.Encode'>{{x}}</script >"},
-      {FileKind::HtmlPage, u"<Script title=\"a > b\" Language=jscript Defer>x</Script>",
-       u"<Script title=\"a > b\" Language=JScript.Encode Defer>{{x}}</Script>"},
+      // Pages: script elements naming one of our languages (LANGUAGE, else TYPE), or none.
+      {FileKind::HtmlPage, u"<Script title='a > b' Language=jscript Defer>x</Script >",
+       u"<Script title='a > b' Language=JScript.Encode Defer>{{x}}</Script >"},
       {FileKind::HtmlPage, u"<!----><<script>x</script>",
-       u"<!----><<script LANGUAGE=\"JScript.Encode\">{{x}}</script>"},
-      {FileKind::HtmlPage, u"<script>x</script>", u"<script LANGUAGE=\"VBScript.Encode\">{{x}}</script>",
-       kVBScript},
-      {FileKind::HtmlPage, u"<script type=\"text/vbscript\">x</script>",
-       u"<script LANGUAGE=\"VBScript.Encode\" type=\"text/vbscript\">{{x}}</script>"},
+       u"<!----><<script LANGUAGE=\"VBScript.Encode\">{{x}}</script>", {ScriptLanguage::VBScript}},
       {FileKind::HtmlPage, u"<script src=\"a.js\"/><script language=\"\" type=text/vbscript>x</script>",
        u"<script src=\"a.js\"/><script language=\"VBScript.Encode\" type=text/vbscript>{{x}}</script>"},
+      {FileKind::HtmlPage, u"<script language type=text/javascript>x</script>",
+       u"<script language=\"JScript.Encode\" type=text/javascript>{{x}}</script>"},
       // A page's script is raw text: CDATA there is part of it.
       {FileKind::HtmlPage, u"<script>//<![CDATA[\nx\n//]]></script>",
        u"<script LANGUAGE=\"JScript.Encode\">{{//<![CDATA[\nx\n//]]>}}</script>"},
-      {FileKind::HtmlPage, u"<script language type=text/javascript>x</script>",
-       u"<script language=\"JScript.Encode\" type=text/javascript>{{x}}</script>"},
       // Each element is a script of its own, with or without a marker.
       {FileKind::HtmlPage, u"<script>a\n//**Start Encode**\nb</script><script>c</script>",
        u"<script LANGUAGE=\"JScript.Encode\">a\n//**Start Encode**{{\nb}}</script>"
        u"<script LANGUAGE=\"JScript.Encode\">{{c}}</script>"},
-  });
-}
+      {FileKind::HtmlPage, kept, kept},
 
-TEST(EncodeText, HtmlElementsLeftAsTheyAre) {
-  // Blank content (a src element's, too), other languages, encoded scripts,
-  // comments, other elements and ASP sections.
-  for (const std::u16string_view page : {
-           u"<script src=\"a.js\"></script><script src=a.js>\r\n</script>",
-           u"<script language=\"PerlScript\">x</script><script type=\"text/template\">x</script>",
-           u"<script language=\"VBScript.Encode\">#@~^AAAAAA==AAAAAA==^#~@</script>",
-           u"<!-- <script>x</script> --><scripts>x</scripts><script/>",
-           u"<p>no script <% x %></p><!-- <script>"})
-    EXPECT_EQ(encode_text(page, FileKind::HtmlPage, {}).text, page);
-}
-
-TEST(EncodeText, AspSectionsDirectiveAndServerScripts) {
-  const std::u16string_view page =
-      u"<!-- #include file=\"a.inc\" -->\r\n<% x = 1 %><%= x %><script>c</script>"
-      u"<SCRIPT RUNAT=Server>s</SCRIPT>";
-  const std::u16string_view encoded =
-      u"<!-- #include file=\"a.inc\" -->\r\n<%{{ x = 1 }}%><%={{ x }}%><script>c</script>"
-      u"<SCRIPT LANGUAGE=\"VBScript.Encode\" RUNAT=Server>{{s}}</SCRIPT>";
-  expect_cases({
-      {FileKind::AspPage, page, u"<%@ LANGUAGE = VBScript.Encode %>\r\n" + std::u16string(encoded)},
-      {FileKind::AspPage, page, encoded, kNoDirective},
+      // ASP pages: sections, server script elements, the directive.
+      {FileKind::AspPage, asp, asp_with_directive},
+      {FileKind::AspPage, asp, encoded_asp, kNoDirective},
       // global.asa takes no directive.
-      {FileKind::AspApplication, page, encoded},
-      {FileKind::AspPage, u"<%x%>", u"<%@ LANGUAGE = JScript.Encode %>\r\n<%{{x}}%>", kJScript},
+      {FileKind::AspApplication, asp, encoded_asp},
       // The page's own directive decides its language and names the encoded one,
       // also under /xl, which only keeps a directive from being added.
       {FileKind::AspPage, u" <%@Language=\"JScript\" %>\r\n<%x%><%@ y %><%%>",
        u" <%@Language=\"JScript.Encode\" %>\r\n<%{{x}}%><%@ y %><%%>", kNoDirective},
-      {FileKind::AspPage, u"<%@CODEPAGE=932%><%x%>",
-       u"<%@ LANGUAGE=\"VBScript.Encode\" CODEPAGE=932%><%{{x}}%>"},
-      // A page in another language, or one already encoded, keeps its sections.
-      {FileKind::AspPage, u"<%@ LANGUAGE=PerlScript %><%x%><script runat=\"server\" language=vbscript>v</script>",
-       u"<%@ LANGUAGE=PerlScript %><%x%><script runat=\"server\" language=VBScript.Encode>{{v}}</script>"},
-      {FileKind::AspPage, u"<%@ LANGUAGE=VBScript.Encode %><%#@~^AAAAAA==AAAAAA==^#~@%>",
-       u"<%@ LANGUAGE=VBScript.Encode %><%#@~^AAAAAA==AAAAAA==^#~@%>"},
-      {FileKind::AspPage, u"<% '**Start Encode**\r\nx %>", u"<% '**Start Encode**{{\r\nx }}%>",
-       kNoDirective},
-  });
-}
+      {FileKind::AspPage, u"<%@CODEPAGE=932%><%x%>", u"<%@ LANGUAGE=\"VBScript.Encode\" CODEPAGE=932%><%{{x}}%>"},
+      // A page in another language, an encoded one among them, keeps its sections.
+      {FileKind::AspPage,
+       u"<%@ LANGUAGE=VBScript.Encode %><%#@~^AAAAAA==AAAAAA==^#~@%><script runat=\"server\" language=vbscript>v</script>",
+       u"<%@ LANGUAGE=VBScript.Encode %><%#@~^AAAAAA==AAAAAA==^#~@%><script runat=\"server\" language=VBScript.Encode>{{v}}</script>"},
 
-TEST(EncodeText, ScriptletsKeepOrAddCdataSections) {
-  expect_cases({
+      // Scriptlets keep or add CDATA sections; only with an XML declaration are
+      // references resolved.
       {FileKind::Scriptlet, u"<script language=\"JScript\"><![CDATA[\na </script> b\n]]></script>",
        u"<script language=\"JScript.Encode\"><![CDATA[{{\na </script> b\n}}]]></script>"},
       {FileKind::Scriptlet, u"<?xml version=\"1.0\"?><script>//**Start Encode**\nif (a &lt; b &amp;&#x41;) c()</script>",
        u"<?xml version=\"1.0\"?><script LANGUAGE=\"JScript.Encode\">//**Start Encode**<![CDATA[{{\nif (a < b &A) c()}}]]></script>"},
-      // Without an XML declaration the text is taken as it is.
       {FileKind::Scriptlet, u"<script language=\"VBScript\">a &amp; b</script>",
        u"<script language=\"VBScript.Encode\">{{a &amp; b}}</script>"},
-  });
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::u16string(c.input)));
+    EXPECT_EQ(encode_text(c.input, c.kind, c.options).text, with_blocks(c.expected));
+  }
 }
 
 TEST(EncodeText, UnclosedScriptPartsAreRefusedWithTheirLine) {
+  using enum EncodeError::Problem;
   const std::tuple<FileKind, std::u16string_view, EncodeError::Problem, std::size_t> cases[] = {
-      {FileKind::AspPage, u"a\r\n<% x", EncodeError::Problem::UnclosedSection, 2},
-      {FileKind::AspPage, u"\n<%@ LANGUAGE=\"x %>", EncodeError::Problem::UnclosedSection, 2},
-      {FileKind::HtmlPage, u"\n\n<script>x", EncodeError::Problem::UnclosedScript, 3},
-      {FileKind::Scriptlet, u"<script>\n<![CDATA[ x </script>", EncodeError::Problem::UnclosedCdata, 2},
+      {FileKind::AspPage, u"a\r\n<% x", UnclosedSection, 2},
+      {FileKind::AspPage, u"\n<%@ LANGUAGE=\"x %>", UnclosedSection, 2},
+      {FileKind::HtmlPage, u"\n\n<script>x", UnclosedScript, 3},
+      {FileKind::Scriptlet, u"<script>\n<![CDATA[ x </script>", UnclosedCdata, 2},
   };
-  for (const auto& [kind, text, problem, line] : cases) {
-    try {
-      encode_text(text, kind, {});
-      ADD_FAILURE() << "encoded " << testing::PrintToString(std::u16string(text));
-    } catch (const EncodeError& e) {
-      EXPECT_EQ(e.problem(), problem);
-      EXPECT_EQ(e.line(), line);
-    }
-  }
+  for (const auto& [kind, text, problem, line] : cases)
+    EXPECT_THAT([&] { encode_text(text, kind, {}); },
+                testing::Throws<EncodeError>(testing::AllOf(testing::Property(&EncodeError::problem, problem),
+                                                            testing::Property(&EncodeError::line, line))));
 }
 
 TEST(EncodeText, CheckFindsABlockThatDoesNotDecodeToItsText) {
   EncodedText encoded = encode_text(u"x\ny", FileKind::VBScriptFile, {});
   EXPECT_NO_THROW(check_blocks(encoded));
-  for (const char16_t* wrong_plain : {u"x\nz", u""}) {
-    EncodedText altered = encoded;
-    altered.blocks[0].plain = wrong_plain;
-    EXPECT_THROW(check_blocks(altered), EncodeError);
-  }
+  encoded.blocks[0].plain = u"x\nz";
+  EXPECT_THROW(check_blocks(encoded), EncodeError);
+  encoded.blocks[0].plain = u"x\ny";
   encoded.text.insert(0, u"\n");
   EXPECT_THROW(check_blocks(encoded), EncodeError);
 }
 
-TEST(FileKind, RecognisedExtensionsInAnyCaseWithOrWithoutTheDot) {
+TEST(FileKind, ExtensionsInAnyCaseWithOrWithoutTheDot) {
   const std::pair<std::u16string_view, std::optional<FileKind>> cases[] = {
-      {u"vbs", FileKind::VBScriptFile}, {u".JS", FileKind::JScriptFile},
-      {u"Htm", FileKind::HtmlPage},     {u".html", FileKind::HtmlPage},
-      // A channel definition is a page whose script is in <SCRIPT> elements.
-      {u"cdx", FileKind::HtmlPage},     {u"ASP", FileKind::AspPage},
-      {u".asa", FileKind::AspApplication}, {u"sct", FileKind::Scriptlet},
-      {u"wsf", std::nullopt},           {u"", std::nullopt}, {u"..vbs", std::nullopt}};
+      {u".JS", FileKind::JScriptFile}, {u"Htm", FileKind::HtmlPage}, {u"cdx", FileKind::HtmlPage},
+      {u".asa", FileKind::AspApplication}, {u"wsf", std::nullopt}, {u"", std::nullopt}, {u"..vbs", std::nullopt}};
   for (const auto& [extension, kind] : cases)
     EXPECT_EQ(file_kind_for_extension(extension), kind) << testing::PrintToString(std::u16string(extension));
 }
