@@ -351,11 +351,6 @@ class App {
     post(marker, EM_SETMODIFY, TRUE);
     need(wait_until([&] { return send(marker, EM_GETMODIFY) != 0; }), "the program stopped handling messages");
   }
-  void click_surface(bool right) const {  // a spot of the window no control covers
-    const LPARAM point = MAKELPARAM(pixels(1800), pixels(1800));  // between 詳細を開く and 初期化
-    send(main_, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, point);
-    send(main_, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, point);
-  }
   // Keys and drops return once handled or once they opened a modal window.
   void press(int virtual_key) const {
     GUITHREADINFO info{};

@@ -30,10 +30,6 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
                        L"off", L"off", L"off", L"off", L"on", L"vb", L""};
   EXPECT_EQ(app.read(kSettingsFile), cp932_file(saved));
 
-  // The save cleared the overwrite option.
-  app[L"cmd3"].post_click();
-  answer_box(app, output + L"  は既に存在します。", L"報告", IDOK);
-
   // The stand-in copies its input, which here is already encoded text.
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   const std::u16string block = encode_block(u"WScript.Echo 2");
