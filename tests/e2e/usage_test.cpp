@@ -13,7 +13,6 @@ const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\s
 // The detail area lies below Line2; its controls take the focus only while it is open.
 void expect_detail_area(const App& app, bool open) {
   EXPECT_NEAR(app.main().outer_height(), pixels(open ? kDetailOpenHeight : kDetailClosedHeight), 1);
-  EXPECT_EQ(u8(app[L"cmd4"].text()), open ? "詳細を閉じる" : "詳細を開く");
   for (const ControlRow& row : kFrm1Controls) {
     const bool focusable = row.kind != Kind::Label && row.kind != Kind::Line;
     EXPECT_EQ(app[row.name].tab_stop(), focusable && (open || row.rect.top < 2160)) << u8(row.name);
@@ -45,7 +44,6 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
   app.start();
 
   EXPECT_EQ(u8(app[L"txt3"].text()), u8(kDefaultEncoder));
-  EXPECT_FALSE(app[L"cmd8"].visible());
   for (const ControlRow& row : kFrm1Controls)  // only the input box takes files
     EXPECT_EQ((GetWindowLongW(app[row.name].hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0, row.name == std::wstring(L"txt1"));
   const auto first_file = app.read(kSettingsFile);

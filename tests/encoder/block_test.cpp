@@ -70,4 +70,6 @@ TEST(FindBlocks, ReportsEveryStartMarkerAndGoesOnAfterAValidBlock) {
                                                          {second + two.size(), second + 2 * two.size(), true},
                                                          {text.size() - 4, text.size(), false}}));
   EXPECT_TRUE(find_blocks(u"no blocks here").empty());
+  EXPECT_EQ(decode_text(u"x" + one + u"y" + two + two), u"xa #@~^ bycc");
+  EXPECT_FALSE(decode_text(text)) << "a start marker without a whole block";
 }
