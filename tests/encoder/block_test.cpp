@@ -35,6 +35,7 @@ TEST(Block, RefusesWhatIsNotAWholeValidBlock) {
       u"#@~^BQAAAA=qy&*l/wAAAA==^#~@",   // length field cut short
       u"#@~^BQAAAA==qy&*l/gAAAA==^#~@",  // checksum one less
       u"#@~^BQAAAA==qy&*l/wAAAA==^#~",   // end marker cut
+      u"#@~^BQAAAA==qy&*l/wAAAA==^#~X",  // end marker wrong
       u"#@~^BQAAAA==qy&*l",              // text ends in the body
   };
   for (const std::u16string_view text : cases) {

@@ -69,6 +69,8 @@ TEST(EncodeText, WhichPartsBecomeBlocks) {
        u"<script LANGUAGE=\"JScript.Encode\">a\n//**Start Encode**{{\nb}}</script>"
        u"<script LANGUAGE=\"JScript.Encode\">{{c}}</script>"},
       {FileKind::HtmlPage, kept, kept},
+      // A tag the text ends in is not closed, so no tag.
+      {FileKind::HtmlPage, u"<script a", u"<script a"},
 
       // ASP pages: sections, server script elements, the directive.
       {FileKind::AspPage, asp, asp_with_directive},
@@ -135,7 +137,7 @@ TEST(FileKind, ExtensionsInAnyCaseWithOrWithoutTheDot) {
 TEST(XmlReferences, ResolvedOnlyWhenWellFormed) {
   EXPECT_EQ(resolve_references(u"&lt;&gt;&amp;&quot;&apos;&#65;&#x42;&#X43;&#x1f600;&#1114111;"
                                u"&#x6A;&#x00000000041;&#39;&foo;&#xD800;&#xDFFF;&#0;&#;&#x;& x;&#x100000041;"
-                               u"&#x11FFFF;&#6a;a&b&lt"),
+                               u"&#x11FFFF;&#6a;a&b&lt&"),
             u"<>&\"'AB&#X43;😀\U0010FFFFjA'&foo;&#xD800;&#xDFFF;&#0;&#;&#x;& x;&#x100000041;"
-            u"&#x11FFFF;&#6a;a&b&lt");
+            u"&#x11FFFF;&#6a;a&b&lt&");
 }

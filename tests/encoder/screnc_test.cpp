@@ -79,6 +79,8 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
       {{"emoji.sct", "b.sct"}, 1, failure_message(Failure::NotWritable, u"b.sct")},
       {{"/f", "a.vbs", "ro.vbe"}, 1, failure_message(Failure::WriteFailed, u"ro.vbe")},
       {{"/f", "a.vbs", "dir.vbs"}, 1, failure_message(Failure::WriteFailed, u"dir.vbs")},
+      // No room beside it for the name of the temporary file.
+      {{"a.vbs", std::string(250, 'x') + ".vbe"}, 1, failure_message(Failure::WriteFailed, std::u16string(250, u'x') + u".vbe")},
       {{"open.asp", "b.asp"}, 1,
        encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 2), u"open.asp")},
       {{"/x", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::UnknownSwitch, u"/x"})},
