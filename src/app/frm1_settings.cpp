@@ -2,11 +2,10 @@
 // settings file read into and saved from the controls.
 #include "app/frm1.h"
 #include "app/frm1_layout.h"
+#include "select/encoder_location.h"
 #include "types/script_types.h"
 
 namespace {
-const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
-const wchar_t kDefaultEncoderFolder[] = L"C:\\Program Files\\Windows Script Encoder\\";
 const int kVbsPosition = 7;
 }  // namespace
 
@@ -29,11 +28,11 @@ void frm1::Form_MouseDown(int button) {
 
 void frm1::restore_defaults() {
   Settings& s = settings;
-  s.encoder_path = kDefaultEncoder;
-  s.in_folder = kDefaultEncoderFolder;
+  s.encoder_path = default_encoder_path(platform_);
+  s.in_folder = kMicrosoftEncoderFolder;
   s.in_base.clear();
   s.in_file.clear();
-  s.out_folder = kDefaultEncoderFolder;
+  s.out_folder = kMicrosoftEncoderFolder;
   s.out_path.clear();
   // Selecting "vbs" sets the type, the suffix and its label, and the boxes'
   // handling the enabled states and the output name; the option reset ticks ochk5.

@@ -30,6 +30,14 @@ bool has_forbidden_character(const std::wstring& path) {
   return false;
 }
 
+bool ordinary_file_at(Files& files, const std::wstring& path) {
+  try {
+    return !files.find_file(path).empty();
+  } catch (const PlatformError&) {
+    return false;
+  }
+}
+
 std::wstring resolve_against(const std::wstring& folder, const std::wstring& path) {
   if (path.empty()) return path;
   const bool unc = path.size() >= 2 && is_separator(path[0]) && is_separator(path[1]);

@@ -12,6 +12,10 @@
 // command line a quote would end the quoting around it.
 bool has_forbidden_character(const std::wstring& path);
 
+// Whether an ordinary file is at the path, for the questions asked outside an
+// error trap: a path the system refuses names no file.
+bool ordinary_file_at(Files& files, const std::wstring& path);
+
 // A path made full against a folder: an absolute path stays as it is, a path from
 // the root takes the folder's drive, a path on another drive starts at that
 // drive's root, and anything else is taken inside the folder. The empty path

@@ -1,10 +1,7 @@
 // Start-up: starts from no settings file and from files of every kind, the
 // window surface, the detail area and initialising all settings.
 #include "app_fixture.h"
-
-namespace {
-const wchar_t kDefaultEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
-}  // namespace
+#include "select/encoder_location.h"
 
 TEST_F(AppTest, SecondInstanceEndsWithoutReadingOrWriting) {
   platform.other_instance = true;
@@ -164,7 +161,7 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   Settings expected = first_start_record();
   expected.detail_open = L"off";
   EXPECT_EQ(f.settings, expected);
-  EXPECT_EQ(screen(f), L"||" + std::wstring(kDefaultEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
+  EXPECT_EQ(screen(f), L"||" + std::wstring(kMicrosoftEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
   EXPECT_EQ(saved_lines().back(), L"on") << "saved before the area closed";
   EXPECT_FALSE(f.cmd8.visible());
 
@@ -176,6 +173,24 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
   expected.out_path = L"";
   EXPECT_EQ(f.settings, expected);
+}
+
+// The defaults take Microsoft's encoder, else ours, else Microsoft's location;
+// a settings file's own choice stands.
+TEST_F(AppTest, DefaultEncoderAtFirstStartAndInitialiseAll) {
+  const std::wstring ours = L"C:\\tools\\enc\\encoder\\screnc.exe", microsofts = kMicrosoftEncoder;
+  for (const auto& [present, expected] : {std::pair{std::vector{microsofts, ours}, microsofts},
+                                          {std::vector{ours}, ours}, {std::vector<std::wstring>{}, microsofts}}) {
+    platform = FakePlatform{};
+    for (const std::wstring& path : present) platform.put_lines(path, {});
+    frm1& f = start();
+    EXPECT_EQ(f.txt3.text() + L"|" + saved_lines()[0], expected + L"|" + expected) << "first start";
+    f.txt3.set_text(L"D:\\mine.exe");
+    platform.answers = {kYes};
+    f.cmd8.click();
+    EXPECT_EQ(f.settings.encoder_path + L"|" + saved_lines()[0], expected + L"|" + expected) << "initialise all";
+    EXPECT_EQ(start_with(file_lines({{1, L"D:\\mine.exe"}})).settings.encoder_path, L"D:\\mine.exe");
+  }
 }
 
 TEST_F(InitialiseAll, NoAndCancelChangeNothingAndAFailedSaveStillInitialises) {
