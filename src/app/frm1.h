@@ -40,6 +40,8 @@ class frm1 {
   bool Form_Load();  // false when another instance runs: the program ends
   void Form_MouseDown(int button);
   void txt1_OLEDragDrop(const std::vector<std::wstring>& files);
+  // Files handed to the program as it starts: taken as if dropped on txt1.
+  void take_handed_files(const std::vector<std::wstring>& files);
 
  private:
   // settings and start-up

@@ -1,6 +1,7 @@
 // Choosing the input script and the encoder through the open-file dialog, the two
 // path steps that the dialog and a dropped file share, the drop, and the folder chooser.
 #include "app/frm1.h"
+#include "core/paths.h"
 #include "encode/output.h"
 #include "select/input_path.h"
 #include "types/script_types.h"
@@ -65,6 +66,17 @@ void frm1::txt1_OLEDragDrop(const std::vector<std::wstring>& files) {
   txt1.set_text(path);
   split_input_path(path);
   refresh_output_from_input();
+}
+
+void frm1::take_handed_files(const std::vector<std::wstring>& files) {
+  if (files.empty()) return;
+  // What the file manager drops is there; a shortcut or a typed command line
+  // may name a file that has gone, which the run would only report later.
+  if (!ordinary_file_at(platform_, files.front())) {
+    platform_.message_box(files.front() + L"  は存在しません。", L"報告", kExclamation);
+    return;
+  }
+  txt1_OLEDragDrop(files);
 }
 
 void frm1::cmd2_Click() {

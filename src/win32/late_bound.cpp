@@ -54,6 +54,10 @@ BOOL GetOpenFileNameW(OPENFILENAMEW* dialog) {
 
 DWORD CommDlgExtendedError() { return call<::CommDlgExtendedError>(comdlg32, "CommDlgExtendedError"); }
 
+wchar_t** CommandLineToArgvW(const wchar_t* command_line, int* count) {
+  return call<::CommandLineToArgvW>(shell32, "CommandLineToArgvW", command_line, count);
+}
+
 UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* name, UINT size) {
   return call<::DragQueryFileW>(shell32, "DragQueryFileW", drop, index, name, size);
 }

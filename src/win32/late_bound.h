@@ -16,6 +16,7 @@ namespace late {
 BOOL GetOpenFileNameW(OPENFILENAMEW* dialog);
 DWORD CommDlgExtendedError();
 
+wchar_t** CommandLineToArgvW(const wchar_t* command_line, int* count);
 UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* name, UINT size);
 void DragFinish(HDROP drop);
 HRESULT SHGetStockIconInfo(SHSTOCKICONID icon, UINT flags, SHSTOCKICONINFO* info);

@@ -5,6 +5,7 @@
 
 #include "app/frm1.h"
 #include "win32/form_setups.h"
+#include "win32/handed_files.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 #include "win32/win32_platform.h"
@@ -22,6 +23,9 @@ int run(int show) {
   // instance ends here without ever showing it.
   if (!form.Form_Load()) return 0;
   view.show(show);
+  // After the window shows, so that a refusal has it as its owner; a command
+  // line that cannot be read is reported and the window stays.
+  guarded([&form] { form.take_handed_files(handed_files()); });
   return run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
 }
 

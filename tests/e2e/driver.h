@@ -289,10 +289,13 @@ inline bool is_box(HWND hwnd) { return is_dialog(hwnd) && !GetDlgItem(hwnd, kFil
 // The program in an application folder of its own.
 class App {
  public:
-  explicit App(const std::wstring& folder_name = L"app") : folder_(folder_name), exe_(folder_ / L"mosa-trevlin.exe") {
+  // The program alone, or the whole application folder as users unpack it.
+  explicit App(const std::wstring& folder_name = L"app", bool unpacked = false)
+      : folder_(folder_name), exe_(folder_ / L"mosa-trevlin.exe") {
     // Pixels as the program, which declares itself DPI-aware, sees them.
     SetProcessDPIAware();
-    std::filesystem::copy_file(program(L"MOSA_TREVLIN_EXE"), exe_);
+    if (!unpacked) std::filesystem::copy_file(program(L"MOSA_TREVLIN_EXE"), exe_);
+    else std::filesystem::copy(program(L"MOSA_TREVLIN_APP_DIR"), folder_.path, std::filesystem::copy_options::recursive);
   }
   ~App() { close(); }
   App(const App&) = delete;
@@ -304,9 +307,10 @@ class App {
     return wait_until([&] { return !file_exists(path(L"mosa-trevlin.bat")); });
   }
 
-  // Returns once the main window shows; a launcher may ask for a window state.
-  void start(int show = SW_SHOWDEFAULT) {
-    const PROCESS_INFORMATION started = launch(show);
+  // Returns once the main window shows; a launcher may ask for a window state
+  // and hand over arguments, quoted as it sees fit.
+  void start(int show = SW_SHOWDEFAULT, const std::wstring& arguments = L"") {
+    const PROCESS_INFORMATION started = launch(show, arguments);
     process_.reset(started.hProcess, CloseHandle);
     thread_id_ = started.dwThreadId;
     main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);
@@ -378,8 +382,8 @@ class App {
   }
 
  private:
-  PROCESS_INFORMATION launch(int show = SW_SHOWDEFAULT) const {
-    std::wstring command = L"\"" + exe_ + L"\"";
+  PROCESS_INFORMATION launch(int show, const std::wstring& arguments) const {
+    std::wstring command = L"\"" + exe_ + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = show == SW_SHOWDEFAULT ? 0 : STARTF_USESHOWWINDOW;

@@ -75,9 +75,25 @@ TEST_F(Select, EncoderDialogChoiceAndCancel) {
   f.settings.script_ext.clear();
   f.cmd1.click();
   EXPECT_EQ(shown(), L"Select,  script file|Windows Script Encoder (screnc.exe)|screnc.exe||");
-  // A dropped file of no type of the list is refused.
-  f.txt1_OLEDragDrop({L"C:\\w\\a.txt", L"C:\\b.vbs"});
-  EXPECT_EQ(platform.messages.back(), (Message{L"未対応のファイル拡張子です。", L"報告", kExclamation}));
+}
+
+TEST_F(Select, FilesHandedAtTheStartAreTakenAsDropped) {
+  const std::wstring first_start = record(first_start_record());
+  struct Row { const char* what; std::vector<std::wstring> files; std::vector<Message> said; std::wstring record; };
+  const Row rows[] = {
+      {"handled type", {L"C:\\w\\a.js"}, {},
+       L"C:\\Program Files\\Windows Script Encoder\\screnc.exe|js|on|off|C:\\w\\a.js|C:\\w|a|C:\\w\\|a|C:\\w\\a.jse|off|off|off|off|on|vb||.jse"},
+      {"refused type", {L"C:\\w\\a.txt"}, {{L"未対応のファイル拡張子です。", L"報告", kExclamation}}, first_start},
+      {"missing file", {L"C:\\w\\gone.js"}, {{L"C:\\w\\gone.js  は存在しません。", L"報告", kExclamation}}, first_start},
+      {"two paths: the first", {L"C:\\w\\a.js", L"C:\\w\\b.vbs"}, {}, L""}};
+  for (const wchar_t* path : {L"C:\\w\\a.js", L"C:\\w\\a.txt", L"C:\\w\\b.vbs"}) platform.put_lines(path, {});
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    frm1& f = fresh();
+    f.take_handed_files(row.files);
+    EXPECT_EQ(platform.messages, row.said);
+    EXPECT_EQ(record(f.settings), row.record.empty() ? rows[0].record : row.record);
+  }
 }
 
 TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
