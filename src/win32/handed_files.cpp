@@ -14,7 +14,7 @@ struct LocalDeleter {
 
 std::wstring full_path(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;  // the drop's refusal will name it as given
+  if (size == 0) return path;  // refused as missing, under the name given
   std::wstring full(size, L'\0');
   full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
   return full;
