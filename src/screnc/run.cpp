@@ -52,7 +52,8 @@ int encode_file(const Arguments& a, const System& system) {
 }  // namespace
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system) {
-  const std::variant<Arguments, HelpRequest, ArgumentError> parsed = parse_arguments(args, system.slash_starts_paths);
+  const std::variant<Arguments, HelpRequest, ArgumentError> parsed =
+      parse_arguments(args, system.slash_starts_paths);
   if (const ArgumentError* error = std::get_if<ArgumentError>(&parsed)) {
     system.print(argument_error_message(*error));
     return kBadCommandLine;
