@@ -39,18 +39,30 @@ void encode_asp_page(Rewrite& out, std::u16string_view text, const EncodeOptions
 
   // The scan meets the directive again and, like any other, leaves it.
   const ScriptRules server_scripts{language};
+  // Sections inside a browser's tag (<script src="<%= x %>">) are the server's
+  // all the same, but a tag inside a tag is none: the scan for tags goes on
+  // after its end, and after a tag the page's end cuts off it stops, so that
+  // each character is read as part of a tag once.
+  std::size_t tags_from = 0;
   for (std::size_t at = 0; (at = text.find(u'<', at)) != std::u16string_view::npos;) {
     if (text.substr(at).starts_with(u"<%")) {
       at = encode_section(out, text, at, language);
       continue;
     }
-    // Script elements for the browser stay plain, as in real encoded pages.
-    const std::optional<Tag> tag = parse_tag(text, at, u"script");
-    const std::optional<Attribute> runat =
-        tag ? find_attribute(text, tag->list, u"runat") : std::nullopt;
-    if (runat && equals_ascii_ci(attribute_value(text, *runat), u"server"))
-      at = encode_script_element(out, text, *tag, server_scripts);
-    else
+    const std::optional<Tag> tag =
+        at >= tags_from ? parse_tag(text, at, u"script") : std::nullopt;
+    if (!tag) {
+      if (at >= tags_from && opens_tag(text, at, u"script")) tags_from = text.size();
       ++at;
+      continue;
+    }
+    // Script elements for the browser stay plain, as in real encoded pages.
+    const std::optional<Attribute> runat = find_attribute(text, tag->list, u"runat");
+    if (runat && equals_ascii_ci(attribute_value(text, *runat), u"server")) {
+      at = encode_script_element(out, text, *tag, server_scripts);
+    } else {
+      tags_from = tag->end;
+      ++at;
+    }
   }
 }

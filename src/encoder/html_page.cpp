@@ -9,6 +9,10 @@ void encode_html_page(Rewrite& out, std::u16string_view text, const ScriptRules&
       continue;
     }
     const std::optional<Tag> tag = parse_tag(text, at, u"script");
+    // A tag that the page's end cuts off holds the rest of the page, as a
+    // browser reads it: no later tag is one. Scanning on would cost a pass to
+    // the end for every tag after it.
+    if (!tag && opens_tag(text, at, u"script")) return;
     at = tag ? encode_script_element(out, text, *tag, rules) : at + 1;
   }
 }

@@ -95,14 +95,19 @@ std::u16string_view attribute_value(std::u16string_view text, const Attribute& a
   return text.substr(attribute.value_begin, attribute.value_end - attribute.value_begin);
 }
 
-std::optional<Tag> parse_tag(std::u16string_view text, std::size_t at,
-                             std::u16string_view lower_name) {
+bool opens_tag(std::u16string_view text, std::size_t at, std::u16string_view lower_name) {
   const std::size_t name_end = at + 1 + lower_name.size();
   if (text.substr(at, 1) != u"<" || !starts_with_ascii_ci(text, at + 1, lower_name) ||
       name_end >= text.size())
-    return std::nullopt;
+    return false;
   const char16_t after = text[name_end];
-  if (!is_space(after) && after != u'>' && after != u'/') return std::nullopt;
+  return is_space(after) || after == u'>' || after == u'/';
+}
+
+std::optional<Tag> parse_tag(std::u16string_view text, std::size_t at,
+                             std::u16string_view lower_name) {
+  if (!opens_tag(text, at, lower_name)) return std::nullopt;
+  const std::size_t name_end = at + 1 + lower_name.size();
   std::optional<AttributeList> list = parse_attributes(text, name_end, u">");
   if (!list) return std::nullopt;
   const bool self_closing = text[list->terminator] == u'/';

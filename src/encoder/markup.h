@@ -45,6 +45,9 @@ struct Tag {
   AttributeList list;
 };
 
+// Whether an opening tag of the element named `lower_name` starts at `at`,
+// closed or not.
+bool opens_tag(std::u16string_view text, std::size_t at, std::u16string_view lower_name);
 // The opening tag of the element named `lower_name` at `at`, if one starts there
 // and is closed.
 std::optional<Tag> parse_tag(std::u16string_view text, std::size_t at,

@@ -20,8 +20,10 @@ struct Content {
 // In XML a "</script" inside a CDATA section is script text, not the end.
 Content element_content(std::u16string_view text, const Tag& tag, bool xml) {
   Content content;
+  // The end found stays the first after every CDATA section before it.
+  std::size_t close = find_ascii_ci(text, u"</script", tag.end);
   for (std::size_t at = tag.end;;) {
-    const std::size_t close = find_ascii_ci(text, u"</script", at);
+    if (close < at) close = find_ascii_ci(text, u"</script", at);
     const std::size_t cdata =
         xml ? text.substr(0, close).find(kCdataStart, at) : std::u16string_view::npos;
     if (cdata == std::u16string_view::npos) {

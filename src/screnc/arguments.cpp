@@ -1,26 +1,33 @@
 #include "screnc/arguments.h"
 
+#include <algorithm>
+
 #include "encoder/markup.h"
 
 namespace {
 
-// An absolute path on Linux starts with '/' too: only a word after the first
-// '/' makes a switch.
-bool is_switch(const std::u16string& arg) {
+constexpr std::u16string_view kSwitchNames[] = {u"?", u"s", u"f", u"xl", u"l", u"e"};
+
+bool is_switch(std::u16string_view arg, bool slash_starts_paths) {
   if (arg.size() < 2) return false;
-  return arg[0] == u'-' || (arg[0] == u'/' && arg.find(u'/', 1) == std::u16string::npos);
+  if (arg[0] == u'-') return true;
+  if (arg[0] != u'/') return false;
+  const std::u16string_view name = arg.substr(1);
+  if (!slash_starts_paths) return name.find(u'/') == std::u16string_view::npos;
+  return std::ranges::any_of(kSwitchNames,
+                             [&](std::u16string_view known) { return equals_ascii_ci(name, known); });
 }
 
 }  // namespace
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
-    const std::vector<std::u16string>& args) {
+    const std::vector<std::u16string>& args, bool slash_starts_paths) {
   using Problem = ArgumentError::Problem;
   Arguments parsed;
   std::vector<std::u16string> paths;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::u16string& arg = args[i];
-    if (!is_switch(arg)) {
+    if (!is_switch(arg, slash_starts_paths)) {
       paths.push_back(arg);
       continue;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The command line: screnc [/s] [/f] [/xl] [/l language] [/e kind] input output.
-// Switches in any case, with '/' or '-'.
+// Switches in any case, with '/' or '-'. Where `slash_starts_paths`, a word that
+// starts with '/' and names no switch is a path; elsewhere one is only when
+// another '/' follows (a path from the drive's root).
 #include <optional>
 #include <string>
 #include <variant>
@@ -26,4 +28,4 @@ struct ArgumentError {
 };
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
-    const std::vector<std::u16string>& args);
+    const std::vector<std::u16string>& args, bool slash_starts_paths);

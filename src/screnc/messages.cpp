@@ -29,6 +29,8 @@ std::u16string usage_text() {
   return u"使い方: screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル 出力ファイル\n"
          u"  /s   成功したときは何も表示しません (エラーは表示します)。\n"
          u"  /f   出力ファイルがあれば置き換えます。入力ファイルと同じでもかまいません。\n"
+         u"       リンクはたどった先のファイルを置き換えます。ハード リンクのほかの名前には"
+         u"元の内容が残ります。\n"
          u"  /xl  .asp ファイルの先頭に @LANGUAGE ディレクティブを加えません。\n"
          u"  /l   言語を指定していないスクリプトの言語: VBScript または JScript。\n"
          u"  /e   拡張子が次のどれでもない入力ファイルの種類: "
@@ -92,6 +94,9 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
     case Failure::OutputExists:
       return u"エラー: 出力ファイル " + name +
              u" は既にあります。置き換えるには /f を指定してください。";
+    case Failure::OutputNotFile:
+      return u"エラー: 出力ファイル " + name +
+             u" は通常のファイルではありません (フォルダー、デバイスなど)。置き換えません。";
     case Failure::NotText:
       return u"エラー: 入力ファイル " + name + u" は、文字コード (" + form_name(form) +
              u") のテキストではありません。";
@@ -100,6 +105,9 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
              form_name(form) + u") で表せません。";
     case Failure::WriteFailed:
       return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
+    case Failure::OutOfMemory:
+      return u"エラー: " + name +
+             u" は大きすぎて、メモリに収まりません。出力ファイルは書いていません。";
     case Failure::Unexpected:
       break;
   }

@@ -16,9 +16,11 @@ enum class Failure {
   NoOutputFolder,
   OutputIsInput,
   OutputExists,
+  OutputNotFile,    // a folder, device or pipe: nothing replaces it
   NotText,          // the input is not text in its character set
   NotWritable,      // the output has a character its character set lacks
   WriteFailed,
+  OutOfMemory,
   Unexpected,       // the system refused in a way not foreseen here
 };
 

@@ -22,5 +22,5 @@ int main(int argc, char** argv) {
     args.push_back(std::move(*arg));
   }
   const PosixFiles files;
-  return run_screnc(args, {posix_legacy_codec, print, files});
+  return run_screnc(args, {posix_legacy_codec, print, files, true});
 }

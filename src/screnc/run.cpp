@@ -1,6 +1,7 @@
 #include "screnc/run.h"
 
 #include <exception>
+#include <new>
 #include <variant>
 
 #include "encoder/encode_text.h"
@@ -23,6 +24,7 @@ int encode_file(const Arguments& a, const System& system) {
   if (!kind) return fail(Failure::UnknownExtension, a.input);
   const std::u16string_view folder = folder_of(a.output);
   if (!folder.empty() && !files.is_folder(folder)) return fail(Failure::NoOutputFolder, a.output);
+  if (files.is_special(a.output)) return fail(Failure::OutputNotFile, a.output);
   if (!a.force && files.same_file(a.input, a.output)) return fail(Failure::OutputIsInput, a.output);
   if (!a.force && files.exists(a.output)) return fail(Failure::OutputExists, a.output);
 
@@ -50,7 +52,8 @@ int encode_file(const Arguments& a, const System& system) {
 }  // namespace
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system) {
-  const std::variant<Arguments, HelpRequest, ArgumentError> parsed = parse_arguments(args);
+  const std::variant<Arguments, HelpRequest, ArgumentError> parsed =
+      parse_arguments(args, system.slash_starts_paths);
   if (const ArgumentError* error = std::get_if<ArgumentError>(&parsed)) {
     system.print(argument_error_message(*error));
     return kBadCommandLine;
@@ -62,8 +65,11 @@ int run_screnc(const std::vector<std::u16string>& args, const System& system) {
   const Arguments& arguments = std::get<Arguments>(parsed);
   try {
     return encode_file(arguments, system);
+  } catch (const std::bad_alloc&) {
+    system.print(failure_message(Failure::OutOfMemory, arguments.input));
+    return kInternalError;
   } catch (const std::exception&) {
-    // A name the system cannot take (a lone surrogate on Linux), or no memory left.
+    // A name the system cannot take (a lone surrogate on Linux).
     system.print(failure_message(Failure::Unexpected, arguments.input));
     return kFileFailed;
   }

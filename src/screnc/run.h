@@ -18,6 +18,9 @@ struct System {
   // Shows a message; lines are separated by '\n'.
   std::function<void(std::u16string_view message)> print;
   const Files& files;
+  // Where an absolute path starts with '/', a name that starts with it and is
+  // no switch is a path.
+  bool slash_starts_paths = false;
 };
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system);

@@ -1,6 +1,8 @@
 #include "win32/screnc_files.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 
 #include "win32/handles.h"
 #include "win32/windows_api.h"
@@ -28,6 +30,46 @@ bool write_all(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// The temporary file being written, for the console's handler to remove; it
+// runs on a thread of its own while the write goes on.
+wchar_t pending_name[32768];
+std::atomic<bool> pending{false};
+
+BOOL WINAPI remove_pending(DWORD) {
+  // The file is open for writing, shared for deletion: it goes when the
+  // process ends and its handle closes.
+  if (pending) DeleteFileW(pending_name);
+  return FALSE;  // the system's own handling ends the process
+}
+
+// The file a path leads to, links followed; the path itself when nothing is
+// there to follow.
+std::wstring final_path(std::u16string_view path) {
+  const FileHandle file = open_to_identify(path);
+  if (!file) return wide(path);
+  std::wstring found(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(file.get(), found.data(),
+                                                   static_cast<DWORD>(found.size()), 0);
+    if (length == 0) return wide(path);
+    if (length < found.size()) return found.substr(0, length);
+    found.resize(length);
+  }
+}
+
+// A short name of its own in the target's folder, so that a target whose name
+// is as long as the system allows still has room beside it.
+FileHandle create_temporary(std::wstring_view folder, std::wstring& name) {
+  for (int n = 0;; ++n) {
+    name = std::wstring(folder) + L"~screnc-" + std::to_wstring(n) + L".tmp";
+    // Another run's temporary file, or anything else there, stays.
+    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = GetLastError();
+    if (file || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return file;
+  }
+}
+
 }  // namespace
 
 bool Win32Files::exists(std::u16string_view path) const {
@@ -37,6 +79,16 @@ bool Win32Files::exists(std::u16string_view path) const {
 bool Win32Files::is_folder(std::u16string_view path) const {
   const DWORD found = attributes(path);
   return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::is_special(std::u16string_view path) const {
+  const FileHandle file = open_to_identify(path);
+  BY_HANDLE_FILE_INFORMATION found{};
+  if (!file) return false;
+  // A device such as NUL or COM1 opens like a file but is none.
+  return GetFileType(file.get()) != FILE_TYPE_DISK ||
+         !GetFileInformationByHandle(file.get(), &found) ||
+         (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32Files::same_file(std::u16string_view a, std::u16string_view b) const {
@@ -66,26 +118,27 @@ std::optional<std::string> Win32Files::read_file(std::u16string_view path) const
 }
 
 bool Win32Files::replace_file(std::u16string_view path, std::string_view bytes) const {
-  const std::wstring target = wide(path);
+  const std::wstring target = final_path(path);
   const DWORD found = GetFileAttributesW(target.c_str());
-  if (found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_READONLY)) return false;
+  const bool existed = found != INVALID_FILE_ATTRIBUTES;
+  if (existed && (found & FILE_ATTRIBUTE_READONLY)) return false;
 
-  // The first free name: another run's temporary file, or anything else there, stays.
+  static std::once_flag installed;
+  std::call_once(installed, [] { SetConsoleCtrlHandler(remove_pending, TRUE); });
   std::wstring fresh;
-  FileHandle file;
-  for (int n = 0;; ++n) {
-    fresh = target + L".screnc-" + std::to_wstring(n);
-    file = FileHandle(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) break;
-    const DWORD error = GetLastError();
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
-  }
+  FileHandle file = create_temporary(target.substr(0, target.find_last_of(L"\\/") + 1), fresh);
+  if (!file) return false;
+  // The system takes no longer path, so it fits.
+  std::copy(fresh.c_str(), fresh.c_str() + fresh.size() + 1, pending_name);
+  pending = true;
   const bool written = write_all(file.get(), bytes) && FlushFileBuffers(file.get());
   file.reset();
-  if (written && MoveFileExW(fresh.c_str(), target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
-  DeleteFileW(fresh.c_str());
-  return false;
+  // ReplaceFileW gives the new file the old one's attributes and security.
+  const bool replaced =
+      written && (existed ? ReplaceFileW(target.c_str(), fresh.c_str(), nullptr,
+                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                          : MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
+  if (!replaced) DeleteFileW(fresh.c_str());
+  pending = false;
+  return replaced;
 }

@@ -6,6 +6,7 @@ class Win32Files : public Files {
  public:
   bool exists(std::u16string_view path) const override;
   bool is_folder(std::u16string_view path) const override;
+  bool is_special(std::u16string_view path) const override;
   bool same_file(std::u16string_view a, std::u16string_view b) const override;
   std::optional<std::string> read_file(std::u16string_view path) const override;
   bool replace_file(std::u16string_view path, std::string_view bytes) const override;

@@ -1,5 +1,6 @@
 // The native screnc program, run in a scratch folder: what it writes, says and
 // exits with, and that a failure leaves every file as it was.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,12 @@ namespace {
 
 std::string utf8(std::u16string_view text) { return text_to_utf8(text).value(); }
 
+std::string repeated(std::string_view text, std::size_t times) {
+  std::string all;
+  while (times-- > 0) all += text;
+  return all;
+}
+
 class Screnc : public testing::Test {
  protected:
   void SetUp() override {
@@ -47,9 +54,9 @@ class Screnc : public testing::Test {
     files.erase("said.txt");
     return files;
   }
-  // The exit status and what the program printed.
+  // The exit status and what the program printed; 124 when it took more than a minute.
   std::pair<int, std::string> run(const std::vector<std::string>& args) const {
-    std::string command = "cd '" + dir_.string() + "' && '" SCRENC_PROGRAM "'";
+    std::string command = "cd '" + dir_.string() + "' && timeout 60 '" SCRENC_PROGRAM "'";
     for (const std::string& arg : args) command += " '" + arg + "'";
     const int status = std::system((command + " >said.txt").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get("said.txt")};
@@ -66,11 +73,17 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
        {"emoji.sct", "<?xml version=\"1.0\"?><script>w(\"\x93\xFA&#x1F600;\")</script>"}});
   fs::create_directory(dir_ / "dir.vbs");
   fs::permissions(dir_ / "ro.vbe", fs::perms::owner_read);
+  ASSERT_EQ(mkfifo((dir_ / "fifo.vbe").c_str(), 0644), 0);
+  fs::create_symlink("nowhere.vbe", dir_ / "dangling.vbe");
   using Problem = ArgumentError::Problem;
   const std::tuple<std::vector<std::string>, int, std::u16string> cases[] = {
       {{"a.vbs", "old.vbe"}, 1, failure_message(Failure::OutputExists, u"old.vbe")},
       {{"/s", "a.vbs", "./a.vbs"}, 1, failure_message(Failure::OutputIsInput, u"./a.vbs")},
       {{"none.vbs", "b.vbe"}, 1, failure_message(Failure::InputMissing, u"none.vbs")},
+      // A name at the root is a path, not a switch.
+      {{"/none.vbs", "b.vbe"}, 1, failure_message(Failure::InputMissing, u"/none.vbs")},
+      // A link that leads nowhere is there all the same.
+      {{"a.vbs", "dangling.vbe"}, 1, failure_message(Failure::OutputExists, u"dangling.vbe")},
       {{"dir.vbs", "b.vbe"}, 1, failure_message(Failure::InputUnreadable, u"dir.vbs")},
       {{"a.txt", "b.vbe"}, 1, failure_message(Failure::UnknownExtension, u"a.txt")},
       {{"sjis.vbs", "b.vbe"}, 1, failure_message(Failure::NotText, u"sjis.vbs")},
@@ -78,12 +91,12 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
       {{"a.vbs", "no/b.vbe"}, 1, failure_message(Failure::NoOutputFolder, u"no/b.vbe")},
       {{"emoji.sct", "b.sct"}, 1, failure_message(Failure::NotWritable, u"b.sct")},
       {{"/f", "a.vbs", "ro.vbe"}, 1, failure_message(Failure::WriteFailed, u"ro.vbe")},
-      {{"/f", "a.vbs", "dir.vbs"}, 1, failure_message(Failure::WriteFailed, u"dir.vbs")},
-      // No room beside it for the name of the temporary file.
-      {{"a.vbs", std::string(250, 'x') + ".vbe"}, 1, failure_message(Failure::WriteFailed, std::u16string(250, u'x') + u".vbe")},
+      {{"/f", "a.vbs", "dir.vbs"}, 1, failure_message(Failure::OutputNotFile, u"dir.vbs")},
+      {{"/f", "a.vbs", "fifo.vbe"}, 1, failure_message(Failure::OutputNotFile, u"fifo.vbe")},
+      {{"a.vbs", "/dev/null"}, 1, failure_message(Failure::OutputNotFile, u"/dev/null")},
       {{"open.asp", "b.asp"}, 1,
        encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 2), u"open.asp")},
-      {{"/x", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::UnknownSwitch, u"/x"})},
+      {{"-x", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::UnknownSwitch, u"-x"})},
       {{"a.vbs"}, 2, argument_error_message({Problem::WrongCount, u""})},
       {{"a.vbs", "b.vbe", "c"}, 2, argument_error_message({Problem::WrongCount, u""})},
       {{"/l", "Perl", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::BadLanguage, u"Perl"})},
@@ -100,8 +113,18 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
 }
 
 TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
+  // Pages of tags the page's end cuts off, or of tags in a tag, are read in one
+  // pass: in one per tag they would take hours.
+  const std::string unclosed = repeated("<script a=\"", 50000),
+                    unclosed_asp = repeated("<script runat=server ", 25000),
+                    nested_asp = repeated("<SCRIPT\n", 60000) + ">",
+                    cdata = "<script>" + repeated("<![CDATA[ ]]>", 40000) + "</script>";
   put({{"a.vbs", "MsgBox 1\r\n"}, {"a.txt", "<p>"}, {"p.asp", "<%x%>"}, {"old.vbe", "old"},
-       {"new.vbe.screnc-0", "someone else's"}});
+       {".screnc-0", "someone else's"}, {"private.vbe", "old"}, {"target.vbe", "old"},
+       {"u.htm", unclosed}, {"u.asp", unclosed_asp}, {"n.asp", nested_asp}, {"c.sct", cdata}});
+  fs::permissions(dir_ / "private.vbe", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("target.vbe", dir_ / "link.vbe");
+  fs::create_symlink("made.vbe", dir_ / "dangling.vbe");
   const std::string vbs = utf8(encode_block(u"MsgBox 1\r\n")), asp = "<%" + utf8(encode_block(u"x")) + "%>";
   // The arguments, then what the output holds and what the program says.
   const std::tuple<std::vector<std::string>, std::string, std::u16string> cases[] = {
@@ -113,6 +136,15 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
       // The language and the directive of an ASP page follow /l and /xl.
       {{"/s", "-L", "jscript", "p.asp", "j.asp"}, "<%@ LANGUAGE = JScript.Encode %>\r\n" + asp, u""},
       {{"/s", "/XL", "p.asp", "x.asp"}, asp, u""},
+      // The file a link leads to is written, also one that is not there yet.
+      {{"/f", "/s", "a.vbs", "link.vbe"}, vbs, u""},
+      {{"/f", "/s", "a.vbs", "dangling.vbe"}, vbs, u""},
+      {{"/f", "/s", "a.vbs", "private.vbe"}, vbs, u""},
+      {{"/s", "a.vbs", std::string(251, 'x') + ".vbe"}, vbs, u""},
+      {{"/s", "u.htm", "u2.htm"}, unclosed, u""},
+      {{"/s", "/xl", "u.asp", "u2.asp"}, unclosed_asp, u""},
+      {{"/s", "/xl", "n.asp", "n2.asp"}, nested_asp, u""},
+      {{"/s", "c.sct", "c2.sct"}, cdata, u""},
       {{"/f", "/s", "a.vbs", "a.vbs"}, vbs, u""},
   };
   for (const auto& [args, written, said] : cases) {
@@ -121,8 +153,11 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
     EXPECT_EQ(get(args.back()), written);
   }
   EXPECT_EQ(run({"/?"}), std::pair(0, utf8(usage_text()) + "\n"));
-  EXPECT_EQ(snapshot().size(), 10u) << "a temporary file was left";
-  EXPECT_EQ(get("new.vbe.screnc-0"), "someone else's");
+  EXPECT_EQ(snapshot().size(), 24u) << "a temporary file was left";
+  EXPECT_EQ(get(".screnc-0"), "someone else's");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.vbe") && fs::is_symlink(dir_ / "dangling.vbe"));
+  EXPECT_EQ(get("target.vbe") + get("made.vbe"), vbs + vbs);
+  EXPECT_EQ(fs::status(dir_ / "private.vbe").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
@@ -141,12 +176,22 @@ TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
   }
 }
 
-TEST(RunScrenc, ANameTheSystemCannotTakeIsAFailureNotACrash) {
-  std::u16string said;
+TEST(RunScrenc, ANameTheSystemCannotTakeOrNoMemoryLeftIsAFailureNotACrash) {
+  struct NoMemory : PosixFiles {
+    bool exists(std::u16string_view) const override { throw std::bad_alloc(); }
+  };
   const PosixFiles files;
-  const System system{posix_legacy_codec, [&](std::u16string_view message) { said += message; }, files};
-  EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), kFileFailed);
-  EXPECT_EQ(said, failure_message(Failure::Unexpected, u"a\xD800.vbs"));
+  const NoMemory no_memory;
+  const std::tuple<const Files&, int, std::u16string> cases[] = {
+      {files, kFileFailed, failure_message(Failure::Unexpected, u"a\xD800.vbs")},
+      {no_memory, kInternalError, failure_message(Failure::OutOfMemory, u"a\xD800.vbs")},
+  };
+  for (const auto& [system_files, status, message] : cases) {
+    std::u16string said;
+    const System system{posix_legacy_codec, [&](std::u16string_view text) { said += text; }, system_files};
+    EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), status);
+    EXPECT_EQ(said, message);
+  }
 }
 
 TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
@@ -160,5 +205,5 @@ TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
     texts.insert(argument_error_message({static_cast<ArgumentError::Problem>(p), u"ファイル.vbs"}));
   for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
   texts.insert(argument_error_message({ArgumentError::Problem::WrongCount, u""}));
-  EXPECT_EQ(texts.size(), 19u);
+  EXPECT_EQ(texts.size(), 21u);
 }

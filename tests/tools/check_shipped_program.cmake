@@ -2,7 +2,8 @@
 # program for 32-bit Windows of its subsystem (the front end a GUI one, the
 # encoder a console one) and import nothing but the system's own DLLs.
 # Wine would not notice a missing MinGW runtime DLL if one sat on its path.
-# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe> [-DSUBSYSTEM=console].
+# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe> [-DSUBSYSTEM=console]
+# [-DLARGE_ADDRESS_AWARE=ON].
 cmake_minimum_required(VERSION 3.21)
 set(system_dlls
   advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32
@@ -24,6 +25,9 @@ if(SUBSYSTEM STREQUAL "console")
   endif()
 elseif(NOT dump MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
   message(SEND_ERROR "not a GUI program: it would open a console window")
+endif()
+if(LARGE_ADDRESS_AWARE AND NOT dump MATCHES "large address aware")
+  message(SEND_ERROR "not large address aware: limited to 2 GB of memory")
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
