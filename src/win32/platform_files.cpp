@@ -9,6 +9,7 @@
 #include "win32/ansi_codec.h"
 #include "win32/code_page.h"
 #include "win32/handles.h"
+#include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
 namespace {
@@ -68,7 +69,12 @@ std::string read_bytes(const std::wstring& path, size_t max_bytes) {
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw last_error("CreateFileW", path);
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      throw FileNotFound(win32_error("CreateFileW", error, path).what());
+    throw win32_error("CreateFileW", error, path);
+  }
   std::string bytes;
   char chunk[65536];
   while (bytes.size() < max_bytes) {
@@ -107,18 +113,29 @@ std::wstring Win32Platform::find_file(const std::wstring& path) {
   return found.cFileName;
 }
 
-std::optional<FileTime> Win32Platform::modified(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+std::optional<FileStamp> Win32Platform::stamp(const std::wstring& path) {
+  // Opened for no access at all, which a writer holding the file does not refuse.
+  const FileHandle file(CreateFileW(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION data{};
+  if (!file || !GetFileInformationByHandle(file.get(), &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return std::nullopt;
-  return milliseconds(data.ftLastWriteTime);
+  return FileStamp{milliseconds(data.ftLastWriteTime),
+                   static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                   data.dwVolumeSerialNumber,
+                   static_cast<std::uint64_t>(data.nFileIndexHigh) << 32 | data.nFileIndexLow};
 }
 
 FileTime Win32Platform::now() {
   FILETIME time{};
   GetSystemTimeAsFileTime(&time);
   return milliseconds(time);
+}
+
+void Win32Platform::wait(FileTime milliseconds) {
+  wait_answering(nullptr, static_cast<DWORD>(std::max<FileTime>(milliseconds, 0)));
 }
 
 void Win32Platform::write_text_file(const std::wstring& path,
