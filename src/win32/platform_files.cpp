@@ -61,6 +61,30 @@ bool means_absent(DWORD error) {
   }
 }
 
+// The file a link leads to, as a plain path.
+std::wstring final_path(const std::wstring& path) {
+  const FileHandle file(CreateFileW(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  std::wstring final(32768, L'\0');
+  const DWORD length = GetFinalPathNameByHandleW(file.get(), final.data(),
+                                                 static_cast<DWORD>(final.size()), 0);
+  if (length == 0 || length >= final.size()) throw last_error("GetFinalPathNameByHandleW", path);
+  final.resize(length);
+  return without_long_prefix(final);
+}
+
+// Writes over the file itself, which keeps all it has but the text: for a file
+// whose folder takes no new file beside it.
+void write_in_place(const std::wstring& path, const std::string& bytes) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  write_all(file.get(), bytes, path);
+  if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", path);
+}
+
 // No script the encoder writes comes near this; reading stops there.
 constexpr size_t kScriptReadLimit = 64 << 20;
 
@@ -157,19 +181,32 @@ void Win32Platform::write_text_file(const std::wstring& path,
                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & protected_file))
     throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
+  const bool existing = attributes != INVALID_FILE_ATTRIBUTES;
+  // A link stays a link: its target is the file that is written.
+  const std::wstring target =
+      existing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? final_path(path) : path;
 
   // The text goes to a file of its own first and then takes the old one's place
   // in one step, so a failure never leaves the old file half-written.
-  ScratchFile fresh(path + L".new");
+  ScratchFile fresh(target + L".new");
   {
     const FileHandle file(CreateFileW(fresh.path().c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw last_error("CreateFileW", fresh.path());
+    if (!file) {
+      // A folder that may not be written to can still hold a file that may.
+      if (existing && GetLastError() == ERROR_ACCESS_DENIED) return write_in_place(target, bytes);
+      throw last_error("CreateFileW", fresh.path());
+    }
     write_all(file.get(), bytes, fresh.path());
     if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", fresh.path());
   }
-  if (!MoveFileExW(fresh.path().c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  // Replacing keeps the old file's attributes and security, which a rename would
+  // take from the new one.
+  const bool replaced =
+      existing && ReplaceFileW(target.c_str(), fresh.path().c_str(), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  if (!replaced && !MoveFileExW(fresh.path().c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     throw last_error("MoveFileExW", path);
   fresh.keep();
 }
