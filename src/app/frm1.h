@@ -50,6 +50,7 @@ class frm1 {
   bool load_settings();
   void apply_line(int number, const std::wstring& text);
   void save_settings();
+  void report_settings_failure();
   // encode
   void txt1_Change();
   void txt2_Change();

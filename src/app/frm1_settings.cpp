@@ -11,9 +11,16 @@ const int kVbsPosition = 7;
 
 bool frm1::Form_Load() {
   if (platform_.another_instance_running()) return false;
-  if (!load_settings()) {
+  std::optional<bool> found;  // none: a file that may be there could not be read
+  try {
+    found = load_settings();
+  } catch (const PlatformError&) {
+    report_settings_failure();
+  }
+  if (found != true) {
     restore_defaults();
-    save_settings();
+    // Not a first start when the file could not be read: no defaults over it.
+    if (found == false) save_settings();
     window.set_height(kDetailClosedHeight);
     detail_tabstops_off();
   }
@@ -114,7 +121,11 @@ void frm1::save_settings() {
   try {
     settings_file_.write(settings);
   } catch (const std::exception&) {
-    platform_.message_box(settings_file_.path() + L" が存在しないか変更できません。", L"エラー",
-                          kExclamation);
+    report_settings_failure();
   }
+}
+
+void frm1::report_settings_failure() {
+  platform_.message_box(settings_file_.path() + L" が存在しないか変更できません。", L"エラー",
+                        kExclamation);
 }

@@ -4,6 +4,7 @@
 // user's change, and setting a control to the value it already has runs nothing.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Handler = std::function<void()>;
@@ -142,6 +143,10 @@ class Window {
   // A busy window paints but takes no input, and shows the wait cursor.
   bool busy() const { return busy_; }
   void set_busy(bool busy);
+  // The user asked a busy window to stop its work (its close box, Esc); the
+  // work takes the request once.
+  void request_stop() { stop_requested_ = busy_; }
+  bool take_stop_request() { return std::exchange(stop_requested_, false); }
   void set_view_listener(Handler listener) { view_listener_ = std::move(listener); }
 
  private:
@@ -154,6 +159,7 @@ class Window {
   int height_;
   bool unloaded_ = false;
   bool busy_ = false;
+  bool stop_requested_ = false;
   Handler view_listener_;
 };
 

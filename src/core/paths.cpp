@@ -1,5 +1,6 @@
 #include "core/paths.h"
 
+#include <cstdint>
 #include <cwctype>
 
 namespace {
@@ -50,14 +51,32 @@ std::wstring resolve_against(const std::wstring& folder, const std::wstring& pat
 }
 
 std::wstring without_long_prefix(const std::wstring& path) {
-  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\" + path.substr(7);
-  if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
-  return path;
+  const bool prefixed = path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0;
+  if (!prefixed || path.compare(4, 7, L"Volume{") == 0) return path;
+  if (path.compare(4, 4, L"UNC\\") == 0) return L"\\" + path.substr(7);
+  return path.substr(4);
 }
 
-std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page) {
+std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page,
+                                       const std::wstring& folder) {
   if (files.fits_code_page(path, code_page)) return path;
-  const std::wstring short_form = files.short_path(path);
+  // The short name of the file the run would use, not of one in whatever
+  // folder is current: the file dialog moves that.
+  const std::wstring short_form = files.short_path(resolve_against(folder, path));
   if (!short_form.empty() && files.fits_code_page(short_form, code_page)) return short_form;
   return std::nullopt;
+}
+
+std::wstring instance_name(const std::wstring& folder) {
+  // A hash of the folder's name: a name may not hold its backslashes, and the
+  // folder may be longer than a name may be.
+  std::uint64_t hash = 14695981039346656037u;
+  for (wchar_t c : folder) {
+    hash ^= static_cast<std::uint64_t>(std::towupper(c == L'/' ? L'\\' : c));
+    hash *= 1099511628211u;
+  }
+  wchar_t digits[17];
+  for (int i = 15; i >= 0; --i, hash >>= 4) digits[i] = L"0123456789abcdef"[hash & 15];
+  digits[16] = L'\0';
+  return std::wstring(L"Global\\mosa-trevlin-") + digits;
 }

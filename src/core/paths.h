@@ -22,9 +22,18 @@ bool ordinary_file_at(Files& files, const std::wstring& path);
 // stays empty.
 std::wstring resolve_against(const std::wstring& folder, const std::wstring& path);
 
-// A path without the "\\?\" or "\\?\UNC\" that marks it as a long path.
+// A path without the "\\?\" or "\\.\" (with "UNC\" after it: a network path)
+// that hands it to the system as it stands. A volume's name ("\\?\Volume{...}")
+// has no plain form and stays.
 std::wstring without_long_prefix(const std::wstring& path);
 
-// The path itself where the code page holds it, else its 8.3 form where that
-// exists and the code page holds it; none where neither does.
-std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page);
+// The path itself where the code page holds it, else the 8.3 form of the file
+// it names, a relative path taken from the folder, where that exists and the code
+// page holds it; none where neither does.
+std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page,
+                                       const std::wstring& folder = L"");
+
+// The name of the one-instance mark of the program in this folder: the same for
+// every spelling of the folder's letters and for every logon session of the
+// machine, and short enough for any folder.
+std::wstring instance_name(const std::wstring& folder);

@@ -4,6 +4,7 @@
 // the tests each provide one implementation. Failures are thrown as PlatformError;
 // the handlers that have an error trap catch them, no other handler does.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -12,6 +13,12 @@
 
 struct PlatformError : std::runtime_error {
   using std::runtime_error::runtime_error;
+};
+
+// There is no file or folder at the path: the one failure of a read that means
+// "absent" rather than "unreachable" or "refused".
+struct FileNotFound : PlatformError {
+  using PlatformError::PlatformError;
 };
 
 // Message box styles and answers.
@@ -42,6 +49,15 @@ enum class CodePage { Ansi, Oem };
 // A point in time of the file system's clock, in milliseconds.
 using FileTime = std::int64_t;
 
+// What tells one state of a file from another: a writer that leaves all of
+// these as they were has not written it.
+struct FileStamp {
+  FileTime written;
+  std::uint64_t size;
+  std::uint64_t volume, index;  // the file's identity, which a replacement changes
+  bool operator==(const FileStamp&) const = default;
+};
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -51,16 +67,19 @@ class Files {
   // the name found, or the empty text when there is none. Directories, hidden and
   // system files count as missing. Throws for a path the system rejects.
   virtual std::wstring find_file(const std::wstring& path) = 0;
-  // When the file at this path was last written; none when there is no file.
-  virtual std::optional<FileTime> modified(const std::wstring& path) = 0;
+  // The stamp of the file at this path; none when there is no file.
+  virtual std::optional<FileStamp> stamp(const std::wstring& path) = 0;
   virtual FileTime now() = 0;
+  // Lets the time pass, the windows of the program painting meanwhile.
+  virtual void wait(FileTime milliseconds) = 0;
   // Writes the lines, each ended by CR LF, converted to the code page. The file is
   // replaced whole or not at all; a read-only, hidden or system file is refused.
   // Throws when a character has no form in the code page or the file cannot be written.
   virtual void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                                CodePage code_page) = 0;
   // Reads at most max_bytes of the file, converted from the ANSI code page. Throws
-  // when the file cannot be opened or read.
+  // FileNotFound when there is nothing at the path, PlatformError when the file
+  // cannot be opened or read.
   virtual std::wstring read_text_file(const std::wstring& path, size_t max_bytes) = 0;
   // Reads a script file whole, in the character set it is written in (a UTF-8 or
   // UTF-16 byte order mark, else the ANSI code page), as UTF-16 text. Throws when
@@ -80,8 +99,10 @@ class Process {
  public:
   virtual ~Process() = default;
   // Waits for the process to end and returns its exit status. The windows of
-  // the program keep painting meanwhile. Throws when it cannot be waited for.
-  virtual int finish() = 0;
+  // the program keep painting meanwhile; each time the user asks to stop,
+  // stop_wanted decides, and when it says so every process started with this
+  // one is ended and there is no status. Throws when it cannot be waited for.
+  virtual std::optional<int> finish(const std::function<bool()>& stop_wanted) = 0;
 };
 
 class Processes {
@@ -93,7 +114,8 @@ class Processes {
                                                         const std::wstring& arguments,
                                                         ShowMode show) = 0;
   // Starts a batch file through the command interpreter without waiting, so that
-  // no character of its path is interpreted on the way.
+  // no character of its path is interpreted on the way. The processes it starts
+  // end at the latest with the returned object, or with the program.
   virtual std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) = 0;
   virtual bool another_instance_running() = 0;
 };

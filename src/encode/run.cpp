@@ -5,20 +5,38 @@
 #include "core/paths.h"
 #include "encode/command_line.h"
 #include "encoder/find_blocks.h"
+#include "encoder/unicode.h"
 
 namespace {
 
 // The batch file is read by the command interpreter in this code page.
 const CodePage kBatchCodePage = CodePage::Oem;
 // File systems such as FAT keep the time a file was written only to two seconds.
-const FileTime kClockMarginMs = 2000;
+const FileTime kClockStepMs = 2000;
+// An output marker the input already holds at this length, a length field's
+// room included, is text the encoder copied, not a block it wrote.
+const size_t kCopiedMarkerLength = 12;
 
-// A path as the batch file can carry it exactly; a path that no form can carry
-// would reach the encoder garbled, so the run stops instead.
-std::wstring batch_form(Files& files, const std::wstring& path) {
-  const std::optional<std::wstring> form = exact_form(files, path, kBatchCodePage);
-  if (!form) throw PlatformError("the path has no form in the batch file's code page");
-  return *form;
+// The run ended before the encoder started, for a reason the user can read.
+struct Refusal : PlatformError {
+  explicit Refusal(std::wstring why) : PlatformError("run refused"), reason(std::move(why)) {}
+  std::wstring reason;
+};
+
+std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
+
+// A platform failure as the reason for a refusal, with the system's own words.
+template <typename Step>
+auto refused_on_failure(const std::wstring& reason, Step&& step) {
+  try {
+    return step();
+  } catch (const Refusal&) {
+    throw;
+  } catch (const PlatformError& error) {
+    const std::optional<std::u16string> detail = utf8_to_text(error.what());
+    throw Refusal(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
+                                   : std::wstring()));
+  }
 }
 
 // Takes input from the window for as long as it lives.
@@ -39,6 +57,9 @@ void EncodeRun::run(const Settings& settings, Window& window,
                     const std::function<void()>& save_settings) {
   try {
     run_steps(settings, window, save_settings);
+  } catch (const Refusal& refusal) {
+    write_log_reason(refusal.reason);
+    report_failure(settings);
   } catch (const std::exception&) {
     report_failure(settings);
   }
@@ -49,6 +70,21 @@ void EncodeRun::report_failure(const Settings& settings) {
                            L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
                            L"を見て原因を確認することができるかもしれません。",
                        L"エラー", kExclamation);
+}
+
+void EncodeRun::write_log_reason(const std::wstring& reason) {
+  const std::wstring log = files_.app_folder() + kLogFileName;
+  const std::wstring heading = L"エンコーダーを起動する前に中止しました。";
+  // A reason naming a path the code page cannot hold goes without it; a log
+  // that cannot be written at all leaves the message to say what it can.
+  for (const std::vector<std::wstring>& lines :
+       {std::vector<std::wstring>{heading, reason}, std::vector<std::wstring>{heading}}) {
+    try {
+      files_.write_text_file(log, lines, CodePage::Ansi);
+      return;
+    } catch (const PlatformError&) {
+    }
+  }
 }
 
 void EncodeRun::run_steps(const Settings& s, Window& window,
@@ -72,19 +108,29 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     return;
   }
   const std::wstring batch = folder + kBatchFileName;
-  const std::wstring line = command_line(
-      batch_form(files_, encoder), switch_string(s), batch_form(files_, input),
-      batch_form(files_, output), batch_form(files_, folder + kLogFileName));
-  files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
+  const std::wstring line =
+      command_line(batch_form(encoder), switch_string(s), batch_form(input), batch_form(output),
+                   batch_form(folder + kLogFileName));
+  refused_on_failure(L"バッチファイル" + quoted(batch) + L"を書けません。", [&] {
+    files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
+  });
 
-  const std::optional<FileTime> before = files_.modified(output);
-  const FileTime started = files_.now();
-  const auto process = processes_.start_batch(batch, ShowMode::Minimized);
-  const int status = [&] {
+  const std::optional<FileStamp> before = files_.stamp(output);
+  const std::optional<int> status = [&] {
     const BusyWindow busy(window);
-    return process->finish();
+    outwait_clock_step(before);
+    const auto process = refused_on_failure(
+        L"バッチファイル" + quoted(batch) + L"を起動できません。",
+        [&] { return processes_.start_batch(batch, ShowMode::Minimized); });
+    return process->finish([&] {
+      return window.take_stop_request() &&
+             dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
+    });
   }();
-  if (status == 0 && written_since(output, before, started) && encoded_well(output, s.script_ext))
+  // Only a file this run changed counts: an encoder that ends well without
+  // writing leaves an existing output's stamp as it was.
+  const std::optional<FileStamp> after = files_.stamp(output);
+  if (status == 0 && after && after != before && encoded_well(output, input, s.script_ext))
     dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
   else
     report_failure(s);
@@ -93,25 +139,44 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
 }
 
 bool EncodeRun::exists(const std::wstring& path) {
-  if (has_forbidden_character(path)) throw PlatformError("no file name holds this character");
-  return !files_.find_file(path).empty();
+  if (has_forbidden_character(path))
+    throw Refusal(quoted(path) + L"にはファイル名に使えない文字があります。");
+  return refused_on_failure(quoted(path) + L"をシステムが受け付けません。",
+                            [&] { return !files_.find_file(path).empty(); });
 }
 
-bool EncodeRun::encoded_well(const std::wstring& path, const std::wstring& script_ext) {
-  std::vector<FoundBlock> blocks;
+std::wstring EncodeRun::batch_form(const std::wstring& path) {
+  // A path that no form can carry would reach the encoder garbled.
+  const std::optional<std::wstring> form = exact_form(files_, path, kBatchCodePage);
+  if (!form)
+    throw Refusal(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
+  return *form;
+}
+
+void EncodeRun::outwait_clock_step(const std::optional<FileStamp>& before) {
+  if (!before) return;
+  // A share whose clock runs ahead of ours shows a time still to come: the wait
+  // is bounded by one step, after which the share's clock has moved on by as much.
+  const FileTime left = std::min(before->written + kClockStepMs - files_.now(), kClockStepMs);
+  if (left > 0) files_.wait(left);
+}
+
+bool EncodeRun::encoded_well(const std::wstring& output, const std::wstring& input,
+                             const std::wstring& script_ext) {
+  std::u16string written, source;
   try {
-    blocks = find_blocks(files_.read_script(path));
+    written = files_.read_script(output);
+    source = files_.read_script(input);
   } catch (const PlatformError&) {
     return false;
   }
+  const std::vector<FoundBlock> blocks = find_blocks(written);
+  const bool all_whole = std::all_of(blocks.begin(), blocks.end(), [&](const FoundBlock& b) {
+    return b.valid ||
+           source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
+  });
   const bool plain_script = script_ext == L"vbs" || script_ext == L"js";
-  return std::all_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; }) &&
-         !(plain_script && blocks.empty());
-}
-
-bool EncodeRun::written_since(const std::wstring& path, std::optional<FileTime> before,
-                              FileTime started) {
-  const std::optional<FileTime> after = files_.modified(path);
-  if (!after) return false;
-  return !before || *after != *before || *after + kClockMarginMs >= started;
+  const bool any_block =
+      std::any_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; });
+  return all_whole && (any_block || !plain_script);
 }

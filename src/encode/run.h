@@ -2,6 +2,8 @@
 // The run: check, compose the command line, write and start the batch file, wait
 // for the encoder, report what came of it, save, and remove the batch file again.
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "core/control.h"
 #include "core/platform.h"
@@ -13,7 +15,8 @@ class EncodeRun {
       : dialogs_(dialogs), files_(files), processes_(processes) {}
 
   // One run over the record under one error trap. `window` takes no input while
-  // the encoder works; `save_settings` runs once the outcome has been reported.
+  // the encoder works, but may be asked to stop it; `save_settings` runs once the
+  // outcome has been reported.
   void run(const Settings& settings, Window& window, const std::function<void()>& save_settings);
 
  private:
@@ -21,13 +24,20 @@ class EncodeRun {
                  const std::function<void()>& save_settings);
   // The failure message, which points the user to the log.
   void report_failure(const Settings& settings);
+  // A run that ends before the encoder starts leaves its reason in the log, so
+  // the log the failure message names is about this run.
+  void write_log_reason(const std::wstring& reason);
   // The existence test of a path the run is about to hand on.
   bool exists(const std::wstring& path);
-  // Whether the output holds a file written since the encoder was started.
-  bool written_since(const std::wstring& path, std::optional<FileTime> before, FileTime started);
-  // Whether the output holds what an encoder writes: every block whole and valid,
-  // and a plain script's text in at least one.
-  bool encoded_well(const std::wstring& path, const std::wstring& script_ext);
+  // The path as the batch file can carry it exactly.
+  std::wstring batch_form(const std::wstring& path);
+  // Lets the clock step of an output written moments ago pass, so that a write
+  // by this run cannot leave the same time behind.
+  void outwait_clock_step(const std::optional<FileStamp>& before);
+  // Whether the output holds what an encoder writes: every block it wrote whole
+  // and valid, and a plain script's text in at least one.
+  bool encoded_well(const std::wstring& output, const std::wstring& input,
+                    const std::wstring& script_ext);
 
   Dialogs& dialogs_;
   Files& files_;

@@ -34,13 +34,20 @@ std::vector<std::wstring> split_lines(const std::wstring& text, size_t max_lines
 std::wstring SettingsFile::path() const { return files_.app_folder() + kSettingsFileName; }
 
 std::optional<std::vector<std::wstring>> SettingsFile::read() {
+  const std::wstring file = path();
   try {
-    const std::wstring file = path();
-    if (files_.find_file(file).empty()) return std::nullopt;
-    return split_lines(files_.read_text_file(file, kReadLimit), kFileLineCount);
+    // The search finds no hidden file, which counts as missing; a search that
+    // finds nothing for want of a network says no more than that, so only a
+    // read that is told there is nothing there makes the file missing.
+    if (!files_.find_file(file).empty())
+      return split_lines(files_.read_text_file(file, kReadLimit), kFileLineCount);
+    files_.read_text_file(file, 0);
+    return std::nullopt;
+  } catch (const FileNotFound&) {
+    return std::nullopt;
   } catch (const PlatformError&) {
     unreadable_ = true;
-    return std::nullopt;
+    throw;
   }
 }
 
@@ -50,7 +57,7 @@ void SettingsFile::write(const Settings& settings) {
   for (auto field : kFileLines) {
     const std::wstring& value = settings.*field;
     const std::optional<std::wstring> form =
-        holds_path(field) ? exact_form(files_, value, CodePage::Ansi) : value;
+        holds_path(field) ? exact_form(files_, value, CodePage::Ansi, files_.app_folder()) : value;
     if (!form) throw PlatformError("a path has no form in the code page");
     lines.push_back(*form);
   }

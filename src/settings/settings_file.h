@@ -19,11 +19,12 @@ class SettingsFile {
   // The application folder followed by "\mosa-trevlin.ini".
   std::wstring path() const;
   // The file's lines, at most seventeen; none when there is no file. A file that
-  // is there but cannot be read also gives none, and from then on is never
-  // written over, so that the user's settings are not lost.
+  // may be there but cannot be read (access refused, a network failure, another
+  // program holding it) throws, and from then on is never written over, so that
+  // the user's settings are not lost.
   std::optional<std::vector<std::wstring>> read();
   // Writes the record's seventeen fields. A path the code page cannot hold is
-  // written in its 8.3 form, which names the same file. Throws when the file
+  // written in the 8.3 form of the file the run would use. Throws when the file
   // cannot be written, a field has no form in the code page, or the file was
   // found unreadable.
   void write(const Settings& settings);

@@ -90,6 +90,7 @@ class FormView {
   HWND tooltip_ = nullptr;
   HWND saved_focus_ = nullptr;
   int default_id_ = 0;
+  bool shown_busy_ = false;
   // Notifications that arrive while the view itself updates a control are
   // echoes of the model, not the user's doing.
   int syncing_ = 0;

@@ -86,8 +86,12 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
       setup_.mouse_down(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
       return true;
     case WM_CLOSE:
-      // A window that takes no input, behind a box or while the encoder works, stays.
+      // A window behind a box stays; one at work is asked to stop it.
       if (!IsWindowEnabled(hwnd_)) return true;
+      if (setup_.window->busy()) {
+        setup_.window->request_stop();
+        return true;
+      }
       if (!setup_.close_box) return false;
       setup_.close_box();
       return true;

@@ -131,19 +131,16 @@ void FormView::sync_window() {
   if (outer.bottom - outer.top != height)
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (IsWindowEnabled(hwnd_) == window.busy()) show_busy(window.busy());
+  if (shown_busy_ != window.busy()) show_busy(window.busy());
   // The message loop that runs the window looks at unloaded() after each
   // message; this one makes sure it gets to look.
   if (window.unloaded()) PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 void FormView::show_busy(bool busy) {
-  // Disabling the window takes the focus from its control; it comes back after.
-  const HWND focus = GetFocus();
-  if (busy && focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
-  EnableWindow(hwnd_, !busy);
-  if (!busy && GetActiveWindow() == hwnd_ && saved_focus_ && IsWindow(saved_focus_))
-    SetFocus(saved_focus_);
+  // The window stays enabled, so that its frame can ask to stop the work and the
+  // boxes it owns can show; the wait drops the input meant for its controls.
+  shown_busy_ = busy;
   POINT cursor{};
   GetCursorPos(&cursor);
   const HWND under = WindowFromPoint(cursor);

@@ -11,8 +11,11 @@
 // returned; otherwise 0.
 int run_messages(HWND form, const std::function<bool()>& done);
 
-// Waits until the object is signalled, handling the thread's messages meanwhile
-// so that its windows paint and answer, but dropping the user's keys and clicks:
-// the windows that would take them are busy. A request to quit is passed on once
-// the wait is over.
-void wait_answering(HANDLE object);
+// Waits until the object is signalled (none: until the time is up), handling the
+// thread's messages meanwhile so that its windows paint and answer, but dropping
+// the user's keys and clicks inside them: the windows that would take them are
+// busy. Their frames still work, so the close box, Alt+F4 and Esc ask a busy
+// window to stop; after each message stop_wanted decides, and the wait ends
+// false when it says so. A request to quit is passed on once the wait is over.
+bool wait_answering(HANDLE object, DWORD timeout_ms,
+                    const std::function<bool()>& stop_wanted = {});

@@ -9,6 +9,7 @@
 #include "win32/ansi_codec.h"
 #include "win32/code_page.h"
 #include "win32/handles.h"
+#include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
 namespace {
@@ -60,6 +61,30 @@ bool means_absent(DWORD error) {
   }
 }
 
+// The file a link leads to, as a plain path.
+std::wstring final_path(const std::wstring& path) {
+  const FileHandle file(CreateFileW(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  std::wstring final(32768, L'\0');
+  const DWORD length = GetFinalPathNameByHandleW(file.get(), final.data(),
+                                                 static_cast<DWORD>(final.size()), 0);
+  if (length == 0 || length >= final.size()) throw last_error("GetFinalPathNameByHandleW", path);
+  final.resize(length);
+  return without_long_prefix(final);
+}
+
+// Writes over the file itself, which keeps all it has but the text: for a file
+// whose folder takes no new file beside it.
+void write_in_place(const std::wstring& path, const std::string& bytes) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  write_all(file.get(), bytes, path);
+  if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", path);
+}
+
 // No script the encoder writes comes near this; reading stops there.
 constexpr size_t kScriptReadLimit = 64 << 20;
 
@@ -68,7 +93,12 @@ std::string read_bytes(const std::wstring& path, size_t max_bytes) {
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw last_error("CreateFileW", path);
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      throw FileNotFound(win32_error("CreateFileW", error, path).what());
+    throw win32_error("CreateFileW", error, path);
+  }
   std::string bytes;
   char chunk[65536];
   while (bytes.size() < max_bytes) {
@@ -107,18 +137,29 @@ std::wstring Win32Platform::find_file(const std::wstring& path) {
   return found.cFileName;
 }
 
-std::optional<FileTime> Win32Platform::modified(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+std::optional<FileStamp> Win32Platform::stamp(const std::wstring& path) {
+  // Opened for no access at all, which a writer holding the file does not refuse.
+  const FileHandle file(CreateFileW(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION data{};
+  if (!file || !GetFileInformationByHandle(file.get(), &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return std::nullopt;
-  return milliseconds(data.ftLastWriteTime);
+  return FileStamp{milliseconds(data.ftLastWriteTime),
+                   static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                   data.dwVolumeSerialNumber,
+                   static_cast<std::uint64_t>(data.nFileIndexHigh) << 32 | data.nFileIndexLow};
 }
 
 FileTime Win32Platform::now() {
   FILETIME time{};
   GetSystemTimeAsFileTime(&time);
   return milliseconds(time);
+}
+
+void Win32Platform::wait(FileTime milliseconds) {
+  wait_answering(nullptr, static_cast<DWORD>(std::max<FileTime>(milliseconds, 0)));
 }
 
 void Win32Platform::write_text_file(const std::wstring& path,
@@ -140,19 +181,32 @@ void Win32Platform::write_text_file(const std::wstring& path,
                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & protected_file))
     throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
+  const bool existing = attributes != INVALID_FILE_ATTRIBUTES;
+  // A link stays a link: its target is the file that is written.
+  const std::wstring target =
+      existing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? final_path(path) : path;
 
   // The text goes to a file of its own first and then takes the old one's place
   // in one step, so a failure never leaves the old file half-written.
-  ScratchFile fresh(path + L".new");
+  ScratchFile fresh(target + L".new");
   {
     const FileHandle file(CreateFileW(fresh.path().c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw last_error("CreateFileW", fresh.path());
+    if (!file) {
+      // A folder that may not be written to can still hold a file that may.
+      if (existing && GetLastError() == ERROR_ACCESS_DENIED) return write_in_place(target, bytes);
+      throw last_error("CreateFileW", fresh.path());
+    }
     write_all(file.get(), bytes, fresh.path());
     if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", fresh.path());
   }
-  if (!MoveFileExW(fresh.path().c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  // Replacing keeps the old file's attributes and security, which a rename would
+  // take from the new one.
+  const bool replaced =
+      existing && ReplaceFileW(target.c_str(), fresh.path().c_str(), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  if (!replaced && !MoveFileExW(fresh.path().c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     throw last_error("MoveFileExW", path);
   fresh.keep();
 }

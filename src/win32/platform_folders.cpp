@@ -36,6 +36,19 @@ std::wstring system_short_path(const std::wstring& path) {
       [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(path.c_str(), buffer, size); });
 }
 
+// The path by which the system itself names the file, on a drive or a share.
+std::wstring dos_path(const std::wstring& path) {
+  const FileHandle file(CreateFileW(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  const std::wstring named = sized_text([&](wchar_t* buffer, DWORD size) {
+    return GetFinalPathNameByHandleW(file.get(), buffer, size, VOLUME_NAME_DOS);
+  });
+  if (named.empty()) throw last_error("GetFinalPathNameByHandleW", path);
+  return without_long_prefix(named);
+}
+
 bool is_root(const std::wstring& folder) { return !folder.empty() && folder.back() == L'\\'; }
 
 }  // namespace
@@ -45,9 +58,11 @@ std::wstring Win32Platform::app_folder() {
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), kLongPath);
   if (length == 0 || length >= kLongPath) throw last_error("GetModuleFileNameW");
   path.resize(length);
-  // A program started by a "\\?\" path sees it in its own name; the "?" would
-  // make every path built on the folder a pattern.
+  // A program started by a "\\?\" or "\\.\" path sees it in its own name; the
+  // "?" would make every path built on the folder a pattern. A volume's name
+  // gives way to the drive or folder the volume is reached by.
   path = without_long_prefix(path);
+  if (path.rfind(L"\\\\", 0) == 0 && path.find(L"\\Volume{") == 3) path = dos_path(path);
   return path.substr(0, path.rfind(L'\\'));
 }
 

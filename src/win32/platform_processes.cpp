@@ -1,6 +1,7 @@
 // Processes: starting programs and batch files, and the one-instance test.
 #include "win32/win32_platform.h"
 
+#include "core/paths.h"
 #include "win32/handles.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
@@ -9,34 +10,68 @@ namespace {
 
 class Win32Process : public Process {
  public:
-  explicit Win32Process(HANDLE process) : process_(process) {}
-  int finish() override {
-    wait_answering(process_.get());
+  Win32Process(HANDLE process, KernelHandle job) : process_(process), job_(std::move(job)) {}
+  HANDLE job() const { return job_.get(); }
+  std::optional<int> finish(const std::function<bool()>& stop_wanted) override {
+    if (!wait_answering(process_.get(), INFINITE, stop_wanted)) {
+      if (!job_) throw PlatformError("a process without a job cannot be stopped");
+      if (!TerminateJobObject(job_.get(), 1)) throw last_error("TerminateJobObject");
+      // Gone before the caller touches the files they held.
+      WaitForSingleObject(process_.get(), kStopWaitMs);
+      return std::nullopt;
+    }
     DWORD status = 0;
     if (!GetExitCodeProcess(process_.get(), &status)) throw last_error("GetExitCodeProcess");
     return static_cast<int>(status);
   }
 
  private:
+  static constexpr DWORD kStopWaitMs = 10000;
   KernelHandle process_;
+  // The process and every process it starts belong to the job; closing the
+  // job's handle ends them all, also when the program itself is ended.
+  KernelHandle job_;
 };
 
+KernelHandle job_ending_on_close() {
+  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+  if (!job) throw last_error("CreateJobObjectW");
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                               sizeof limits))
+    throw last_error("SetInformationJobObject");
+  return job;
+}
+
+// Started suspended when it joins a job, so that nothing it starts escapes it.
 std::unique_ptr<Process> create_process(const std::wstring& program,
                                         const std::wstring& command_line, ShowMode show,
-                                        const std::wstring& folder = L"") {
+                                        const std::wstring& folder = L"", bool in_job = false) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = show == ShowMode::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+  KernelHandle job = in_job ? job_ending_on_close() : KernelHandle();
   PROCESS_INFORMATION started{};
   // CreateProcessW may write into the command line, so it gets a copy of its own.
   std::wstring writable = command_line;
-  if (!CreateProcessW(program.c_str(), writable.data(), nullptr,
-                      nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
-                      &startup, &started))
+  if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE,
+                      in_job ? CREATE_SUSPENDED : 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &started))
     throw last_error("CreateProcessW", command_line);
-  CloseHandle(started.hThread);
-  return std::make_unique<Win32Process>(started.hProcess);
+  const KernelHandle thread(started.hThread);
+  auto process = std::make_unique<Win32Process>(started.hProcess, std::move(job));
+  if (in_job) {
+    const bool joined = AssignProcessToJobObject(process->job(), started.hProcess);
+    if (!joined || ResumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+      const PlatformError error =
+          last_error(joined ? "ResumeThread" : "AssignProcessToJobObject", command_line);
+      TerminateProcess(started.hProcess, 1);
+      throw error;
+    }
+  }
+  return process;
 }
 
 std::wstring system_folder() {
@@ -82,13 +117,16 @@ std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_pa
   const std::wstring interpreter = system_folder() + L"\\cmd.exe";
   const std::wstring command_line =
       L"\"" + interpreter + L"\" /d /v:off /s /c \"\"%" + kBatchPathVariable + L"%\"\"";
-  return create_process(interpreter, command_line, show, folder);
+  return create_process(interpreter, command_line, show, folder, true);
 }
 
 bool Win32Platform::another_instance_running() {
   // The first instance keeps its mutex until it ends; later ones only look.
+  // Named after the folder, whose batch, log and settings files the instance
+  // owns, in the namespace every logon session of the machine shares.
   static std::vector<KernelHandle> held;
-  KernelHandle mutex(CreateMutexW(nullptr, FALSE, instance_name_.c_str()));
+  const std::wstring name = instance_name_.empty() ? instance_name(app_folder()) : instance_name_;
+  KernelHandle mutex(CreateMutexW(nullptr, FALSE, name.c_str()));
   if (!mutex) return GetLastError() == ERROR_ACCESS_DENIED;
   if (GetLastError() == ERROR_ALREADY_EXISTS) return true;
   held.push_back(std::move(mutex));

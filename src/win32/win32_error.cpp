@@ -70,8 +70,9 @@ PlatformError com_error(const char* what, HRESULT result, const std::wstring& su
 void show_unexpected_error(const char* what) noexcept {
   try {
     const std::wstring text = L"予期しないエラーが発生しました。\r\n" + from_utf8(what);
-    MessageBoxW(dialog_owner(), text.c_str(), L"エラー", MB_ICONEXCLAMATION);
+    MessageBoxW(dialog_owner(), text.c_str(), L"エラー", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   } catch (...) {
-    MessageBoxW(nullptr, L"予期しないエラーが発生しました。", L"エラー", MB_ICONEXCLAMATION);
+    MessageBoxW(dialog_owner(), L"予期しないエラーが発生しました。", L"エラー",
+                MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   }
 }

@@ -10,14 +10,14 @@
 #include "app/platform.h"
 #include "win32/windows_api.h"
 
-// The name that marks a running instance of the program.
-inline const wchar_t kInstanceMutexName[] = L"mosa-trevlin.instance";
 // The environment variable that carries a batch file's path to the command interpreter.
 inline const wchar_t kBatchPathVariable[] = L"MOSA_TREVLIN_BATCH";
 
 class Win32Platform : public Platform {
  public:
-  explicit Win32Platform(std::wstring instance_name = kInstanceMutexName);
+  // The name that marks a running instance; by default one derived from the
+  // application folder.
+  explicit Win32Platform(std::wstring instance_name = L"");
 
   int message_box(const std::wstring& text, const std::wstring& title, int style) override;
   void show_open_dialog(FileDialog& dialog) override;
@@ -25,8 +25,9 @@ class Win32Platform : public Platform {
 
   std::wstring app_folder() override;
   std::wstring find_file(const std::wstring& path) override;
-  std::optional<FileTime> modified(const std::wstring& path) override;
+  std::optional<FileStamp> stamp(const std::wstring& path) override;
   FileTime now() override;
+  void wait(FileTime milliseconds) override;
   void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                        CodePage code_page) override;
   std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override;

@@ -12,6 +12,7 @@
 #endif
 #include <windows.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,17 @@ inline std::optional<std::string> read_bytes(const std::wstring& path) {
 
 inline void write_bytes(const std::wstring& path, const std::string& bytes) {
   need(static_cast<bool>(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes), "cannot write");
+}
+
+// How many processes of the system run this program.
+inline int processes_named(const std::wstring& name) {
+  const std::shared_ptr<void> snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), CloseHandle);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (bool more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
+    count += _wcsicmp(entry.szExeFile, name.c_str()) == 0;
+  return count;
 }
 
 inline bool file_exists(const std::wstring& path) { return std::filesystem::is_regular_file(path); }

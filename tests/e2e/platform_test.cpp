@@ -46,7 +46,11 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const wchar_t* name : {L"dir.vbs", L"secret"}) CreateDirectoryW((folder / name).c_str(), nullptr);
   SetFileAttributesW((folder / L"secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(platform.find_file(folder / L"a.vbs"), L"a.vbs");
-  EXPECT_TRUE(platform.modified(folder / L"a.vbs").has_value());
+  // A rewrite changes the stamp; nothing there is not refused but missing.
+  const std::optional<FileStamp> stamp = platform.stamp(folder / L"a.vbs");
+  platform.write_text_file(folder / L"a.vbs", {L"x"}, CodePage::Ansi);
+  EXPECT_TRUE(stamp && platform.stamp(folder / L"a.vbs") != stamp);
+  EXPECT_THROW(platform.read_text_file(folder / L"no\\a.vbs", 1), FileNotFound);
   for (const std::wstring& path : {folder / L"hidden.vbs", folder / L"dir.vbs", folder / L"no\\a.vbs"})
     EXPECT_EQ(platform.find_file(path), L"") << testing::PrintToString(path);
   // Names no file can have are the system's to reject, not merely missing.

@@ -60,7 +60,6 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     if (row.script.find("SLEEP") != std::string::npos) {
       // The window answers while the encoder works, but takes no input.
       app.settle();
-      EXPECT_FALSE(app.main().enabled());
       EXPECT_FALSE(app.open_box()) << "a message before the encoder ended";
     }
     const Dialog box = app.wait_box();
@@ -92,6 +91,37 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[L"cmd3"].post_click();
   answer_box(app, L"rel.vbe  は既に存在します。", L"報告", IDOK);
   EXPECT_EQ(app.read(L"rel.vbe"), "keep");
+}
+
+TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
+  TempFolder tools(L"tools"), work(L"in");
+  const std::wstring page = work / L"page.htm", script = work / L"a.vbs";
+  write_bytes(page, cp932_file({L"<p>暗号は #@~^ で始まります。</p><script language=\"VBScript\">MsgBox \"#@~^\"</script>"}));
+  write_bytes(script, "' SLEEP=600000\r\n");
+  App app;
+  app.start();
+  app[L"txt3"].type(install_encoder(tools.path));
+  app.drop({page});
+  app[L"cmd3"].post_click();
+  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  const std::wstring written = cp932_text(read_bytes(work / L"page_enc.htm").value_or(""));
+  EXPECT_NE(written.find(L"<p>暗号は #@~^ で始まります。</p>"), std::wstring::npos) << u8(written);
+
+  install_encoder(tools.path, L"STAND_IN_ENCODER");
+  app.drop({script});
+  const int shells = processes_named(L"cmd.exe");
+  app[L"cmd3"].post_click();
+  ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
+  const std::wstring question = L"エンコードを中止しますか？";
+  app.press(VK_ESCAPE);
+  answer_box(app, question, L"確認", IDNO);
+  EXPECT_FALSE(app.open_box(500)) << "still waiting for the encoder";
+  post(app.main().hwnd, WM_SYSCOMMAND, SC_CLOSE);  // what the close box sends
+  answer_box(app, question, L"確認", IDYES);
+  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。",
+             L"エラー", IDOK);
+  EXPECT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }, 5000))
+      << "a process of the run left";
 }
 
 }  // namespace

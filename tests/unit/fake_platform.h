@@ -93,11 +93,12 @@ class FakePlatform : public Platform {
     const size_t cut = path.rfind(L'\\');
     return cut == std::wstring::npos ? path : path.substr(cut + 1);
   }
-  std::optional<FileTime> modified(const std::wstring& path) override {
-    const auto found = files.find(path);
-    return found == files.end() ? std::nullopt : std::optional(found->second.modified);
+  std::optional<FileStamp> stamp(const std::wstring& path) override {
+    if (!files.count(path)) return std::nullopt;
+    return FileStamp{files[path].modified, files[path].text.size(), 0, 0};
   }
   FileTime now() override { return clock; }
+  void wait(FileTime milliseconds) override { clock += milliseconds; }
   void write_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
                        CodePage code_page) override {
     events.push_back(L"write " + path);
@@ -110,7 +111,8 @@ class FakePlatform : public Platform {
     files[path] = {text, code_page, clock};
   }
   std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override {
-    if (unreadable.count(path) || !files.count(path)) throw PlatformError("cannot read");
+    if (unreadable.count(path)) throw PlatformError("cannot read");
+    if (!files.count(path)) throw FileNotFound("no file");
     return files[path].text.substr(0, max_bytes);
   }
   std::u16string read_script(const std::wstring& path) override {
@@ -131,9 +133,10 @@ class FakePlatform : public Platform {
 
   struct FakeProcess : Process {
     explicit FakeProcess(FakePlatform& platform) : platform(platform) {}
-    int finish() override {
+    std::optional<int> finish(const std::function<bool()>& stop_wanted) override {
       platform.events.push_back(L"finish");
-      return platform.batch_runs();
+      const int status = platform.batch_runs();
+      return stop_wanted() ? std::nullopt : std::optional(status);
     }
     FakePlatform& platform;
   };

@@ -41,6 +41,14 @@ TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   EXPECT_EQ(without_long_prefix(L"\\\\?\\C:\\app"), L"C:\\app");
   EXPECT_EQ(without_long_prefix(L"\\\\?\\UNC\\srv\\s\\app"), L"\\\\srv\\s\\app");
   EXPECT_EQ(without_long_prefix(L"C:\\a?"), L"C:\\a?");
+  EXPECT_EQ(without_long_prefix(L"\\\\.\\C:\\app"), L"C:\\app");
+  EXPECT_EQ(without_long_prefix(L"\\\\.\\UNC\\srv\\s"), L"\\\\srv\\s");
+  EXPECT_EQ(without_long_prefix(L"\\\\?\\Volume{1}\\app"), L"\\\\?\\Volume{1}\\app");
+  // One mark per folder, however its letters are written, named for every session.
+  EXPECT_EQ(instance_name(L"C:\\App"), instance_name(L"c:/app"));
+  EXPECT_NE(instance_name(L"C:\\app"), instance_name(L"C:\\app2"));
+  EXPECT_EQ(instance_name(std::wstring(40000, L'a')).find(L"Global\\mosa-trevlin-"), 0u);
+  EXPECT_EQ(instance_name(L"C:\\app").find(L'\\', 7), std::wstring::npos);
 }
 
 class Run : public AppTest {
@@ -89,14 +97,13 @@ TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
                                        L"finish", L"message 報告: エンコードが終了しました。",
                                        L"write " + platform.settings_path(), L"delete " + batch}));
   EXPECT_FALSE(f.window.busy());
-  EXPECT_EQ(platform.messages.back().style, kInformation);
-  EXPECT_FALSE(platform.files.count(batch));
   EXPECT_EQ(saved_lines()[4], L"C:\\work\\a.vbs");
 }
 
-TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteEncodedText) {
+TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   const FileTime start = FakePlatform{}.clock;
   const std::wstring broken = encoded.substr(0, 20) + L"x" + encoded.substr(21);
+  const std::wstring mention = L"<p>#@~^ starts a block</p>";
   struct Case {
     const char* what;
     std::optional<FileTime> before;  // the output's time before the run, if it existed
@@ -104,33 +111,48 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndWroteEncodedText) {
     int status;
     std::wstring type, output;
     bool success;
+    FileTime waited = 0;  // before the start, for the clock's step
+    std::wstring input = L"x";
+    int stop = 0;  // the answer when the user asks to stop the encoder while it works
   };
   const Case cases[] = {
       {"new output", std::nullopt, start + 10, 0, L"vbs", L"a " + encoded + L" b " + encoded, true},
       {"failing encoder", std::nullopt, start + 10, 1, L"vbs", encoded, false},
       {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, false},
-      {"old output kept", start - 60000, start - 60000, 0, L"vbs", encoded, false},
       {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, true},
-      {"rewritten within a coarse clock's step", start - 2000, start - 2000, 0, L"vbs", encoded, true},
-      {"older than that step", start - 2001, start - 2001, 0, L"vbs", encoded, false},
-      {"a script without a block", std::nullopt, start, 0, L"js", L"WScript.Echo 1", false},
+      {"rewritten in the same step, longer", start - 60000, start - 60000, 0, L"vbs", encoded + encoded, true},
+      {"stale output inside the step", start - 500, start - 500, 0, L"vbs", encoded, false, 1500},
+      {"rewritten after that step", start - 500, start + 1500, 0, L"vbs", encoded, true, 1500},
+      {"stale output outside the step", start - 2000, start - 2000, 0, L"vbs", encoded, false},
+      {"stale output on a clock ahead", start + 60000, start + 60000, 0, L"vbs", encoded, false, 2000},
       {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", true},
-      {"a block that does not check", std::nullopt, start, 0, L"htm", encoded + broken, false},
+      {"the marker in the input", std::nullopt, start, 0, L"htm", mention + encoded, true, 0, mention},
+      {"and a block that does not check", std::nullopt, start, 0, L"htm", mention + broken, false, 0, mention},
+      {"a script whose marker is text", std::nullopt, start, 0, L"js", L"//#@~^", false, 0, L"//#@~^"},
+      {"stopped by the user", std::nullopt, start, 0, L"vbs", encoded, false, 0, L"x", kYes},
+      {"the user let it go on", std::nullopt, start, 0, L"vbs", encoded, true, 0, L"x", kNo},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     frm1& f = ready();
     f.settings.opt_overwrite = L"on";
     f.settings.script_ext = c.type;
+    platform.put_lines(L"C:\\work\\a.vbs", {c.input});
     if (c.before) platform.files[L"C:\\work\\a.vbe"] = {encoded, CodePage::Ansi, *c.before};
+    f.window.request_stop();  // not at work: nothing to stop
+    platform.answers = {c.stop};
     platform.batch_runs = [&] {
+      if (c.stop) f.window.request_stop();  // the close box or Esc
       platform.files.erase(L"C:\\work\\a.vbe");
       if (c.after) platform.files[L"C:\\work\\a.vbe"] = {c.output, CodePage::Ansi, *c.after};
       return c.status;
     };
     f.cmd3.click();
-    EXPECT_EQ(platform.messages, (std::vector<Message>{c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
-                                                                 : Message{failure(c.type), L"エラー", kExclamation}}));
+    std::vector<Message> said = {c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
+                                           : Message{failure(c.type), L"エラー", kExclamation}};
+    if (c.stop) said.insert(said.begin(), {L"エンコードを中止しますか？", L"確認", kYesNo});
+    EXPECT_EQ(platform.messages, said);
+    EXPECT_EQ(platform.clock - start, c.waited);
     EXPECT_TRUE(platform.files.count(platform.settings_path())) << "saved either way";
     EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
     platform = FakePlatform{};
@@ -195,16 +217,29 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       f.settings.*field += bad;
       platform.put_lines(f.settings.*field, {});  // even where a file of that name would be found
       f.cmd3.click();
-      EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
-      EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
+      EXPECT_EQ(platform.events, (std::vector<std::wstring>{L"write " + log, L"message エラー: " + failure()}))
+          << "nothing but the reason written, nothing started or saved";
+      EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「" +
+                resolve_against(platform.folder, f.settings.*field) + L"」にはファイル名に使えない文字があります。\r\n");
       platform = FakePlatform{};
     }
   }
-  // So is a name the existence test itself finds invalid.
-  frm1& f = ready();
-  platform.rejected.insert(L"C:\\work\\a.vbe");
-  f.cmd3.click();
-  EXPECT_EQ(platform.events, std::vector<std::wstring>{L"message エラー: " + failure()});
+  // So is a name the existence test itself finds invalid, a batch file that
+  // cannot be written or started; the log tells which.
+  const std::vector<std::pair<std::function<void()>, std::wstring>> refusals = {
+      {[&] { platform.rejected.insert(L"C:\\work\\a.vbe"); }, L"「C:\\work\\a.vbe」をシステムが受け付けません。（rejected path）"},
+      {[&] { platform.unwritable.insert(batch); }, L"バッチファイル「" + batch + L"」を書けません。（cannot write）"},
+      {[&] { platform.start_fails = true; }, L"バッチファイル「" + batch + L"」を起動できません。（cannot start）"},
+  };
+  for (const auto& [refuse, reason] : refusals) {
+    frm1& f = ready();
+    platform.put_lines(log, {L"an earlier run's success"});
+    refuse();
+    f.cmd3.click();
+    EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n" + reason + L"\r\n");
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
+    platform = FakePlatform{};
+  }
 }
 
 TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndTheSaveClearsIt) {
@@ -259,6 +294,15 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   g.settings.out_path = L"C:\\café\\b.vbe";
   platform.events.clear();
   g.cmd3.click();
-  ASSERT_EQ(platform.events.size(), 1u);
+  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n")
+      << "nothing started; the reason names a path the log cannot hold";
   EXPECT_EQ(platform.messages.back().title, L"エラー");
+
+  // A relative path is shortened as the run takes it, from the program's folder.
+  frm1& h = ready();
+  platform.put_lines(L"C:\\tools\\enc\\café\\e.exe", {});
+  platform.short_paths[L"C:\\tools\\enc\\café\\e.exe"] = L"C:\\tools\\enc\\CAFE~1\\e.exe";
+  h.txt3.set_text(L"café\\e.exe");
+  h.cmd3.click();
+  EXPECT_EQ(saved_lines()[0], L"C:\\tools\\enc\\CAFE~1\\e.exe");
 }

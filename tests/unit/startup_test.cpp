@@ -93,11 +93,15 @@ TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
 TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
   const Message error{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。", L"エラー",
                       kExclamation};
-  platform.put_lines(platform.settings_path(), {L"mine"});
-  platform.unreadable.insert(platform.settings_path());
-  EXPECT_EQ(start().settings, first_start_record());
-  EXPECT_EQ(platform.files.at(platform.settings_path()).text, L"mine\r\n");
-  EXPECT_EQ(platform.messages, std::vector<Message>{error});
+  // Found and refused; or not found by a search that had no network to look on.
+  for (bool found : {true, false}) {
+    platform = FakePlatform{};
+    if (found) platform.put_lines(platform.settings_path(), {L"mine"});
+    platform.unreadable.insert(platform.settings_path());
+    EXPECT_EQ(start().settings, first_start_record());
+    EXPECT_EQ(platform.files.count(platform.settings_path()), found ? 1u : 0u) << "nothing written";
+    EXPECT_EQ(platform.messages, std::vector<Message>{error});
+  }
 
   platform = FakePlatform{};
   platform.unwritable.insert(platform.settings_path());
