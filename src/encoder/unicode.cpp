@@ -14,6 +14,33 @@ bool surrogates_paired(std::u16string_view text) {
   return true;
 }
 
+// The code point at bytes[i], i then past it; nothing when no well-formed one starts there.
+std::optional<char32_t> next_utf8(std::string_view bytes, std::size_t& i) {
+  const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
+  if (lead < 0x80) return lead;
+  std::size_t more;
+  char32_t c;
+  char32_t least;
+  if ((lead & 0xE0) == 0xC0) {
+    more = 1, c = lead & 0x1F, least = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    more = 2, c = lead & 0x0F, least = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    more = 3, c = lead & 0x07, least = 0x10000;
+  } else {
+    return std::nullopt;
+  }
+  if (bytes.size() - i < more) return std::nullopt;
+  for (; more > 0; --more) {
+    const unsigned char next = static_cast<unsigned char>(bytes[i++]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (next & 0x3F);
+  }
+  if (c < least || c > 0x10FFFF || is_high_surrogate(c) || is_low_surrogate(c))
+    return std::nullopt;
+  return c;
+}
+
 }  // namespace
 
 void append_code_point(std::u16string& text, char32_t c) {
@@ -27,36 +54,25 @@ void append_code_point(std::u16string& text, char32_t c) {
 }
 
 std::optional<std::u16string> utf8_to_text(std::string_view bytes) {
+  // Sized once: one unit for each byte that starts a character, two for a
+  // four-byte one.
+  std::size_t units = 0;
+  for (const char b : bytes)
+    units += ((b & 0xC0) != 0x80) + ((b & 0xF8) == 0xF0);
   std::u16string text;
+  text.reserve(units);
   for (std::size_t i = 0; i < bytes.size();) {
-    const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
-    if (lead < 0x80) {
-      text += lead;
-      continue;
-    }
-    std::size_t more;
-    char32_t c;
-    char32_t least;
-    if ((lead & 0xE0) == 0xC0) {
-      more = 1, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      more = 2, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      more = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-      return std::nullopt;
-    }
-    if (bytes.size() - i < more) return std::nullopt;
-    for (; more > 0; --more) {
-      const unsigned char next = static_cast<unsigned char>(bytes[i++]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || is_high_surrogate(c) || is_low_surrogate(c))
-      return std::nullopt;
-    append_code_point(text, c);
+    const std::optional<char32_t> c = next_utf8(bytes, i);
+    if (!c) return std::nullopt;
+    append_code_point(text, *c);
   }
   return text;
+}
+
+bool is_utf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();)
+    if (!next_utf8(bytes, i)) return false;
+  return true;
 }
 
 std::optional<std::string> text_to_utf8(std::u16string_view text) {

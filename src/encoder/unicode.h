@@ -7,6 +7,7 @@
 #include <string_view>
 
 std::optional<std::u16string> utf8_to_text(std::string_view bytes);
+bool is_utf8(std::string_view bytes);
 std::optional<std::string> text_to_utf8(std::u16string_view text);
 std::optional<std::u16string> utf16le_to_text(std::string_view bytes);
 std::optional<std::string> text_to_utf16le(std::u16string_view text);

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "encoder/file_kind.h"
 
 class Files {
  public:
@@ -19,6 +22,14 @@ class Files {
   // takes the target's place in one step, so a failure leaves the old one whole:
   // false then. A read-only target is not replaced: the user protected it.
   virtual bool replace_file(std::u16string_view path, std::string_view bytes) const = 0;
+  // The names of the files in the folder (folders left out), "" being the
+  // current one; nothing when it cannot be listed.
+  virtual std::optional<std::vector<std::u16string>> file_names(
+      std::u16string_view folder) const = 0;
+  // The system's own separator, put between a folder and a name.
+  virtual char16_t separator() const = 0;
+  // Whether names that differ only in case name one file, as on Windows.
+  virtual bool names_ignore_case() const = 0;
 };
 
 // Plain string work, the same on every system: '\' and '/' both end a folder,
@@ -27,3 +38,11 @@ class Files {
 std::u16string_view extension(std::u16string_view path);
 // Up to and including the last separator; empty for a bare file name.
 std::u16string_view folder_of(std::u16string_view path);
+std::u16string_view name_of(std::u16string_view path);
+bool is_pattern(std::u16string_view name);
+// Whether the name matches the pattern, in which '*' stands for any run of
+// characters and '?' for one; `ignore_case` folds ASCII letters.
+bool matches_pattern(std::u16string_view name, std::u16string_view pattern, bool ignore_case);
+// The name an encoded file takes: a plain script's extension becomes .vbe or
+// .jse, by which the script host knows it is encoded; a page keeps its name.
+std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> kind);

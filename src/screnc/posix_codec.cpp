@@ -26,14 +26,6 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 }  // namespace
 
-std::optional<std::u16string> Utf8Codec::to_text(std::string_view bytes) const {
-  return utf8_to_text(bytes);
-}
-
-std::optional<std::string> Utf8Codec::to_bytes(std::u16string_view text) const {
-  return text_to_utf8(text);
-}
-
 std::optional<std::u16string> Cp932Codec::to_text(std::string_view bytes) const {
   const std::optional<std::string> utf16 = convert("UTF-16LE", "CP932", bytes);
   if (!utf16) return std::nullopt;
@@ -49,11 +41,4 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
   // trip counts.
   if (bytes && to_text(*bytes) != text) return std::nullopt;
   return bytes;
-}
-
-const LegacyCodec& posix_legacy_codec(std::string_view bytes) {
-  static const Utf8Codec utf8;
-  static const Cp932Codec cp932;
-  if (utf8_to_text(bytes)) return utf8;
-  return cp932;
 }

@@ -1,6 +1,7 @@
 #include "win32/screnc_files.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "win32/handles.h"
 #include "win32/windows_api.h"
@@ -88,4 +89,16 @@ bool Win32Files::replace_file(std::u16string_view path, std::string_view bytes) 
     return true;
   DeleteFileW(fresh.c_str());
   return false;
+}
+
+std::optional<std::vector<std::u16string>> Win32Files::file_names(std::u16string_view folder) const {
+  WIN32_FIND_DATAW found;
+  const FindHandle search(FindFirstFileW((wide(folder) + L"*").c_str(), &found));
+  if (!search) return std::nullopt;
+  std::vector<std::u16string> names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.emplace_back(found.cFileName, found.cFileName + wcslen(found.cFileName));
+  } while (FindNextFileW(search.get(), &found));
+  return names;
 }
