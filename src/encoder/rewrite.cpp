@@ -5,8 +5,14 @@
 #include "encoder/block.h"
 #include "encoder/xml_references.h"
 
+void Rewrite::keep(std::size_t end) {
+  if (end == copied_) return;
+  out_.kept.push_back({copied_, end, out_.text.size()});
+  out_.text.append(source_.substr(copied_, end - copied_));
+}
+
 void Rewrite::replace(std::size_t begin, std::size_t end, std::u16string_view with) {
-  out_.text.append(source_.substr(copied_, begin - copied_));
+  keep(begin);
   out_.text.append(with);
   copied_ = end;
 }
@@ -30,7 +36,7 @@ void Rewrite::encode_script(std::size_t begin, std::size_t end, bool into_cdata)
 }
 
 EncodedText Rewrite::finish() {
-  out_.text.append(source_.substr(copied_));
+  keep(source_.size());
   return std::move(out_);
 }
 

@@ -11,9 +11,16 @@ struct WrittenBlock {
   std::u16string plain; // what it was made from
 };
 
+// A part of the source copied into the encoded text as it is.
+struct KeptSpan {
+  std::size_t source_begin, source_end;
+  std::size_t begin;  // in the encoded text
+};
+
 struct EncodedText {
   std::u16string text;
   std::vector<WrittenBlock> blocks;
+  std::vector<KeptSpan> kept;  // in order
 };
 
 class Rewrite {
@@ -34,6 +41,8 @@ class Rewrite {
   EncodedText finish();
 
  private:
+  void keep(std::size_t end);
+
   std::u16string_view source_;
   std::size_t copied_ = 0;
   EncodedText out_;

@@ -39,24 +39,36 @@ std::optional<std::u16string> file_text(std::string_view bytes, const LegacyCode
   return legacy.to_text(bytes);
 }
 
-std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
-                                      const LegacyCodec& legacy) {
-  std::optional<std::string> body;
-  std::string_view mark;
+std::string_view byte_order_mark(TextForm form) {
+  if (form == TextForm::Utf8Bom) return kUtf8Mark;
+  if (form == TextForm::Utf16LeBom) return kUtf16LeMark;
+  return {};
+}
+
+bool append_in_form(std::string& out, std::u16string_view text, TextForm form,
+                    const LegacyCodec& legacy) {
   switch (form) {
     case TextForm::Utf8:
-      body = text_to_utf8(text);
-      break;
     case TextForm::Utf8Bom:
-      body = text_to_utf8(text), mark = kUtf8Mark;
-      break;
+      return append_utf8(out, text);
     case TextForm::Utf16LeBom:
-      body = text_to_utf16le(text), mark = kUtf16LeMark;
-      break;
+      return append_utf16le(out, text);
     case TextForm::Legacy:
-      body = legacy.to_bytes(text);
       break;
   }
-  if (!body) return std::nullopt;
-  return std::string(mark) + *body;
+  std::optional<std::string> bytes = legacy.to_bytes(text);
+  if (!bytes) return false;
+  // A whole script's text is taken as it is, not copied.
+  if (out.empty())
+    out = std::move(*bytes);
+  else
+    out += *bytes;
+  return true;
+}
+
+std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
+                                      const LegacyCodec& legacy) {
+  std::string bytes(byte_order_mark(form));
+  if (!append_in_form(bytes, text, form, legacy)) return std::nullopt;
+  return bytes;
 }

@@ -18,6 +18,9 @@ class LegacyCodec {
   virtual ~LegacyCodec() = default;
   virtual std::optional<std::u16string> to_text(std::string_view bytes) const = 0;
   virtual std::optional<std::string> to_bytes(std::u16string_view text) const = 0;
+  // How many bytes the character that starts with `lead` takes, each character
+  // being one UTF-16 unit; 0 when the code page is not known to be so.
+  virtual std::size_t char_size(unsigned char lead) const = 0;
 };
 
 enum class TextForm { Legacy, Utf8, Utf8Bom, Utf16LeBom };
@@ -38,3 +41,9 @@ std::optional<std::u16string> file_text(std::string_view bytes, const LegacyCode
 // mark; nothing when a character has no form there.
 std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
                                       const LegacyCodec& legacy);
+
+std::string_view byte_order_mark(TextForm form);
+// Appends the text in the form, without a mark; false when a character has no
+// form there, `out` then holding part of it.
+bool append_in_form(std::string& out, std::u16string_view text, TextForm form,
+                    const LegacyCodec& legacy);

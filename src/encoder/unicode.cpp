@@ -75,28 +75,40 @@ bool is_utf8(std::string_view bytes) {
   return true;
 }
 
-std::optional<std::string> text_to_utf8(std::u16string_view text) {
-  if (!surrogates_paired(text)) return std::nullopt;
-  std::string bytes;
+bool append_utf8(std::string& bytes, std::u16string_view text) {
+  if (!surrogates_paired(text)) return false;
+  // Sized once: each half of a surrogate pair takes two of the four bytes.
+  std::size_t size = 0;
+  for (const char16_t c : text)
+    size += c < 0x80 ? 1 : c < 0x800 || is_high_surrogate(c) || is_low_surrogate(c) ? 2 : 3;
+  std::size_t at = bytes.size();
+  bytes.resize(at + size);
+  char* const out = bytes.data();
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (is_high_surrogate(c)) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
     if (c < 0x80) {
-      bytes += static_cast<char>(c);
+      out[at++] = static_cast<char>(c);
     } else if (c < 0x800) {
-      bytes += static_cast<char>(0xC0 | (c >> 6));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
+      out[at++] = static_cast<char>(0xC0 | (c >> 6));
+      out[at++] = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-      bytes += static_cast<char>(0xE0 | (c >> 12));
-      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
+      out[at++] = static_cast<char>(0xE0 | (c >> 12));
+      out[at++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[at++] = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-      bytes += static_cast<char>(0xF0 | (c >> 18));
-      bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
+      out[at++] = static_cast<char>(0xF0 | (c >> 18));
+      out[at++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out[at++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[at++] = static_cast<char>(0x80 | (c & 0x3F));
     }
   }
+  return true;
+}
+
+std::optional<std::string> text_to_utf8(std::u16string_view text) {
+  std::string bytes;
+  if (!append_utf8(bytes, text)) return std::nullopt;
   return bytes;
 }
 
@@ -110,12 +122,19 @@ std::optional<std::u16string> utf16le_to_text(std::string_view bytes) {
   return text;
 }
 
-std::optional<std::string> text_to_utf16le(std::u16string_view text) {
-  if (!surrogates_paired(text)) return std::nullopt;
-  std::string bytes(2 * text.size(), '\0');
+bool append_utf16le(std::string& bytes, std::u16string_view text) {
+  if (!surrogates_paired(text)) return false;
+  const std::size_t at = bytes.size();
+  bytes.resize(at + 2 * text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
-    bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
+    bytes[at + 2 * i] = static_cast<char>(text[i] & 0xFF);
+    bytes[at + 2 * i + 1] = static_cast<char>(text[i] >> 8);
   }
+  return true;
+}
+
+std::optional<std::string> text_to_utf16le(std::u16string_view text) {
+  std::string bytes;
+  if (!append_utf16le(bytes, text)) return std::nullopt;
   return bytes;
 }

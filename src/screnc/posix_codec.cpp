@@ -42,3 +42,7 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
   if (bytes && to_text(*bytes) != text) return std::nullopt;
   return bytes;
 }
+
+std::size_t Cp932Codec::char_size(unsigned char lead) const {
+  return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+}

@@ -11,4 +11,5 @@ class Cp932Codec : public LegacyCodec {
  public:
   std::optional<std::u16string> to_text(std::string_view bytes) const override;
   std::optional<std::string> to_bytes(std::u16string_view text) const override;
+  std::size_t char_size(unsigned char lead) const override;
 };

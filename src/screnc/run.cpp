@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "encoder/encode_text.h"
+#include "encoder/encoded_file.h"
 #include "screnc/arguments.h"
 #include "screnc/messages.h"
 
@@ -43,7 +44,8 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
     return e.problem() == EncodeError::Problem::BlockMismatch ? kInternalError : kFileFailed;
   }
   const TextForm written_form = output_form(form, *kind);
-  const std::optional<std::string> written = file_bytes(encoded.text, written_form, system.legacy);
+  const std::optional<std::string> written =
+      encoded_file_bytes(encoded, *bytes, written_form, system.legacy);
   if (!written) return fail(Failure::NotWritable, output, written_form);
   if (!files.replace_file(output, *written)) return fail(Failure::WriteFailed, output);
   if (!a.silent)

@@ -5,6 +5,18 @@
 #include "win32/code_page.h"
 #include "win32/windows_api.h"
 
+AnsiCodec::AnsiCodec() {
+  CPINFO info;
+  max_char_size_ = GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 0;
+}
+
+std::size_t AnsiCodec::char_size(unsigned char lead) const {
+  // UTF-8 and GB18030 have characters of more than one UTF-16 unit.
+  if (max_char_size_ == 1) return 1;
+  if (max_char_size_ == 2) return IsDBCSLeadByteEx(CP_ACP, lead) ? 2 : 1;
+  return 0;
+}
+
 std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
   if (bytes.empty()) return std::u16string();
   if (bytes.size() > INT_MAX) return std::nullopt;

@@ -103,7 +103,7 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
 
 TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
   put({{"a.vbs", "MsgBox 1\r\n"}, {"a.txt", "<p>"}, {"p.asp", "<%x%>"}, {"old.vbe", "old"},
-       {"new.vbe.screnc-0", "someone else's"}});
+       {"new.vbe.screnc-0", "someone else's"}, {"dup.htm", "<p>\xED\x40\x87\x90</p><script>x\xED\x40</script>"}});
   const std::string vbs = utf8(encode_block(u"MsgBox 1\r\n")), asp = "<%" + utf8(encode_block(u"x")) + "%>";
   // The arguments, then what the output holds and what the program says.
   const std::tuple<std::vector<std::string>, std::string, std::u16string> cases[] = {
@@ -116,6 +116,9 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
       {{"/s", "-L", "jscript", "p.asp", "j.asp"}, "<%@ LANGUAGE = JScript.Encode %>\r\n" + asp, u""},
       {{"/s", "/XL", "p.asp", "x.asp"}, asp, u""},
       {{"/f", "/s", "a.vbs", "a.vbs"}, vbs, u""},
+      // Code page 932's NEC rows (ED40, 8790) stay as they were outside the block.
+      {{"/s", "dup.htm", "dup.html"}, "<p>\xED\x40\x87\x90</p>" +
+       Cp932Codec().to_bytes(encode_text(u"<script>x纊</script>", FileKind::HtmlPage, {}).text).value(), u""},
   };
   for (const auto& [args, written, said] : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
@@ -123,7 +126,7 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
     EXPECT_EQ(get(args.back()), written);
   }
   EXPECT_EQ(run({"/?"}), std::pair(0, utf8(usage_text()) + "\n"));
-  EXPECT_EQ(snapshot().size(), 10u) << "a temporary file was left";
+  EXPECT_EQ(snapshot().size(), 12u) << "a temporary file was left";
   EXPECT_EQ(get("new.vbe.screnc-0"), "someone else's");
 }
 

@@ -107,3 +107,13 @@ file(GLOB encoded_many RELATIVE "${WORK_DIR}/many" "${WORK_DIR}/many/*")
 if(NOT encoded_many STREQUAL "jp.vbe;jp8.vbe")
   fail("JP*.VBS into many: wrote '${encoded_many}'")
 endif()
+
+# A page's text outside its scripts keeps its very bytes: code page 932's NEC
+# row code ED40, not the IBM one FA5C that converting back would give.
+execute_process(COMMAND printf "<p>\\355\\100</p><script>x</script>" OUTPUT_FILE "${WORK_DIR}/nec.htm")
+run(${ENCODER} nec.htm nec-encoded.htm)
+expect_code("encoding nec.htm" 0)
+file(READ "${WORK_DIR}/nec-encoded.htm" output HEX)
+if(NOT output MATCHES "^3c703eed403c2f703e")
+  fail("nec-encoded.htm does not start with the bytes of nec.htm: ${output}")
+endif()
