@@ -151,7 +151,7 @@ std::u16string encode_error_message(const EncodeError& error, std::u16string_vie
     case Problem::BlockMismatch:
       break;
   }
-  return u"内部エラー: " + quoted(file) + u" をエンコードした結果の " + number(error.line()) +
-         u" 行目のブロックが元のスクリプトに戻りません。screnc の不具合です。"
+  return u"内部エラー: " + where + u" のスクリプトをエンコードしたブロックが元に戻りません。"
+         u"screnc の不具合です。"
          u"出力ファイルは書いていません。";
 }

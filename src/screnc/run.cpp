@@ -36,20 +36,20 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
   const std::optional<std::u16string> text = file_text(*bytes, system.legacy);
   if (!text) return fail(Failure::NotText, input, form);
 
-  EncodedText encoded;
+  const TextForm written_form = output_form(form, *kind);
+  EncodedFile file(*text, *bytes, written_form, system.legacy);
+  std::size_t blocks = 0;
   try {
-    encoded = encode_text(*text, *kind, a.options);
+    blocks = encode_text(*text, *kind, a.options, file);
   } catch (const EncodeError& e) {
     system.print(encode_error_message(e, input));
     return e.problem() == EncodeError::Problem::BlockMismatch ? kInternalError : kFileFailed;
   }
-  const TextForm written_form = output_form(form, *kind);
-  const std::optional<std::string> written =
-      encoded_file_bytes(encoded, *bytes, written_form, system.legacy);
+  const std::optional<std::string> written = file.take();
   if (!written) return fail(Failure::NotWritable, output, written_form);
   if (!files.replace_file(output, *written)) return fail(Failure::WriteFailed, output);
   if (!a.silent)
-    system.print(success_message(input, output, encoded.blocks.size(), form, written_form));
+    system.print(success_message(input, output, blocks, form, written_form));
   return kSuccess;
 }
 
