@@ -1,6 +1,7 @@
 #include "win32/screnc_files.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 
 #include "win32/handles.h"
@@ -57,6 +58,11 @@ std::optional<std::string> Win32Files::read_file(std::u16string_view path) const
   // A device such as NUL opens like a file but is none.
   if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;
   std::string bytes;
+  // Room for the whole file at once: growing by doubling would need half as
+  // much again while the last copy is made.
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file.get(), &size) && size.QuadPart < LONGLONG{INT_MAX})
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
   char chunk[65536];
   DWORD read = 0;
   do {
