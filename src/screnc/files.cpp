@@ -7,10 +7,6 @@ std::size_t name_begin(std::u16string_view path) {
   return separator == std::u16string_view::npos ? 0 : separator + 1;
 }
 
-char16_t folded(char16_t c, bool ignore_case) {
-  return ignore_case && c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c;
-}
-
 }  // namespace
 
 std::u16string_view extension(std::u16string_view path) {
@@ -29,7 +25,7 @@ bool is_pattern(std::u16string_view name) {
   return name.find_first_of(u"*?") != std::u16string_view::npos;
 }
 
-bool matches_pattern(std::u16string_view name, std::u16string_view pattern, bool ignore_case) {
+bool matches_pattern(std::u16string_view name, std::u16string_view pattern) {
   // Back to the last '*' on a mismatch, never further: linear in the name for
   // each '*', where plain recursion would be exponential.
   std::size_t n = 0, p = 0;
@@ -39,7 +35,7 @@ bool matches_pattern(std::u16string_view name, std::u16string_view pattern, bool
       star = p++;
       resume = n;
     } else if (p < pattern.size() &&
-               (pattern[p] == u'?' || folded(pattern[p], ignore_case) == folded(name[n], ignore_case))) {
+               (pattern[p] == u'?' || pattern[p] == name[n])) {
       ++p, ++n;
     } else if (star != std::u16string_view::npos) {
       p = star + 1;

@@ -28,8 +28,9 @@ class Files {
       std::u16string_view folder) const = 0;
   // The system's own separator, put between a folder and a name.
   virtual char16_t separator() const = 0;
-  // Whether names that differ only in case name one file, as on Windows.
-  virtual bool names_ignore_case() const = 0;
+  // A name as the file system compares it: on Windows in one case, so that
+  // names that differ only in case match.
+  virtual std::u16string compared_name(std::u16string_view name) const = 0;
 };
 
 // Plain string work, the same on every system: '\' and '/' both end a folder,
@@ -41,8 +42,8 @@ std::u16string_view folder_of(std::u16string_view path);
 std::u16string_view name_of(std::u16string_view path);
 bool is_pattern(std::u16string_view name);
 // Whether the name matches the pattern, in which '*' stands for any run of
-// characters and '?' for one; `ignore_case` folds ASCII letters.
-bool matches_pattern(std::u16string_view name, std::u16string_view pattern, bool ignore_case);
+// characters and '?' for one.
+bool matches_pattern(std::u16string_view name, std::u16string_view pattern);
 // The name an encoded file takes: a plain script's extension becomes .vbe or
 // .jse, by which the script host knows it is encoded; a page keeps its name.
 std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> kind);

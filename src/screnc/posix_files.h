@@ -12,5 +12,7 @@ class PosixFiles : public Files {
   bool replace_file(std::u16string_view path, std::string_view bytes) const override;
   std::optional<std::vector<std::u16string>> file_names(std::u16string_view folder) const override;
   char16_t separator() const override { return u'/'; }
-  bool names_ignore_case() const override { return false; }
+  std::u16string compared_name(std::u16string_view name) const override {
+    return std::u16string(name);
+  }
 };

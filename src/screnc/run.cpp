@@ -68,12 +68,12 @@ int encode_guarded(const Arguments& a, std::u16string_view input, std::u16string
 // The files an input names: itself, or the files a pattern in its name matches
 // in the pattern's folder, in the order of their names.
 std::vector<std::u16string> expanded(std::u16string_view input, const Files& files) {
-  const std::u16string_view pattern = name_of(input);
-  if (!is_pattern(pattern)) return {std::u16string(input)};
+  if (!is_pattern(name_of(input))) return {std::u16string(input)};
+  const std::u16string pattern = files.compared_name(name_of(input));
   const std::u16string_view folder = folder_of(input);
   std::vector<std::u16string> found;
   for (const std::u16string& name : files.file_names(folder).value_or(std::vector<std::u16string>{}))
-    if (matches_pattern(name, pattern, files.names_ignore_case()))
+    if (matches_pattern(files.compared_name(name), pattern))
       found.push_back(std::u16string(folder) + name);
   std::sort(found.begin(), found.end());
   return found;
@@ -87,12 +87,6 @@ int encode_into_folder(const Arguments& a, const System& system) {
   }
   std::u16string folder = a.output;
   if (!folder.ends_with(u'\\') && !folder.ends_with(u'/')) folder += files.separator();
-  const auto key = [&](std::u16string name) {
-    if (files.names_ignore_case())
-      for (char16_t& c : name)
-        if (c >= u'A' && c <= u'Z') c += u'a' - u'A';
-    return name;
-  };
   std::set<std::u16string> written;
   std::size_t encoded = 0, failed = 0;
   int status = kSuccess;
@@ -111,13 +105,13 @@ int encode_into_folder(const Arguments& a, const System& system) {
       if (!kind) kind = a.assumed_kind;
       const std::u16string output_name = encoded_name(name_of(name), kind);
       const std::u16string output = folder + output_name;
-      if (written.contains(key(output_name))) {
+      if (written.contains(files.compared_name(output_name))) {
         system.print(failure_message(Failure::OutputTaken, output));
         count(kFileFailed);
         continue;
       }
       const int result = encode_guarded(a, name, output, system);
-      if (result == kSuccess) written.insert(key(output_name));
+      if (result == kSuccess) written.insert(files.compared_name(output_name));
       count(result);
     }
   }

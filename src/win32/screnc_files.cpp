@@ -108,3 +108,14 @@ std::optional<std::vector<std::u16string>> Win32Files::file_names(std::u16string
   } while (FindNextFileW(search.get(), &found));
   return names;
 }
+
+std::u16string Win32Files::compared_name(std::u16string_view name) const {
+  // The file system's own upper case, the same in every locale: Ａ and ａ are
+  // one name there, as A and a are.
+  std::u16string upper(name);
+  if (!upper.empty())
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide(name).c_str(),
+                  static_cast<int>(name.size()), reinterpret_cast<wchar_t*>(upper.data()),
+                  static_cast<int>(upper.size()), nullptr, nullptr, 0);
+  return upper;
+}

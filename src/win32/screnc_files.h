@@ -11,5 +11,5 @@ class Win32Files : public Files {
   bool replace_file(std::u16string_view path, std::string_view bytes) const override;
   std::optional<std::vector<std::u16string>> file_names(std::u16string_view folder) const override;
   char16_t separator() const override { return u'\\'; }
-  bool names_ignore_case() const override { return true; }
+  std::u16string compared_name(std::u16string_view name) const override;
 };
