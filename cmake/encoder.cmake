@@ -3,17 +3,21 @@
 # Included at the end of CMakeLists.txt, in either tree.
 
 file(GLOB encoder_sources CONFIGURE_DEPENDS src/encoder/*.cpp)
-add_library(mosa_encoder STATIC ${encoder_sources})
-target_include_directories(mosa_encoder PUBLIC src)
-
 # The Linux main and code page live beside the portable core; Windows has its own.
 file(GLOB screnc_sources CONFIGURE_DEPENDS src/screnc/*.cpp)
 list(FILTER screnc_sources EXCLUDE REGEX "/posix_main\\.cpp$")
 if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   list(FILTER screnc_sources EXCLUDE REGEX "/posix_[^/]*\\.cpp$")
 endif()
-add_library(mosa_screnc STATIC ${screnc_sources})
-target_link_libraries(mosa_screnc PUBLIC mosa_encoder)
+
+# The encoder library and the screnc library over it, their names ending in `suffix`.
+function(add_encoder_libraries suffix)
+  add_library(mosa_encoder${suffix} STATIC ${encoder_sources})
+  target_include_directories(mosa_encoder${suffix} PUBLIC src)
+  add_library(mosa_screnc${suffix} STATIC ${screnc_sources})
+  target_link_libraries(mosa_screnc${suffix} PUBLIC mosa_encoder${suffix})
+endfunction()
+add_encoder_libraries("")
 
 if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   mosa_windows_target(mosa_encoder)
@@ -46,30 +50,34 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
                    -P ${CMAKE_SOURCE_DIR}/tests/tools/check_encoder_wine.cmake)
   set_tests_properties(shipped_encoder encoder_under_wine PROPERTIES RESOURCE_LOCK wine)
 else()
-  # The benchmark's tree measures the code as shipped, without sanitizers.
-  option(ENCODER_SANITIZERS "Build the encoder with the native tree's sanitizers" ON)
+  # Two builds from the same sources. The tests', under the native tree's
+  # sanitizers (the front end's model links this library too); and the one users
+  # run, build/native/screnc, optimised and without instrumentation, which the
+  # sanitizers would slow down a hundredfold.
   foreach(target mosa_encoder mosa_screnc)
-    target_compile_options(${target} PRIVATE ${mosa_warnings})
-    if(ENCODER_SANITIZERS)
-      target_compile_options(${target} PRIVATE ${sanitizers})
-      target_link_options(${target} INTERFACE ${sanitizers})
-    endif()
+    target_compile_options(${target} PRIVATE ${mosa_warnings} ${sanitizers})
+    target_link_options(${target} INTERFACE ${sanitizers})
   endforeach()
+  add_executable(screnc_checked src/screnc/posix_main.cpp)
+  target_compile_options(screnc_checked PRIVATE ${mosa_warnings} ${sanitizers})
+  target_link_libraries(screnc_checked PRIVATE mosa_screnc)
 
+  add_encoder_libraries(_release)
   add_executable(screnc src/screnc/posix_main.cpp)
-  target_compile_options(screnc PRIVATE ${mosa_warnings} ${sanitizers})
-  target_link_libraries(screnc PRIVATE mosa_screnc)
-
   # Not run by the tests: scripts/bench-encoder.sh builds and runs it.
   add_executable(encoder_bench bench/encoder_bench.cpp)
-  target_compile_options(encoder_bench PRIVATE ${mosa_warnings})
-  target_link_libraries(encoder_bench PRIVATE mosa_encoder)
+  target_link_libraries(screnc PRIVATE mosa_screnc_release)
+  target_link_libraries(encoder_bench PRIVATE mosa_encoder_release)
+  foreach(target mosa_encoder_release mosa_screnc_release screnc encoder_bench)
+    target_compile_options(${target} PRIVATE ${mosa_warnings} -O2)
+    target_compile_definitions(${target} PRIVATE NDEBUG)
+  endforeach()
 
   file(GLOB encoder_test_sources CONFIGURE_DEPENDS tests/encoder/*.cpp)
   add_executable(encoder_tests ${encoder_test_sources})
   target_compile_options(encoder_tests PRIVATE ${mosa_warnings} ${sanitizers})
-  target_compile_definitions(encoder_tests PRIVATE "SCRENC_PROGRAM=\"$<TARGET_FILE:screnc>\"")
+  target_compile_definitions(encoder_tests PRIVATE "SCRENC_PROGRAM=\"$<TARGET_FILE:screnc_checked>\"")
   target_link_libraries(encoder_tests PRIVATE mosa_screnc GTest::gtest_main GTest::gmock)
-  add_dependencies(encoder_tests screnc)
+  add_dependencies(encoder_tests screnc_checked)
   mosa_add_gtest(encoder_tests 120)
 endif()

@@ -77,19 +77,17 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
                                     (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
 }
 
-// The plain text of a block's body, appended to `out` (which may then hold part of
-// it); returns its checksum, or nothing when the body holds what no encoder writes.
-std::optional<std::uint32_t> append_body(std::u16string& out, std::u16string_view body) {
-  // At most one plain character per character of the body.
-  const std::size_t start = out.size();
-  out.resize(start + body.size());
-  char16_t* next = out.data() + start;
+// Decodes a block's body, handing each plain character to `put`, which may stop
+// the decoding by returning false; returns the checksum, or nothing when the
+// body holds what no encoder writes or `put` stopped.
+template <typename Put>
+std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put) {
   std::uint32_t checksum = 0;
   std::uint32_t position = 0;
   for (std::size_t i = 0; i < body.size(); ++i) {
     const char16_t c = body[i];
     if (c >= 0x80) {
-      *next++ = c;
+      if (!put(c)) return std::nullopt;
       continue;
     }
     char16_t plain = kTables.decoded[variant_at(position)][c];
@@ -97,22 +95,41 @@ std::optional<std::uint32_t> append_body(std::u16string& out, std::u16string_vie
       if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
       plain = kTables.unescape[body[i]];
     }
-    if (plain == kNone) return std::nullopt;
-    *next++ = plain;
+    if (plain == kNone || !put(plain)) return std::nullopt;
     checksum += plain;
     ++position;
   }
-  out.resize(next - out.data());
   return checksum;
+}
+
+// The fields of the block whose start marker is at `begin`.
+struct Frame {
+  std::u16string_view body;
+  std::uint32_t checksum;
+  std::size_t end;  // just past the end marker
+};
+
+std::optional<Frame> frame_at(std::u16string_view text, std::size_t begin) {
+  if (text.substr(begin, kBlockStart.size()) != kBlockStart) return std::nullopt;
+  const std::optional<std::uint32_t> length = read_field(text, begin + kBlockStart.size());
+  const std::size_t body = begin + kHeaderSize;
+  if (!length || text.size() - body < std::size_t{*length} + kTrailerSize) return std::nullopt;
+  const std::size_t body_end = body + *length;
+  const std::optional<std::uint32_t> checksum = read_field(text, body_end);
+  if (!checksum || text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd)
+    return std::nullopt;
+  return Frame{text.substr(body, *length), *checksum, body_end + kTrailerSize};
 }
 
 }  // namespace
 
 void append_block(std::u16string& out, std::u16string_view plain) {
+  // Written in place into exactly the room it takes: a whole script's block is
+  // as large as the script.
+  std::size_t escapes = 0;
+  for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
   const std::size_t start = out.size();
-  // Written in place into the longest the block can be (every character
-  // escaped), then cut to size: no growth and no check per character.
-  out.resize(start + kHeaderSize + 2 * plain.size() + kTrailerSize);
+  out.resize(start + kHeaderSize + plain.size() + escapes + kTrailerSize);
   char16_t* const body = out.data() + start + kHeaderSize;
   char16_t* next = body;
   std::uint32_t checksum = 0;
@@ -132,7 +149,6 @@ void append_block(std::u16string& out, std::u16string_view plain) {
   write_field(out.data() + start + kBlockStart.size(), static_cast<std::uint32_t>(next - body));
   write_field(next, checksum);
   kBlockEnd.copy(next + kFieldSize, kBlockEnd.size());
-  out.resize(next + kTrailerSize - out.data());
 }
 
 std::u16string encode_block(std::u16string_view plain) {
@@ -143,20 +159,32 @@ std::u16string encode_block(std::u16string_view plain) {
 
 std::optional<std::size_t> append_decoded(std::u16string& out, std::u16string_view text,
                                           std::size_t begin) {
-  if (text.substr(begin, kBlockStart.size()) != kBlockStart) return std::nullopt;
-  const std::optional<std::uint32_t> length = read_field(text, begin + kBlockStart.size());
-  const std::size_t body = begin + kHeaderSize;
-  if (!length || text.size() - body < std::size_t{*length} + kTrailerSize) return std::nullopt;
-  const std::size_t body_end = body + *length;
-  const std::optional<std::uint32_t> checksum = read_field(text, body_end);
-  if (!checksum || text.substr(body_end + kFieldSize, kBlockEnd.size()) != kBlockEnd)
-    return std::nullopt;
+  const std::optional<Frame> frame = frame_at(text, begin);
+  if (!frame) return std::nullopt;
+  // At most one plain character per character of the body.
   const std::size_t start = out.size();
-  if (append_body(out, text.substr(body, *length)) != checksum) {
+  out.resize(start + frame->body.size());
+  char16_t* next = out.data() + start;
+  const std::optional<std::uint32_t> checksum = decode_body(frame->body, [&](char16_t c) {
+    *next++ = c;
+    return true;
+  });
+  if (checksum != frame->checksum) {
     out.resize(start);
     return std::nullopt;
   }
-  return body_end + kTrailerSize;
+  out.resize(next - out.data());
+  return frame->end;
+}
+
+bool block_encodes(std::u16string_view text, std::size_t begin, std::u16string_view plain) {
+  const std::optional<Frame> frame = frame_at(text, begin);
+  if (!frame) return false;
+  std::size_t matched = 0;
+  const std::optional<std::uint32_t> checksum = decode_body(frame->body, [&](char16_t c) {
+    return matched < plain.size() && plain[matched++] == c;
+  });
+  return checksum == frame->checksum && matched == plain.size();
 }
 
 std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin) {

@@ -21,6 +21,10 @@ std::u16string encode_block(std::u16string_view plain);
 std::optional<std::size_t> append_decoded(std::u16string& out, std::u16string_view text,
                                           std::size_t begin);
 
+// Whether a whole, valid block whose start marker is at `begin` encodes exactly
+// `plain`: checked as it is decoded, without a copy of the text.
+bool block_encodes(std::u16string_view text, std::size_t begin, std::u16string_view plain);
+
 struct DecodedBlock {
   std::u16string plain;
   std::size_t end;  // just past the end marker

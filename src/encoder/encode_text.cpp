@@ -1,11 +1,17 @@
 #include "encoder/encode_text.h"
 
-#include "encoder/block.h"
 #include "encoder/markup.h"
 #include "encoder/pages.h"
 
 EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options) {
-  Rewrite out(text);
+  EncodedText encoded(text);
+  encoded.blocks = encode_text(text, kind, options, encoded);
+  return encoded;
+}
+
+std::size_t encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options,
+                        EncodedOutput& output) {
+  Rewrite out(text, output);
   const ScriptLanguage page_default = options.language.value_or(ScriptLanguage::JScript);
   switch (kind) {
     case FileKind::VBScriptFile:
@@ -29,16 +35,5 @@ EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOpt
       encode_asp_page(out, text, options, kind == FileKind::AspPage);
       break;
   }
-  EncodedText encoded = out.finish();
-  check_blocks(encoded);
-  return encoded;
-}
-
-void check_blocks(const EncodedText& encoded) {
-  std::u16string plain;
-  for (const WrittenBlock& block : encoded.blocks) {
-    plain.clear();
-    if (!append_decoded(plain, encoded.text, block.begin) || plain != block.plain)
-      throw EncodeError(EncodeError::Problem::BlockMismatch, line_of(encoded.text, block.begin));
-  }
+  return out.finish();
 }

@@ -22,7 +22,6 @@ struct EncodeOptions {
 // Throws EncodeError for a page whose script parts are not closed, and for a
 // block that does not decode to its text.
 EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options);
-
-// Throws EncodeError (BlockMismatch) unless every block listed is at its place
-// and decodes to its text.
-void check_blocks(const EncodedText& encoded);
+// The same into an output of the caller's; returns the number of blocks.
+std::size_t encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options,
+                        EncodedOutput& output);

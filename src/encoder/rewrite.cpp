@@ -1,22 +1,28 @@
 #include "encoder/rewrite.h"
 
-#include <utility>
-
 #include "encoder/block.h"
+#include "encoder/encode_error.h"
+#include "encoder/markup.h"
 #include "encoder/xml_references.h"
 
 void Rewrite::replace(std::size_t begin, std::size_t end, std::u16string_view with) {
-  out_.text.append(source_.substr(copied_, begin - copied_));
-  out_.text.append(with);
+  if (begin > copied_) out_.keep(copied_, begin);
+  out_.add(with);
   copied_ = end;
 }
 
 void Rewrite::put_block(std::size_t begin, std::size_t end, std::u16string_view plain,
                         std::u16string_view before, std::u16string_view after) {
   replace(begin, end, before);
-  out_.blocks.push_back({out_.text.size(), std::u16string(plain)});
-  append_block(out_.text, plain);
-  out_.text.append(after);
+  block_.clear();
+  append_block(block_, plain);
+  if (!block_encodes(block_, 0, plain))
+    throw EncodeError(EncodeError::Problem::BlockMismatch, line_of(source_, begin));
+  out_.add(block_);
+  out_.add(after);
+  ++blocks_;
+  // A whole script's room is not kept for the small blocks of a page.
+  if (block_.capacity() > (1 << 20)) std::u16string().swap(block_);
 }
 
 void Rewrite::encode_script(std::size_t begin, std::size_t end, bool into_cdata) {
@@ -29,9 +35,10 @@ void Rewrite::encode_script(std::size_t begin, std::size_t end, bool into_cdata)
     put_block(begin, end, script);
 }
 
-EncodedText Rewrite::finish() {
-  out_.text.append(source_.substr(copied_));
-  return std::move(out_);
+std::size_t Rewrite::finish() {
+  if (source_.size() > copied_) out_.keep(copied_, source_.size());
+  copied_ = source_.size();
+  return blocks_;
 }
 
 std::size_t after_start_marker(std::u16string_view source, std::size_t begin, std::size_t end) {

@@ -1,5 +1,7 @@
 #include "encoder/text_form.h"
 
+#include <algorithm>
+
 #include "encoder/unicode.h"
 
 namespace {
@@ -12,11 +14,21 @@ constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 TextForm text_form(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return TextForm::Utf8Bom;
   if (bytes.starts_with(kUtf16LeMark)) return TextForm::Utf16LeBom;
-  return TextForm::Legacy;
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+  return !ascii && is_utf8(bytes) ? TextForm::Utf8 : TextForm::Legacy;
+}
+
+TextForm output_form(TextForm source, FileKind kind) {
+  const bool plain_script = kind == FileKind::VBScriptFile || kind == FileKind::JScriptFile;
+  if (!plain_script || source == TextForm::Legacy) return source;
+  return TextForm::Utf16LeBom;
 }
 
 std::optional<std::u16string> file_text(std::string_view bytes, const LegacyCodec& legacy) {
   switch (text_form(bytes)) {
+    case TextForm::Utf8:
+      return utf8_to_text(bytes);
     case TextForm::Utf8Bom:
       return utf8_to_text(bytes.substr(kUtf8Mark.size()));
     case TextForm::Utf16LeBom:
@@ -27,21 +39,36 @@ std::optional<std::u16string> file_text(std::string_view bytes, const LegacyCode
   return legacy.to_text(bytes);
 }
 
-std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
-                                      const LegacyCodec& legacy) {
-  std::optional<std::string> body;
-  std::string_view mark;
+std::string_view byte_order_mark(TextForm form) {
+  if (form == TextForm::Utf8Bom) return kUtf8Mark;
+  if (form == TextForm::Utf16LeBom) return kUtf16LeMark;
+  return {};
+}
+
+bool append_in_form(std::string& out, std::u16string_view text, TextForm form,
+                    const LegacyCodec& legacy) {
   switch (form) {
+    case TextForm::Utf8:
     case TextForm::Utf8Bom:
-      body = text_to_utf8(text), mark = kUtf8Mark;
-      break;
+      return append_utf8(out, text);
     case TextForm::Utf16LeBom:
-      body = text_to_utf16le(text), mark = kUtf16LeMark;
-      break;
+      return append_utf16le(out, text);
     case TextForm::Legacy:
-      body = legacy.to_bytes(text);
       break;
   }
-  if (!body) return std::nullopt;
-  return std::string(mark) + *body;
+  std::optional<std::string> bytes = legacy.to_bytes(text);
+  if (!bytes) return false;
+  // A whole script's text is taken as it is, not copied.
+  if (out.empty())
+    out = std::move(*bytes);
+  else
+    out += *bytes;
+  return true;
+}
+
+std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
+                                      const LegacyCodec& legacy) {
+  std::string bytes(byte_order_mark(form));
+  if (!append_in_form(bytes, text, form, legacy)) return std::nullopt;
+  return bytes;
 }

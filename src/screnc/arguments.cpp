@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "encoder/markup.h"
+#include "screnc/files.h"
 
 namespace {
 
@@ -53,8 +54,10 @@ std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
       return ArgumentError{Problem::UnknownSwitch, arg};
     }
   }
-  if (paths.size() != 2) return ArgumentError{Problem::WrongCount, u""};
-  parsed.input = paths[0];
-  parsed.output = paths[1];
+  if (paths.size() < 2) return ArgumentError{Problem::WrongCount, u""};
+  parsed.output = std::move(paths.back());
+  paths.pop_back();
+  parsed.inputs = std::move(paths);
+  parsed.into_folder = parsed.inputs.size() > 1 || is_pattern(name_of(parsed.inputs[0]));
   return parsed;
 }

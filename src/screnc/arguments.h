@@ -1,8 +1,9 @@
 #pragma once
-// The command line: screnc [/s] [/f] [/xl] [/l language] [/e kind] input output.
-// Switches in any case, with '/' or '-'. Where `slash_starts_paths`, a word that
-// starts with '/' and names no switch is a path; elsewhere one is only when
-// another '/' follows (a path from the drive's root).
+// The command line: screnc [/s] [/f] [/xl] [/l language] [/e kind] input output,
+// or many inputs into a folder: screnc [switches] input... folder. Switches in any
+// case, with '/' or '-'. Where `slash_starts_paths`, a word that starts with '/'
+// and names no switch is a path; elsewhere one is only when another '/' follows
+// (a path from the drive's root).
 #include <optional>
 #include <string>
 #include <variant>
@@ -16,15 +17,19 @@ struct Arguments {
   bool force = false;   // /f
   EncodeOptions options;
   std::optional<FileKind> assumed_kind;  // /e
-  std::u16string input, output;
+  std::vector<std::u16string> inputs;
+  // The output file, or with `into_folder` the existing folder every output goes into.
+  std::u16string output;
+  // More than two names, or a pattern ('*', '?') among the inputs.
+  bool into_folder = false;
 };
 
 struct HelpRequest {};  // /?
 
 struct ArgumentError {
-  enum class Problem { UnknownSwitch, MissingValue, BadLanguage, BadKind, WrongCount };
+  enum class Problem { UnknownSwitch, MissingValue, BadLanguage, BadKind, NoFolder, WrongCount };
   Problem problem;
-  std::u16string argument;  // the switch or value at fault
+  std::u16string argument;  // the switch, value or folder at fault
 };
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "encoder/file_kind.h"
 
 class Files {
  public:
@@ -25,6 +28,15 @@ class Files {
   // old one's permissions. Stopped by the user halfway, the run leaves nothing
   // of its own behind.
   virtual bool replace_file(std::u16string_view path, std::string_view bytes) const = 0;
+  // The names of the files in the folder (folders left out), "" being the
+  // current one; nothing when it cannot be listed.
+  virtual std::optional<std::vector<std::u16string>> file_names(
+      std::u16string_view folder) const = 0;
+  // The system's own separator, put between a folder and a name.
+  virtual char16_t separator() const = 0;
+  // A name as the file system compares it: on Windows in one case, so that
+  // names that differ only in case match.
+  virtual std::u16string compared_name(std::u16string_view name) const = 0;
 };
 
 // Plain string work, the same on every system: '\' and '/' both end a folder,
@@ -33,3 +45,11 @@ class Files {
 std::u16string_view extension(std::u16string_view path);
 // Up to and including the last separator; empty for a bare file name.
 std::u16string_view folder_of(std::u16string_view path);
+std::u16string_view name_of(std::u16string_view path);
+bool is_pattern(std::u16string_view name);
+// Whether the name matches the pattern, in which '*' stands for any run of
+// characters and '?' for one.
+bool matches_pattern(std::u16string_view name, std::u16string_view pattern);
+// The name an encoded file takes: a plain script's extension becomes .vbe or
+// .jse, by which the script host knows it is encoded; a page keeps its name.
+std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> kind);

@@ -6,16 +6,19 @@ constexpr std::u16string_view kSeeUsage = u"使い方は screnc /? で表示で�
 
 std::u16string quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 
+// As Notepad names them when it saves a file.
 std::u16string form_name(TextForm form) {
   switch (form) {
-    case TextForm::Utf8Bom:
+    case TextForm::Utf8:
       return u"UTF-8";
+    case TextForm::Utf8Bom:
+      return u"UTF-8 (BOM 付き)";
     case TextForm::Utf16LeBom:
-      return u"UTF-16";
+      return u"UTF-16 LE";
     case TextForm::Legacy:
       break;
   }
-  return u"システムの既定";
+  return u"ANSI";
 }
 
 std::u16string number(std::size_t n) {
@@ -27,6 +30,7 @@ std::u16string number(std::size_t n) {
 
 std::u16string usage_text() {
   return u"使い方: screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル 出力ファイル\n"
+         u"        screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル... 出力フォルダー\n"
          u"  /s   成功したときは何も表示しません (エラーは表示します)。\n"
          u"  /f   出力ファイルがあれば置き換えます。入力ファイルと同じでもかまいません。\n"
          u"       リンクはたどった先のファイルを置き換えます。ハード リンクのほかの名前には"
@@ -37,14 +41,30 @@ std::u16string usage_text() {
          u"vbs js htm html cdx asp asa sct\n"
          u"スクリプト ファイル (.vbs .js) は全体を、ページ (.htm .html .cdx .asp .asa .sct) は"
          u"スクリプトの部分をエンコードします。**Start Encode** までは元のまま残します。\n"
-         u"バイト順マーク付きの UTF-8 と UTF-16 のファイルはその形で、"
-         u"ほかのファイルはシステムの文字コードで読み書きします。";
+         u"入力ファイルが 2 つ以上あるか、名前に * か ? があるときは、最後の名前は既にある"
+         u"フォルダーで、出力はそこに入力と同じ名前で書きます (.vbs は .vbe に、.js は .jse に"
+         u"なります)。失敗したファイルがあっても、ほかのファイルはエンコードします。\n"
+         u"BOM 付きの UTF-8 と UTF-16 LE のファイルはその形で、BOM なしでも UTF-8 として正しく"
+         u"日本語などを含むファイルは UTF-8 で、ほかのファイルは ANSI (システムの文字コード) で"
+         u"読みます。ページは読んだ形のまま書きます。スクリプト ファイルは ANSI のものは ANSI で、"
+         u"ほかは UTF-16 LE (スクリプト ホストが読める形) で書きます。";
 }
 
 std::u16string success_message(std::u16string_view input, std::u16string_view output,
-                               std::size_t blocks) {
-  return quoted(input) + u" をエンコードして " + quoted(output) + u" に書きました (ブロック " +
-         number(blocks) + u" 個)。";
+                               std::size_t blocks, TextForm read, TextForm written) {
+  std::u16string text = quoted(input) + u" をエンコードして " + quoted(output) +
+                        u" に書きました (ブロック " + number(blocks) + u" 個)。";
+  if (read != written)
+    text += u"文字コードは " + form_name(read) + u" から、スクリプト ホストが読める " +
+            form_name(written) + u" に変えました。";
+  return text;
+}
+
+std::u16string summary_message(std::size_t encoded, std::size_t failed) {
+  const std::u16string all = number(encoded + failed);
+  if (failed == 0) return all + u" 個の入力ファイルをすべてエンコードしました。";
+  return all + u" 個の入力ファイルのうち " + number(encoded) + u" 個をエンコードしました。" +
+         number(failed) + u" 個は失敗しました。";
 }
 
 std::u16string argument_error_message(const ArgumentError& error) {
@@ -65,8 +85,13 @@ std::u16string argument_error_message(const ArgumentError& error) {
       text += u"/e の種類 " + quoted(error.argument) +
               u" は使えません。vbs js htm html cdx asp asa sct のどれかを指定してください。";
       break;
+    case Problem::NoFolder:
+      text += u"出力フォルダー " + quoted(error.argument) +
+              u" がありません。入力ファイルが 2 つ以上あるか、名前に * か ? があるときは、"
+              u"最後に既にあるフォルダーを指定してください。何も書いていません。";
+      break;
     case Problem::WrongCount:
-      text += u"入力ファイルと出力ファイルを 1 つずつ指定してください。";
+      text += u"入力ファイルと出力ファイル (または出力フォルダー) を指定してください。";
       break;
   }
   return text + std::u16string(kSeeUsage);
@@ -81,6 +106,12 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
   switch (failure) {
     case Failure::InputMissing:
       return u"エラー: 入力ファイル " + name + u" が見つかりません。";
+    case Failure::NoMatch:
+      return u"エラー: " + name + u" に合うファイルがありません。";
+    case Failure::OutputTaken:
+      return u"エラー: 出力ファイル " + name +
+             u" には、ほかの入力ファイルをエンコードしたものを書いたところです。"
+             u"名前の同じ入力ファイルを同じフォルダーに出力することはできません。";
     case Failure::InputUnreadable:
       return u"エラー: 入力ファイル " + name + u" を読み込めません。";
     case Failure::UnknownExtension:
@@ -128,7 +159,7 @@ std::u16string encode_error_message(const EncodeError& error, std::u16string_vie
     case Problem::BlockMismatch:
       break;
   }
-  return u"内部エラー: " + quoted(file) + u" をエンコードした結果の " + number(error.line()) +
-         u" 行目のブロックが元のスクリプトに戻りません。screnc の不具合です。"
+  return u"内部エラー: " + where + u" のスクリプトをエンコードしたブロックが元に戻りません。"
+         u"screnc の不具合です。"
          u"出力ファイルは書いていません。";
 }

@@ -11,12 +11,14 @@
 
 enum class Failure {
   InputMissing,
+  NoMatch,          // a pattern that names no file
   InputUnreadable,
   UnknownExtension,
   NoOutputFolder,
   OutputIsInput,
   OutputExists,
   OutputNotFile,    // a folder, device or pipe: nothing replaces it
+  OutputTaken,      // another input of the same run was written there
   NotText,          // the input is not text in its character set
   NotWritable,      // the output has a character its character set lacks
   WriteFailed,
@@ -25,11 +27,14 @@ enum class Failure {
 };
 
 std::u16string usage_text();
+// Says when the output's form differs from the input's.
 std::u16string success_message(std::u16string_view input, std::u16string_view output,
-                               std::size_t blocks);
+                               std::size_t blocks, TextForm read, TextForm written);
+// After many inputs.
+std::u16string summary_message(std::size_t encoded, std::size_t failed);
 std::u16string argument_error_message(const ArgumentError& error);
 std::u16string argument_not_utf8_message();
-// `form` is the input's character set, for NotText and NotWritable.
+// `form` is the character set of the file named, for NotText and NotWritable.
 std::u16string failure_message(Failure failure, std::u16string_view file,
                                TextForm form = TextForm::Legacy);
 std::u16string encode_error_message(const EncodeError& error, std::u16string_view file);

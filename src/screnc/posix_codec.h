@@ -1,16 +1,9 @@
 #pragma once
-// The legacy code page on Linux, where there is no ANSI code page: a file whose
-// bytes are UTF-8 is read and written as UTF-8, any other in code page 932, the
-// one of the Japanese systems the scripts come from.
+// The legacy code page on Linux, where there is no ANSI code page: 932, the one
+// of the Japanese systems the scripts come from.
 #include <string_view>
 
 #include "encoder/text_form.h"
-
-class Utf8Codec : public LegacyCodec {
- public:
-  std::optional<std::u16string> to_text(std::string_view bytes) const override;
-  std::optional<std::string> to_bytes(std::u16string_view text) const override;
-};
 
 // Through iconv, which refuses byte sequences that are no character and
 // characters without a form in the code page.
@@ -18,6 +11,5 @@ class Cp932Codec : public LegacyCodec {
  public:
   std::optional<std::u16string> to_text(std::string_view bytes) const override;
   std::optional<std::string> to_bytes(std::u16string_view text) const override;
+  std::size_t char_size(unsigned char lead) const override;
 };
-
-const LegacyCodec& posix_legacy_codec(std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "screnc/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 
@@ -145,4 +147,21 @@ bool PosixFiles::replace_file(std::u16string_view path, std::string_view bytes) 
   if (!replaced) ::unlink(fresh.c_str());
   pending = 0;
   return replaced;
+}
+
+std::optional<std::vector<std::u16string>> PosixFiles::file_names(std::u16string_view folder) const {
+  const std::string path = folder.empty() ? "." : native(folder);
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(path.c_str()), closedir);
+  if (!listing) return std::nullopt;
+  std::vector<std::u16string> names;
+  while (const dirent* entry = readdir(listing.get())) {
+    // A link to a file counts as the file; a name that is not UTF-8 cannot be
+    // given back in a message, so it is passed over.
+    struct stat found;
+    std::optional<std::u16string> name = utf8_to_text(entry->d_name);
+    if (name && fstatat(dirfd(listing.get()), entry->d_name, &found, 0) == 0 &&
+        S_ISREG(found.st_mode))
+      names.push_back(std::move(*name));
+  }
+  return names;
 }

@@ -11,4 +11,9 @@ class PosixFiles : public Files {
   bool same_file(std::u16string_view a, std::u16string_view b) const override;
   std::optional<std::string> read_file(std::u16string_view path) const override;
   bool replace_file(std::u16string_view path, std::string_view bytes) const override;
+  std::optional<std::vector<std::u16string>> file_names(std::u16string_view folder) const override;
+  char16_t separator() const override { return u'/'; }
+  std::u16string compared_name(std::u16string_view name) const override {
+    return std::u16string(name);
+  }
 };

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     }
     args.push_back(std::move(*arg));
   }
+  const Cp932Codec cp932;
   const PosixFiles files;
-  return run_screnc(args, {posix_legacy_codec, print, files, true});
+  return run_screnc(args, {cp932, print, files, true});
 }

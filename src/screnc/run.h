@@ -9,12 +9,13 @@
 #include "encoder/text_form.h"
 #include "screnc/files.h"
 
-// Exit status: 0 only when the output was written (or usage was asked for).
+// Exit status: 0 only when every output was written (or usage was asked for);
+// with many inputs the worst of theirs.
 enum ExitStatus { kSuccess = 0, kFileFailed = 1, kBadCommandLine = 2, kInternalError = 3 };
 
 struct System {
-  // The legacy code page for a file without a byte order mark, given its bytes.
-  std::function<const LegacyCodec&(std::string_view bytes)> legacy_codec;
+  // The code page of files in no Unicode form.
+  const LegacyCodec& legacy;
   // Shows a message; lines are separated by '\n'.
   std::function<void(std::u16string_view message)> print;
   const Files& files;

@@ -2,26 +2,68 @@
 
 #include <climits>
 
+#include "encoder/code_page_runs.h"
 #include "win32/code_page.h"
 #include "win32/windows_api.h"
 
-std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
-  if (bytes.empty()) return std::u16string();
-  if (bytes.size() > INT_MAX) return std::nullopt;
+namespace {
+
+// char16_t and wchar_t are the same UTF-16 units on Windows: the text is handed
+// to the system in place, not copied.
+const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+// Appends the text of whole characters; false when the bytes are no text.
+bool append_text(std::u16string& text, std::string_view bytes) {
+  if (bytes.empty()) return true;
+  if (bytes.size() > INT_MAX) return false;
   const int length = static_cast<int>(bytes.size());
   const int size =
       MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
-  if (size == 0) return std::nullopt;
-  std::wstring text(size, L'\0');
-  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, text.data(), size);
-  return std::u16string(text.begin(), text.end());
+  if (size == 0) return false;
+  const std::size_t start = text.size();
+  text.resize(start + size);
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length,
+                      reinterpret_cast<wchar_t*>(text.data() + start), size);
+  return true;
+}
+
+// Appends the bytes of the text; false when a character has no exact form.
+bool append_bytes(std::string& bytes, std::u16string_view text) {
+  const std::optional<std::string> converted =
+      to_code_page(std::wstring_view(wide(text.data()), text.size()), GetACP());
+  // A converter that lets a look-alike through unflagged is caught by reading
+  // the bytes back.
+  std::u16string again;
+  if (!converted || !append_text(again, *converted) || again != text) return false;
+  bytes += *converted;
+  return true;
+}
+
+}  // namespace
+
+AnsiCodec::AnsiCodec() {
+  CPINFO info;
+  max_char_size_ = GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 0;
+}
+
+std::size_t AnsiCodec::char_size(unsigned char lead) const {
+  // UTF-8 and GB18030 have characters of more than one UTF-16 unit.
+  if (max_char_size_ == 1) return 1;
+  if (max_char_size_ == 2) return IsDBCSLeadByteEx(CP_ACP, lead) ? 2 : 1;
+  return 0;
+}
+
+std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
+  if (max_char_size_ == 1 || max_char_size_ == 2)
+    return text_by_runs(bytes, [this](unsigned char lead) { return char_size(lead); }, append_text);
+  std::u16string text;
+  if (!append_text(text, bytes)) return std::nullopt;
+  return text;
 }
 
 std::optional<std::string> AnsiCodec::to_bytes(std::u16string_view text) const {
-  std::optional<std::string> bytes =
-      to_code_page(std::wstring(text.begin(), text.end()), GetACP());
-  // A converter that lets a look-alike through unflagged is caught by reading
-  // the bytes back.
-  if (bytes && to_text(*bytes) != text) return std::nullopt;
+  if (max_char_size_ == 1 || max_char_size_ == 2) return bytes_by_runs(text, append_bytes);
+  std::string bytes;
+  if (!append_bytes(bytes, text)) return std::nullopt;
   return bytes;
 }

@@ -10,6 +10,11 @@
 
 class AnsiCodec : public LegacyCodec {
  public:
+  AnsiCodec();
   std::optional<std::u16string> to_text(std::string_view bytes) const override;
   std::optional<std::string> to_bytes(std::u16string_view text) const override;
+  std::size_t char_size(unsigned char lead) const override;
+
+ private:
+  unsigned max_char_size_;  // 0 when the system does not say
 };

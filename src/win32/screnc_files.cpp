@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
+#include <cwchar>
 #include <mutex>
 
 #include "win32/handles.h"
@@ -108,6 +110,11 @@ std::optional<std::string> Win32Files::read_file(std::u16string_view path) const
   // A device such as NUL opens like a file but is none.
   if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;
   std::string bytes;
+  // Room for the whole file at once: growing by doubling would need half as
+  // much again while the last copy is made.
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file.get(), &size) && size.QuadPart < LONGLONG{INT_MAX})
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
   char chunk[65536];
   DWORD read = 0;
   do {
@@ -141,4 +148,27 @@ bool Win32Files::replace_file(std::u16string_view path, std::string_view bytes) 
   if (!replaced) DeleteFileW(fresh.c_str());
   pending = false;
   return replaced;
+}
+
+std::optional<std::vector<std::u16string>> Win32Files::file_names(std::u16string_view folder) const {
+  WIN32_FIND_DATAW found;
+  const FindHandle search(FindFirstFileW((wide(folder) + L"*").c_str(), &found));
+  if (!search) return std::nullopt;
+  std::vector<std::u16string> names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.emplace_back(found.cFileName, found.cFileName + wcslen(found.cFileName));
+  } while (FindNextFileW(search.get(), &found));
+  return names;
+}
+
+std::u16string Win32Files::compared_name(std::u16string_view name) const {
+  // The file system's own upper case, the same in every locale: Ａ and ａ are
+  // one name there, as A and a are.
+  std::u16string upper(name);
+  if (!upper.empty())
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide(name).c_str(),
+                  static_cast<int>(name.size()), reinterpret_cast<wchar_t*>(upper.data()),
+                  static_cast<int>(upper.size()), nullptr, nullptr, 0);
+  return upper;
 }

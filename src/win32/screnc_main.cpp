@@ -38,6 +38,5 @@ int wmain(int argc, wchar_t** argv) {
   }
   const AnsiCodec ansi;
   const Win32Files files;
-  const System system{[&](std::string_view) -> const LegacyCodec& { return ansi; }, print, files};
-  return run_screnc(args, system);
+  return run_screnc(args, {ansi, print, files});
 }

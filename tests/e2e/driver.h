@@ -32,6 +32,7 @@
 #include "core/control.h"
 #include "encoder/find_blocks.h"
 #include "select/frm2.h"
+#include "win32/ansi_codec.h"
 
 namespace e2e {
 
@@ -171,11 +172,12 @@ inline std::wstring install_encoder(const std::wstring& folder, const wchar_t* v
   return folder + L"\\screnc.exe";
 }
 
-// The text of a file in code page 932 with every block replaced by what it
+// The text of a file, read in its form, with every block replaced by what it
 // encodes; none when a block does not decode.
 inline std::optional<std::wstring> decoded(const std::wstring& path) {
-  const std::wstring text = cp932_text(read_bytes(path).value_or(""));
-  const std::optional<std::u16string> plain = decode_text(std::u16string(text.begin(), text.end()));
+  const std::optional<std::u16string> text = file_text(read_bytes(path).value_or(""), AnsiCodec());
+  if (!text) return std::nullopt;
+  const std::optional<std::u16string> plain = decode_text(*text);
   return plain ? std::optional(std::wstring(plain->begin(), plain->end())) : std::nullopt;
 }
 

@@ -13,7 +13,9 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   const std::wstring encoder = install_encoder(tools.path);
   const std::wstring base = L"x 1%OS% & z^w 日本語";
   const std::wstring input = work / (base + L".vbs"), output = work / (base + L".vbe");
-  write_bytes(input, "WScript.Echo \"hello\"\r\n");
+  // In UTF-8 without a mark, as editors save it: the encoder writes UTF-16, which
+  // the run's check must read as such.
+  write_bytes(input, "WScript.Echo \"こんにちは\"\r\n");
   App app(L"app " + odd);
   app.start();
   app[L"txt3"].type(encoder);
@@ -23,7 +25,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[L"cmd3"].post_click();
   answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
   ASSERT_TRUE(app.batch_removed());
-  EXPECT_EQ(decoded(output), L"WScript.Echo \"hello\"\r\n");
+  EXPECT_EQ(decoded(output), L"WScript.Echo \"こんにちは\"\r\n");
   EXPECT_NE(cp932_text(app.read(kLogFile).value_or("")).find(output), std::wstring::npos)
       << "the encoder's line in the log names the output";
   const Names saved = {encoder, L"vbs", L"on", L"off", input, work.path, base, work.path + L"\\", base, output,

@@ -117,13 +117,10 @@ TEST(EncodeText, UnclosedScriptPartsAreRefusedWithTheirLine) {
 }
 
 TEST(EncodeText, CheckFindsABlockThatDoesNotDecodeToItsText) {
-  EncodedText encoded = encode_text(u"x\ny", FileKind::VBScriptFile, {});
-  EXPECT_NO_THROW(check_blocks(encoded));
-  encoded.blocks[0].plain = u"x\nz";
-  EXPECT_THROW(check_blocks(encoded), EncodeError);
-  encoded.blocks[0].plain = u"x\ny";
-  encoded.text.insert(0, u"\n");
-  EXPECT_THROW(check_blocks(encoded), EncodeError);
+  const std::u16string text = u"<" + encode_block(u"x\ny") + u">";
+  EXPECT_TRUE(block_encodes(text, 1, u"x\ny"));
+  for (const std::u16string_view plain : {u"x\nz", u"x\n", u"x\nyy"}) EXPECT_FALSE(block_encodes(text, 1, plain));
+  EXPECT_FALSE(block_encodes(text, 0, u"x\ny"));
 }
 
 TEST(FileKind, ExtensionsInAnyCaseWithOrWithoutTheDot) {

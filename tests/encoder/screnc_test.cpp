@@ -13,6 +13,7 @@
 #include <set>
 
 #include "encoder/block.h"
+#include "encoder/encode_text.h"
 #include "encoder/unicode.h"
 #include "screnc/messages.h"
 #include "screnc/posix_codec.h"
@@ -98,7 +99,8 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
        encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 2), u"open.asp")},
       {{"-x", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::UnknownSwitch, u"-x"})},
       {{"a.vbs"}, 2, argument_error_message({Problem::WrongCount, u""})},
-      {{"a.vbs", "b.vbe", "c"}, 2, argument_error_message({Problem::WrongCount, u""})},
+      {{"a.vbs", "b.vbe", "c"}, 2, argument_error_message({Problem::NoFolder, u"c"})},
+      {{"*.vbs", "a.vbs"}, 2, argument_error_message({Problem::NoFolder, u"a.vbs"})},
       {{"/l", "Perl", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::BadLanguage, u"Perl"})},
       {{"a.vbs", "b.vbe", "-e", "txt"}, 2, argument_error_message({Problem::BadKind, u"txt"})},
       {{"a.vbs", "b.vbe", "/E"}, 2, argument_error_message({Problem::MissingValue, u"/E"})},
@@ -121,14 +123,15 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
                     cdata = "<script>" + repeated("<![CDATA[ ]]>", 40000) + "</script>";
   put({{"a.vbs", "MsgBox 1\r\n"}, {"a.txt", "<p>"}, {"p.asp", "<%x%>"}, {"old.vbe", "old"},
        {".screnc-0", "someone else's"}, {"private.vbe", "old"}, {"target.vbe", "old"},
-       {"u.htm", unclosed}, {"u.asp", unclosed_asp}, {"n.asp", nested_asp}, {"c.sct", cdata}});
+       {"u.htm", unclosed}, {"u.asp", unclosed_asp}, {"n.asp", nested_asp}, {"c.sct", cdata},
+       {"dup.htm", "<p>\xED\x40\x87\x90</p><script>x\xED\x40</script>"}});
   fs::permissions(dir_ / "private.vbe", fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("target.vbe", dir_ / "link.vbe");
   fs::create_symlink("made.vbe", dir_ / "dangling.vbe");
   const std::string vbs = utf8(encode_block(u"MsgBox 1\r\n")), asp = "<%" + utf8(encode_block(u"x")) + "%>";
   // The arguments, then what the output holds and what the program says.
   const std::tuple<std::vector<std::string>, std::string, std::u16string> cases[] = {
-      {{"a.vbs", "new.vbe"}, vbs, success_message(u"a.vbs", u"new.vbe", 1) + u"\n"},
+      {{"a.vbs", "new.vbe"}, vbs, success_message(u"a.vbs", u"new.vbe", 1, TextForm::Legacy, TextForm::Legacy) + u"\n"},
       {{"-S", "-F", "a.vbs", "old.vbe"}, vbs, u""},
       // /e only for what the extension does not tell, with or without the dot.
       {{"/e", "htm", "/s", "a.vbs", "e.vbe"}, vbs, u""},
@@ -146,6 +149,9 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
       {{"/s", "/xl", "n.asp", "n2.asp"}, nested_asp, u""},
       {{"/s", "c.sct", "c2.sct"}, cdata, u""},
       {{"/f", "/s", "a.vbs", "a.vbs"}, vbs, u""},
+      // Code page 932's NEC rows (ED40, 8790) stay as they were outside the block.
+      {{"/s", "dup.htm", "dup.html"}, "<p>\xED\x40\x87\x90</p>" +
+       Cp932Codec().to_bytes(encode_text(u"<script>x纊</script>", FileKind::HtmlPage, {}).text).value(), u""},
   };
   for (const auto& [args, written, said] : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
@@ -153,26 +159,87 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
     EXPECT_EQ(get(args.back()), written);
   }
   EXPECT_EQ(run({"/?"}), std::pair(0, utf8(usage_text()) + "\n"));
-  EXPECT_EQ(snapshot().size(), 24u) << "a temporary file was left";
+  EXPECT_EQ(snapshot().size(), 26u) << "a temporary file was left";
   EXPECT_EQ(get(".screnc-0"), "someone else's");
   EXPECT_TRUE(fs::is_symlink(dir_ / "link.vbe") && fs::is_symlink(dir_ / "dangling.vbe"));
   EXPECT_EQ(get("target.vbe") + get("made.vbe"), vbs + vbs);
   EXPECT_EQ(fs::status(dir_ / "private.vbe").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(Screnc, KeepsTheCharacterSetOfTheInput) {
+TEST_F(Screnc, WritesPagesInTheirFormAndScriptsInOneTheScriptHostReads) {
   // Code page 932 has U+FF5E, not the look-alike U+301C.
   EXPECT_FALSE(Cp932Codec().to_bytes(u"〜"));
-  const auto in_each_form = [](std::u16string_view text) {
-    return std::vector<std::string>{"\xEF\xBB\xBF" + utf8(text), "\xFF\xFE" + text_to_utf16le(text).value(),
-                                    utf8(text), Cp932Codec().to_bytes(text).value()};
+  const auto in_form = [](std::u16string_view text, TextForm form) {
+    return file_bytes(text, form, Cp932Codec()).value();
   };
-  const std::u16string text = u"MsgBox \"日本語\" ' ～\r\n";
-  const std::vector<std::string> inputs = in_each_form(text), outputs = in_each_form(encode_block(text));
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    put({{"in.vbs", inputs[i]}});
-    EXPECT_EQ(run({"/s", "/f", "in.vbs", "out.vbe"}).first, 0);
-    EXPECT_EQ(get("out.vbe"), outputs[i]) << i;
+  const std::u16string japanese = u"MsgBox \"日本語\" ' ～\r\n", ascii = u"MsgBox 1\r\n";
+  using enum TextForm;
+  // The input's form and text, then the form a plain script and a page are written in.
+  const std::tuple<TextForm, std::u16string, TextForm, TextForm> cases[] = {
+      {Utf8Bom, japanese, Utf16LeBom, Utf8Bom}, {Utf8, japanese, Utf16LeBom, Utf8},
+      {Utf16LeBom, japanese, Utf16LeBom, Utf16LeBom}, {Legacy, japanese, Legacy, Legacy},
+      {Legacy, ascii, Legacy, Legacy}};
+  for (const auto& [form, text, script_form, page_form] : cases) {
+    const std::u16string page = u"<p>" + text + u"<script>" + text + u"</script>";
+    const std::tuple<std::string, std::u16string, std::string, TextForm, std::u16string> files[] = {
+        {"in.vbs", text, "out.vbe", script_form, encode_block(text)},
+        {"in.htm", page, "out.htm", page_form, encode_text(page, FileKind::HtmlPage, {}).text}};
+    for (const auto& [input, source, output, written_form, encoded] : files) {
+      SCOPED_TRACE(input + " " + testing::PrintToString(in_form(source, form)));
+      put({{input, in_form(source, form)}});
+      EXPECT_EQ(run({"/f", input, output}),
+                std::pair(0, utf8(success_message(utf8_to_text(input).value(), utf8_to_text(output).value(),
+                                                  1, form, written_form)) + "\n"));
+      EXPECT_EQ(get(output), in_form(encoded, written_form));
+    }
+  }
+}
+
+TEST_F(Screnc, EncodesManyFilesIntoAFolderEachOnItsOwn) {
+  put({{"a.vbs", "MsgBox 1"}, {"b.JS", "x"}, {"c.htm", "<p>"}, {"bad.asp", "<% x"}});
+  fs::create_directories(dir_ / "sub" / "f.vbs");  // a folder: no pattern picks it
+  put({{"sub/a.vbs", "MsgBox 2"}, {"sub/e.VBS", "e"}});
+  const std::string a = utf8(encode_block(u"MsgBox 1")), b = utf8(encode_block(u"x"));
+  const auto said = [](std::initializer_list<std::u16string> lines) {
+    std::string text;
+    for (const std::u16string& line : lines) text += utf8(line) + "\n";
+    return text;
+  };
+  const auto wrote = [](std::u16string_view in, std::u16string_view out, std::size_t blocks = 1) {
+    return success_message(in, out, blocks, TextForm::Legacy, TextForm::Legacy);
+  };
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string said;
+    std::map<std::string, std::string> written;  // in the output folder "out"
+  };
+  const Case cases[] = {
+      {{"/s", "a.vbs", "b.JS", "c.htm", "out/"}, 0, "", {{"a.vbe", a}, {"b.jse", b}, {"c.htm", "<p>"}}},
+      // Patterns are the encoder's own, in their folder, files only, case-sensitive here.
+      {{"/s", "sub/*.vbs", "?.JS", "out"}, 0, "", {{"a.vbe", utf8(encode_block(u"MsgBox 2"))}, {"b.jse", b}}},
+      {{"a.vbs", "bad.asp", "c.htm", "out"}, 1,
+       said({wrote(u"a.vbs", u"out/a.vbe"),
+             encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 1), u"bad.asp"),
+             wrote(u"c.htm", u"out/c.htm", 0), summary_message(2, 1)}),
+       {{"a.vbe", a}, {"c.htm", "<p>"}}},
+      // Two inputs for one output: the first stays.
+      {{"a.vbs", "*.vbx", "sub/a.vbs", "none.js", "out"}, 1,
+       said({wrote(u"a.vbs", u"out/a.vbe"), failure_message(Failure::NoMatch, u"*.vbx"),
+             failure_message(Failure::OutputTaken, u"out/a.vbe"),
+             failure_message(Failure::InputMissing, u"none.js"), summary_message(1, 3)}),
+       {{"a.vbe", a}}},
+      {{"a.vbs", "c.htm", "no"}, 2, said({argument_error_message({ArgumentError::Problem::NoFolder, u"no"})}), {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    fs::remove_all(dir_ / "out");
+    fs::create_directory(dir_ / "out");
+    EXPECT_EQ(run(c.args), std::pair(c.status, c.said));
+    std::map<std::string, std::string> written;
+    for (const auto& entry : fs::directory_iterator(dir_ / "out"))
+      written[entry.path().filename()] = get("out/" + entry.path().filename().string());
+    EXPECT_EQ(written, c.written);
   }
 }
 
@@ -182,13 +249,14 @@ TEST(RunScrenc, ANameTheSystemCannotTakeOrNoMemoryLeftIsAFailureNotACrash) {
   };
   const PosixFiles files;
   const NoMemory no_memory;
+  const Cp932Codec cp932;
   const std::tuple<const Files&, int, std::u16string> cases[] = {
       {files, kFileFailed, failure_message(Failure::Unexpected, u"a\xD800.vbs")},
       {no_memory, kInternalError, failure_message(Failure::OutOfMemory, u"a\xD800.vbs")},
   };
   for (const auto& [system_files, status, message] : cases) {
     std::u16string said;
-    const System system{posix_legacy_codec, [&](std::u16string_view text) { said += text; }, system_files};
+    const System system{cp932, [&](std::u16string_view text) { said += text; }, system_files};
     EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), status);
     EXPECT_EQ(said, message);
   }
@@ -205,5 +273,5 @@ TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
     texts.insert(argument_error_message({static_cast<ArgumentError::Problem>(p), u"ファイル.vbs"}));
   for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
   texts.insert(argument_error_message({ArgumentError::Problem::WrongCount, u""}));
-  EXPECT_EQ(texts.size(), 21u);
+  EXPECT_EQ(texts.size(), 24u);
 }

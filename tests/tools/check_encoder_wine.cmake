@@ -82,3 +82,38 @@ file(READ "${WORK_DIR}/decoded.vbs" decoded HEX)
 if(input STREQUAL output OR NOT decoded STREQUAL input)
   fail("jp.vbe does not decode to jp.vbs: ${output} gives ${decoded}, not ${input}")
 endif()
+
+# UTF-8 without a mark, as editors save scripts today: the script comes out as
+# UTF-16 LE with a mark, which the script host reads whatever the code page.
+file(WRITE "${WORK_DIR}/jp8.vbs" "MsgBox \"日本語のテスト\"\r\n")
+run(${ENCODER} jp8.vbs jp8.vbe)
+expect_code("encoding jp8.vbs" 0)
+run(${DECODER} jp8.vbe decoded8.vbs)
+expect_code("decoding jp8.vbe" 0)
+execute_process(COMMAND iconv -f UTF-8 -t UTF-16LE INPUT_FILE "${WORK_DIR}/jp8.vbs"
+                OUTPUT_FILE "${WORK_DIR}/jp8-utf16.txt")
+file(READ "${WORK_DIR}/jp8-utf16.txt" input HEX)
+file(READ "${WORK_DIR}/jp8.vbe" output HEX)
+file(READ "${WORK_DIR}/decoded8.vbs" decoded HEX)
+if(NOT output MATCHES "^fffe" OR NOT decoded STREQUAL "fffe${input}")
+  fail("jp8.vbe is not the UTF-16 form of jp8.vbs: ${output} gives ${decoded}")
+endif()
+
+# A pattern, which the Windows shells pass on as it is, in any case.
+file(MAKE_DIRECTORY "${WORK_DIR}/many")
+run(${ENCODER} /s JP*.VBS many)
+expect_code("a pattern" 0)
+file(GLOB encoded_many RELATIVE "${WORK_DIR}/many" "${WORK_DIR}/many/*")
+if(NOT encoded_many STREQUAL "jp.vbe;jp8.vbe")
+  fail("JP*.VBS into many: wrote '${encoded_many}'")
+endif()
+
+# A page's text outside its scripts keeps its very bytes: code page 932's NEC
+# row code ED40, not the IBM one FA5C that converting back would give.
+execute_process(COMMAND printf "<p>\\355\\100</p><script>x</script>" OUTPUT_FILE "${WORK_DIR}/nec.htm")
+run(${ENCODER} nec.htm nec-encoded.htm)
+expect_code("encoding nec.htm" 0)
+file(READ "${WORK_DIR}/nec-encoded.htm" output HEX)
+if(NOT output MATCHES "^3c703eed403c2f703e")
+  fail("nec-encoded.htm does not start with the bytes of nec.htm: ${output}")
+endif()

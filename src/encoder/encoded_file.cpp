@@ -1,0 +1,54 @@
+#include "encoder/encoded_file.h"
+
+EncodedFile::ByteWalker::ByteWalker(std::string_view bytes, TextForm form,
+                                    const LegacyCodec& legacy)
+    : bytes_(bytes), form_(form), legacy_(legacy), at_(byte_order_mark(form).size()) {}
+
+std::optional<std::size_t> EncodedFile::ByteWalker::byte_of(std::size_t unit) {
+  while (unit_ < unit && at_ < bytes_.size()) {
+    const unsigned char lead = static_cast<unsigned char>(bytes_[at_]);
+    std::size_t size = 2, units = 1;
+    if (form_ == TextForm::Legacy) {
+      size = legacy_.char_size(lead);
+      if (size == 0) return std::nullopt;
+    } else if (form_ != TextForm::Utf16LeBom) {
+      size = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+      units = size == 4 ? 2 : 1;
+    }
+    at_ += size;
+    unit_ += units;
+  }
+  if (unit_ != unit || at_ > bytes_.size()) return std::nullopt;
+  return at_;
+}
+
+EncodedFile::EncodedFile(std::u16string_view source_text, std::string_view source_bytes,
+                         TextForm form, const LegacyCodec& legacy)
+    : source_text_(source_text),
+      source_bytes_(source_bytes),
+      form_(form),
+      legacy_(legacy),
+      bytes_(byte_order_mark(form)) {
+  if (text_form(source_bytes) == form) walker_.emplace(source_bytes, form, legacy);
+}
+
+void EncodedFile::keep(std::size_t begin, std::size_t end) {
+  if (walker_) {
+    const std::optional<std::size_t> from = walker_->byte_of(begin), to = walker_->byte_of(end);
+    if (from && to) {
+      bytes_.append(source_bytes_.substr(*from, *to - *from));
+      return;
+    }
+    walker_.reset();
+  }
+  add(source_text_.substr(begin, end - begin));
+}
+
+void EncodedFile::add(std::u16string_view text) {
+  if (!failed_ && !append_in_form(bytes_, text, form_, legacy_)) failed_ = true;
+}
+
+std::optional<std::string> EncodedFile::take() {
+  if (failed_) return std::nullopt;
+  return std::move(bytes_);
+}
