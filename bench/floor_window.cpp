@@ -22,8 +22,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     // The platform only answers the model's calls, and the floor makes none.
     Win32Platform platform;
     frm1 form(platform);
-    FormView view(frm1_setup(form));
     form.window.set_height(kDetailClosedHeight);
+    FormView view(frm1_setup(form));
     view.show(show);
     exit_code = run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
   });
