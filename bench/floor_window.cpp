@@ -5,8 +5,6 @@
 // instance, no command line. What mosa-trevlin takes beyond this is its own work.
 #include "win32/windows_api.h"
 
-#include <commctrl.h>
-
 #include "app/frm1.h"
 #include "app/frm1_layout.h"
 #include "win32/form_setups.h"
@@ -17,8 +15,6 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   int exit_code = 1;
   guarded([&] {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
     // The platform only answers the model's calls, and the floor makes none.
     Win32Platform platform;
     frm1 form(platform);

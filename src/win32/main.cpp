@@ -1,8 +1,6 @@
 // The program: the main window's model and view, and the message loop.
 #include "win32/windows_api.h"
 
-#include <commctrl.h>
-
 #include "app/frm1.h"
 #include "win32/form_setups.h"
 #include "win32/handed_files.h"
@@ -13,9 +11,6 @@
 namespace {
 
 int run(int show) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&classes);
-
   Win32Platform platform;
   frm1 form(platform);
   // The window is made once the settings are in place: a second instance ends
