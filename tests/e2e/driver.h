@@ -331,7 +331,7 @@ class App {
     thread_id_ = started.dwThreadId;
     main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);
     need(main_, "the main window did not show");
-    WaitForInputIdle(process_.get(), 30000);
+    need(WaitForInputIdle(process_.get(), 30000) == 0, "the program did not come to wait for input");
   }
   bool close() {  // the close box; true when the program ended by itself
     if (!running()) return true;
