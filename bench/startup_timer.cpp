@@ -4,8 +4,10 @@
 //
 //   startup_timer <runs> <program.exe> <caption> [<program.exe> <caption>]...
 //
-// Each program is started once to warm the file cache, then <runs> times; the
-// medians are printed, and the ratio of each to the last one.
+// Each program is started once to warm the file cache, then <runs> times, the
+// programs taking turns so that a load that comes and goes on the machine falls
+// on all of them alike; the medians are printed, and the ratio of each to each
+// one after it.
 #include <windows.h>
 
 #include <algorithm>
@@ -106,22 +108,32 @@ int wmain(int argc, wchar_t** argv) {
     std::fwprintf(stderr, L"usage: startup_timer <runs> <program.exe> <caption> ...\n");
     return 2;
   }
-  std::vector<double> medians;
-  for (int i = 2; i + 1 < argc; i += 2) {
-    if (!time_one_start(argv[i], argv[i + 1])) return 1;
-    std::vector<double> times;
-    std::wprintf(L"%ls:", argv[i]);
-    for (int run = 0; run < runs; ++run) {
-      const std::optional<double> time = time_one_start(argv[i], argv[i + 1]);
+  const int count = (argc - 2) / 2;
+  auto program = [argv](int i) { return argv[2 + 2 * i]; };
+  auto caption = [argv](int i) { return argv[3 + 2 * i]; };
+  for (int i = 0; i < count; ++i)
+    if (!time_one_start(program(i), caption(i))) return 1;
+  std::vector<std::vector<double>> times(count);
+  for (int run = 0; run < runs; ++run)
+    for (int k = 0; k < count; ++k) {
+      // Each round begins with another program: the one that starts right
+      // after the last has closed may meet Wine still tidying up after it.
+      const int i = (run + k) % count;
+      const std::optional<double> time = time_one_start(program(i), caption(i));
       if (!time) return 1;
-      times.push_back(*time);
-      std::wprintf(L" %.0f", *time);
+      times[i].push_back(*time);
     }
-    medians.push_back(median(times));
-    std::wprintf(L" ms; median %.0f ms\n", medians.back());
+  std::vector<double> medians;
+  for (int i = 0; i < count; ++i) {
+    std::wprintf(L"%ls:", program(i));
+    for (const double time : times[i]) std::wprintf(L" %.0f", time);
+    medians.push_back(median(times[i]));
+    // The fastest start is the one the machine's other work disturbed least.
+    std::wprintf(L" ms; median %.0f ms, fastest %.0f ms\n", medians.back(),
+                 *std::min_element(times[i].begin(), times[i].end()));
   }
-  // The last program is the yardstick the others are measured against.
-  for (size_t i = 0; i + 1 < medians.size(); ++i)
-    std::wprintf(L"ratio %ls / %ls: %.2f\n", argv[2 + 2 * i], argv[argc - 2], medians[i] / medians.back());
+  for (int i = 0; i < count; ++i)
+    for (int j = i + 1; j < count; ++j)
+      std::wprintf(L"ratio %ls / %ls: %.2f\n", program(i), program(j), medians[i] / medians[j]);
   return 0;
 }

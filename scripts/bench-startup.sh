@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Measures start-up time, from process creation to the visible main window, of
-# mosa-trevlin and of a minimal Win32 window program built the same way, under
-# the same Wine on a virtual screen: several runs each, medians and their ratio.
-# Other builds of mosa-trevlin.exe given after the count (an older one, say) are
-# measured in the same run.
+# mosa-trevlin, of its floor (the same window from the same control table and
+# view, with nothing else to do) and of a minimal Win32 window program built the
+# same way, under the same Wine on a virtual screen: several runs each, medians
+# and their ratios. Other builds of mosa-trevlin.exe given after the count (an
+# older one, say) are measured in the same run.
 #   bash scripts/bench-startup.sh [runs] [other mosa-trevlin.exe]...
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
@@ -32,6 +33,7 @@ add_program() {  # <exe> <caption>
 }
 add_program build/win/mosa-trevlin.exe 'mosa-trevlin v0.0.1'
 for other in "${others[@]}"; do add_program "$other" 'mosa-trevlin v0.0.1'; done
+add_program build/win/floor_window.exe 'mosa-trevlin v0.0.1'
 add_program build/win/minimal_window.exe 'minimal window'
 
 on_virtual_screen wine build/win/startup_timer.exe "$runs" "${programs[@]}"

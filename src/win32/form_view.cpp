@@ -42,6 +42,9 @@ FontHandle make_font(int hundredths_of_point, int dpi) {
 
 void register_form_class(WNDPROC procedure) {
   static const bool registered = [procedure] {
+    // The controls come from the common controls the manifest names, tooltips included.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;

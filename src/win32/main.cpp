@@ -1,8 +1,6 @@
 // The program: the main window's model and view, and the message loop.
 #include "win32/windows_api.h"
 
-#include <commctrl.h>
-
 #include "app/frm1.h"
 #include "win32/form_setups.h"
 #include "win32/handed_files.h"
@@ -13,15 +11,13 @@
 namespace {
 
 int run(int show) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&classes);
-
   Win32Platform platform;
   frm1 form(platform);
-  FormView view(frm1_setup(form));
-  // The window stays hidden until the settings are in place; a second
-  // instance ends here without ever showing it.
+  // The window is made once the settings are in place: a second instance ends
+  // here without making one, and the window is built at the height it first
+  // shows with, so the controls it hides are made only after it shows.
   if (!form.Form_Load()) return 0;
+  FormView view(frm1_setup(form));
   view.show(show);
   // After the window shows, so that a refusal has it as its owner; a command
   // line that cannot be read is reported and the window stays.

@@ -321,14 +321,17 @@ class App {
     return wait_until([&] { return !file_exists(path(L"mosa-trevlin.bat")); });
   }
 
-  // Returns once the main window shows; a launcher may ask for a window state
-  // and hand over arguments, quoted as it sees fit.
+  // Returns once the main window shows and the program waits for input, as a
+  // user's first keys would wait: the controls the window hides are made after
+  // it shows. A launcher may ask for a window state and hand over arguments,
+  // quoted as it sees fit.
   void start(int show = SW_SHOWDEFAULT, const std::wstring& arguments = L"") {
     const PROCESS_INFORMATION started = launch(show, arguments);
     process_.reset(started.hProcess, CloseHandle);
     thread_id_ = started.dwThreadId;
     main_ = find_window([](HWND hwnd) { return caption_of(hwnd) == kAppCaption && !is_dialog(hwnd); }, 30000);
     need(main_, "the main window did not show");
+    need(WaitForInputIdle(process_.get(), 30000) == 0, "the program did not come to wait for input");
   }
   bool close() {  // the close box; true when the program ended by itself
     if (!running()) return true;
