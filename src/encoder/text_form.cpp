@@ -20,8 +20,7 @@ TextForm text_form(std::string_view bytes) {
 }
 
 TextForm output_form(TextForm source, FileKind kind) {
-  const bool plain_script = kind == FileKind::VBScriptFile || kind == FileKind::JScriptFile;
-  if (!plain_script || source == TextForm::Legacy) return source;
+  if (!is_plain_script(kind) || source == TextForm::Legacy) return source;
   return TextForm::Utf16LeBom;
 }
 
