@@ -2,6 +2,8 @@
 
 #include "encoder/markup.h"
 
+namespace screnc {
+
 std::optional<FileKind> file_kind_for_extension(std::u16string_view extension) {
   if (extension.starts_with(u'.')) extension.remove_prefix(1);
   for (const FileKindRow& row : kFileKinds)
@@ -28,3 +30,5 @@ std::u16string extension_list(bool (*pass)(const FileKindRow&), std::u16string_v
   }
   return list;
 }
+
+}  // namespace screnc

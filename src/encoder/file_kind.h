@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 // How a file's script is found in it.
 enum class FileKind {
   VBScriptFile,    // the whole text is one block
@@ -42,3 +44,5 @@ std::u16string_view encoded_extension(FileKind kind);
 // The extensions of the rows that pass, each after `dot` and separated by
 // spaces: "vbs js htm ...".
 std::u16string extension_list(bool (*pass)(const FileKindRow&), std::u16string_view dot = u"");
+
+}  // namespace screnc

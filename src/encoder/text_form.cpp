@@ -4,6 +4,8 @@
 
 #include "encoder/unicode.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -71,3 +73,5 @@ std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
   if (!append_in_form(bytes, text, form, legacy)) return std::nullopt;
   return bytes;
 }
+
+}  // namespace screnc

@@ -1,5 +1,7 @@
 #include "screnc/files.h"
 
+namespace screnc {
+
 namespace {
 
 std::size_t name_begin(std::u16string_view path) {
@@ -54,3 +56,5 @@ std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> ki
   const std::u16string_view stem = name.substr(0, name.size() - extension(name).size());
   return std::u16string(stem) + u"." + std::u16string(encoded);
 }
+
+}  // namespace screnc

@@ -1,5 +1,7 @@
 #include "screnc/messages.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::u16string_view kSeeUsage = u"使い方は screnc /? で表示できます。";
@@ -179,3 +181,5 @@ std::u16string encode_error_message(const EncodeError& error, std::u16string_vie
          u"screnc の不具合です。"
          u"出力ファイルは書いていません。";
 }
+
+}  // namespace screnc
