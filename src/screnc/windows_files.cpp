@@ -56,7 +56,7 @@ std::optional<std::string> WindowsFiles::read_file(std::u16string_view path) con
 }
 
 bool WindowsFiles::replace_file(std::u16string_view path, std::string_view bytes) const {
-  return win32_common::replace_file(wide(path), bytes, {L"~screnc-"});
+  return win32_common::replace_file(wide(path), bytes, {.temporary_prefix = L"~screnc-"});
 }
 
 std::optional<std::vector<std::u16string>> WindowsFiles::file_names(std::u16string_view folder) const {

@@ -118,8 +118,10 @@ void Win32Platform::write_text_file(const std::wstring& path,
                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & protected_file))
     throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
-  if (!win32_common::replace_file(path, bytes, {L"~mosa-trevlin-", true}))
-    throw last_error("replace_file", path);
+  // The settings and the batch file are the program's own: written whatever it takes.
+  const win32_common::Replacement own_file{.temporary_prefix = L"~mosa-trevlin-",
+                                           .may_write_over = true};
+  if (!win32_common::replace_file(path, bytes, own_file)) throw last_error("replace_file", path);
 }
 
 std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_bytes) {
