@@ -72,12 +72,12 @@ int main(int argc, char** argv) {
     });
     const double encoding = best_seconds([&] {
       block.clear();
-      append_block(block, text);
+      screnc::append_block(block, text);
     });
     std::u16string decoded;
     const double decoding = best_seconds([&] {
       decoded.clear();
-      append_decoded(decoded, block, 0);
+      screnc::append_decoded(decoded, block, 0);
       decoded_size = decoded.size();
     });
     if (copy != text || decoded_size != text.size()) {

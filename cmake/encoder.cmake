@@ -1,13 +1,16 @@
 # Our encoder: the portable library (src/encoder), the screnc program around it
-# (src/screnc, with its Windows main in src/win32), their tests and a benchmark.
+# (src/screnc, with a main and files for each system), their tests and a benchmark.
 # Included at the end of CMakeLists.txt, in either tree.
 
 file(GLOB encoder_sources CONFIGURE_DEPENDS src/encoder/*.cpp)
-# The Linux main and code page live beside the portable core; Windows has its own.
+# Each system's files (posix_*, windows_*) beside the portable command line; the
+# mains go into the programs, not the library.
 file(GLOB screnc_sources CONFIGURE_DEPENDS src/screnc/*.cpp)
-list(FILTER screnc_sources EXCLUDE REGEX "/posix_main\\.cpp$")
+list(FILTER screnc_sources EXCLUDE REGEX "/[a-z]+_main\\.cpp$")
 if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   list(FILTER screnc_sources EXCLUDE REGEX "/posix_[^/]*\\.cpp$")
+else()
+  list(FILTER screnc_sources EXCLUDE REGEX "/windows_[^/]*\\.cpp$")
 endif()
 
 # The encoder library and the screnc library over it, their names ending in `suffix`.
@@ -23,9 +26,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   mosa_windows_target(mosa_encoder)
   mosa_windows_target(mosa_screnc)
 
-  set(screnc_win32_sources src/win32/ansi_codec.cpp src/win32/code_page.cpp
-                           src/win32/screnc_files.cpp)
-  add_executable(screnc src/win32/screnc_main.cpp ${screnc_win32_sources})
+  target_link_libraries(mosa_screnc PUBLIC mosa_win32_common)
+  add_executable(screnc src/screnc/windows_main.cpp)
   mosa_windows_target(screnc)
   # A large script needs more than the 2 GB a 32-bit program gets by default;
   # on 64-bit Windows this one may use 4 GB.
@@ -33,10 +35,10 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   target_link_libraries(screnc PRIVATE mosa_screnc)
 
   # Decodes the blocks of a file in the ANSI code page, for the check below.
-  add_executable(decode_blocks tests/tools/decode_blocks.cpp ${screnc_win32_sources})
+  add_executable(decode_blocks tests/tools/decode_blocks.cpp)
   mosa_windows_target(decode_blocks)
   target_link_options(decode_blocks PRIVATE -municode)
-  target_link_libraries(decode_blocks PRIVATE mosa_encoder)
+  target_link_libraries(decode_blocks PRIVATE mosa_screnc)
 
   add_test(NAME shipped_encoder
            COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:screnc>

@@ -12,7 +12,7 @@ bool has_drive(const std::wstring& path) {
 }
 
 // "C:" for "C:\tools", "\\srv\share" for "\\srv\share\tools".
-std::wstring root_of(const std::wstring& folder) {
+std::wstring drive_or_share(const std::wstring& folder) {
   if (has_drive(folder)) return folder.substr(0, 2);
   size_t cut = folder.find_first_of(L"\\/", 2);
   if (cut != std::wstring::npos) cut = folder.find_first_of(L"\\/", cut + 1);
@@ -43,7 +43,7 @@ std::wstring resolve_against(const std::wstring& folder, const std::wstring& pat
   if (path.empty()) return path;
   const bool unc = path.size() >= 2 && is_separator(path[0]) && is_separator(path[1]);
   if (unc || (has_drive(path) && path.size() > 2 && is_separator(path[2]))) return path;
-  if (is_separator(path[0])) return root_of(folder) + path;
+  if (is_separator(path[0])) return drive_or_share(folder) + path;
   if (!has_drive(path)) return inside(folder, path);
   const bool same_drive =
       has_drive(folder) && std::towupper(folder[0]) == std::towupper(path[0]);

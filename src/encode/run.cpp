@@ -33,7 +33,7 @@ auto refused_on_failure(const std::wstring& reason, Step&& step) {
   } catch (const Refusal&) {
     throw;
   } catch (const PlatformError& error) {
-    const std::optional<std::u16string> detail = utf8_to_text(error.what());
+    const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
     throw Refusal(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
                                    : std::wstring()));
   }
@@ -170,13 +170,14 @@ bool EncodeRun::encoded_well(const std::wstring& output, const std::wstring& inp
   } catch (const PlatformError&) {
     return false;
   }
-  const std::vector<FoundBlock> blocks = find_blocks(written);
-  const bool all_whole = std::all_of(blocks.begin(), blocks.end(), [&](const FoundBlock& b) {
-    return b.valid ||
-           source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
-  });
+  const std::vector<screnc::FoundBlock> blocks = screnc::find_blocks(written);
+  const bool all_whole =
+      std::all_of(blocks.begin(), blocks.end(), [&](const screnc::FoundBlock& b) {
+        return b.valid ||
+               source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
+      });
   const bool plain_script = script_ext == L"vbs" || script_ext == L"js";
   const bool any_block =
-      std::any_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; });
+      std::any_of(blocks.begin(), blocks.end(), [](const screnc::FoundBlock& b) { return b.valid; });
   return all_whole && (any_block || !plain_script);
 }

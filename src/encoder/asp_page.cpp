@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace screnc {
+
 namespace {
 
 constexpr std::u16string_view kSectionEnd = u"%>";
@@ -66,3 +68,5 @@ void encode_asp_page(Rewrite& out, std::u16string_view text, const EncodeOptions
     }
   }
 }
+
+}  // namespace screnc

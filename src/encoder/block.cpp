@@ -5,6 +5,8 @@
 
 #include "encoder/substitution_table.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr char16_t kNone = 0xFFFF;
@@ -194,3 +196,5 @@ std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t b
   block.end = *end;
   return block;
 }
+
+}  // namespace screnc

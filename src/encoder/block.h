@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 inline constexpr std::u16string_view kBlockStart = u"#@~^";
 inline constexpr std::u16string_view kBlockEnd = u"^#~@";
 
@@ -31,3 +33,5 @@ struct DecodedBlock {
 };
 
 std::optional<DecodedBlock> decode_block(std::u16string_view text, std::size_t begin);
+
+}  // namespace screnc

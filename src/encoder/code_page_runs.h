@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 // `char_size` gives the length of the character a byte starts; `convert`
 // appends the text of a run of whole characters and returns false when they
 // are no text.
@@ -71,3 +73,5 @@ std::optional<std::string> bytes_by_runs(std::u16string_view text, Convert conve
   }
   return bytes;
 }
+
+}  // namespace screnc

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <exception>
 
+namespace screnc {
+
 class EncodeError : public std::exception {
  public:
   enum class Problem {
@@ -19,3 +21,5 @@ class EncodeError : public std::exception {
   Problem problem_;
   std::size_t line_;
 };
+
+}  // namespace screnc

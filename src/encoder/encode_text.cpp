@@ -3,6 +3,8 @@
 #include "encoder/markup.h"
 #include "encoder/pages.h"
 
+namespace screnc {
+
 EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options) {
   EncodedText encoded(text);
   encoded.blocks = encode_text(text, kind, options, encoded);
@@ -37,3 +39,5 @@ std::size_t encode_text(std::u16string_view text, FileKind kind, const EncodeOpt
   }
   return out.finish();
 }
+
+}  // namespace screnc

@@ -9,6 +9,8 @@
 #include "encoder/language.h"
 #include "encoder/rewrite.h"
 
+namespace screnc {
+
 struct EncodeOptions {
   // /l: the language of scripts that name none. Without it: JScript in pages and
   // scriptlets, VBScript in ASP pages.
@@ -25,3 +27,5 @@ EncodedText encode_text(std::u16string_view text, FileKind kind, const EncodeOpt
 // The same into an output of the caller's; returns the number of blocks.
 std::size_t encode_text(std::u16string_view text, FileKind kind, const EncodeOptions& options,
                         EncodedOutput& output);
+
+}  // namespace screnc

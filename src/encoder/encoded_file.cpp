@@ -1,5 +1,7 @@
 #include "encoder/encoded_file.h"
 
+namespace screnc {
+
 EncodedFile::ByteWalker::ByteWalker(std::string_view bytes, TextForm form,
                                     const LegacyCodec& legacy)
     : bytes_(bytes), form_(form), legacy_(legacy), at_(byte_order_mark(form).size()) {}
@@ -52,3 +54,5 @@ std::optional<std::string> EncodedFile::take() {
   if (failed_) return std::nullopt;
   return std::move(bytes_);
 }
+
+}  // namespace screnc

@@ -11,6 +11,8 @@
 #include "encoder/rewrite.h"
 #include "encoder/text_form.h"
 
+namespace screnc {
+
 class EncodedFile : public EncodedOutput {
  public:
   // The source as text and as the bytes it was read from; `form` is the output's.
@@ -46,3 +48,5 @@ class EncodedFile : public EncodedOutput {
   std::string bytes_;
   bool failed_ = false;
 };
+
+}  // namespace screnc

@@ -1,19 +1,34 @@
 #include "encoder/file_kind.h"
 
-#include <utility>
-
 #include "encoder/markup.h"
+
+namespace screnc {
 
 std::optional<FileKind> file_kind_for_extension(std::u16string_view extension) {
   if (extension.starts_with(u'.')) extension.remove_prefix(1);
-  // .cdx files are channel definitions, served as pages: their script lives in
-  // <SCRIPT> elements.
-  const std::pair<std::u16string_view, FileKind> kinds[] = {
-      {u"vbs", FileKind::VBScriptFile}, {u"js", FileKind::JScriptFile},
-      {u"htm", FileKind::HtmlPage},     {u"html", FileKind::HtmlPage},
-      {u"cdx", FileKind::HtmlPage},     {u"asp", FileKind::AspPage},
-      {u"asa", FileKind::AspApplication}, {u"sct", FileKind::Scriptlet}};
-  for (const auto& [name, kind] : kinds)
-    if (equals_ascii_ci(extension, name)) return kind;
+  for (const FileKindRow& row : kFileKinds)
+    if (equals_ascii_ci(extension, row.extension)) return row.kind;
   return std::nullopt;
 }
+
+bool is_plain_script(FileKind kind) {
+  return kind == FileKind::VBScriptFile || kind == FileKind::JScriptFile;
+}
+
+std::u16string_view encoded_extension(FileKind kind) {
+  for (const FileKindRow& row : kFileKinds)
+    if (row.kind == kind && !row.encoded_extension.empty()) return row.encoded_extension;
+  return {};
+}
+
+std::u16string extension_list(bool (*pass)(const FileKindRow&), std::u16string_view dot) {
+  std::u16string list;
+  for (const FileKindRow& row : kFileKinds) {
+    if (!pass(row)) continue;
+    if (!list.empty()) list += u' ';
+    list.append(dot).append(row.extension);
+  }
+  return list;
+}
+
+}  // namespace screnc

@@ -2,6 +2,8 @@
 
 #include "encoder/block.h"
 
+namespace screnc {
+
 std::vector<FoundBlock> find_blocks(std::u16string_view text) {
   std::vector<FoundBlock> found;
   std::u16string plain;
@@ -27,3 +29,5 @@ std::optional<std::u16string> decode_text(std::u16string_view text) {
   }
   return plain += text.substr(copied);
 }
+
+}  // namespace screnc

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace screnc {
+
 struct FoundBlock {
   std::size_t begin;  // the start marker
   std::size_t end;    // just past the end marker; just past the start marker when not valid
@@ -21,3 +23,5 @@ std::vector<FoundBlock> find_blocks(std::u16string_view text);
 // The text with every block replaced by the plain text it encodes; nothing when
 // a block is not valid.
 std::optional<std::u16string> decode_text(std::u16string_view text);
+
+}  // namespace screnc

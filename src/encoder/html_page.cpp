@@ -1,5 +1,7 @@
 #include "encoder/pages.h"
 
+namespace screnc {
+
 void encode_html_page(Rewrite& out, std::u16string_view text, const ScriptRules& rules) {
   for (std::size_t at = 0; (at = text.find(u'<', at)) != std::u16string_view::npos;) {
     // A script element inside a comment is no script.
@@ -16,3 +18,5 @@ void encode_html_page(Rewrite& out, std::u16string_view text, const ScriptRules&
     at = tag ? encode_script_element(out, text, *tag, rules) : at + 1;
   }
 }
+
+}  // namespace screnc

@@ -2,6 +2,8 @@
 
 #include "encoder/markup.h"
 
+namespace screnc {
+
 LanguageName language_name(std::u16string_view value) {
   if (value.empty()) return LanguageName::None;
   if (equals_ascii_ci(value, u"vbscript")) return LanguageName::VBScript;
@@ -32,3 +34,5 @@ std::optional<ScriptLanguage> chosen_language(LanguageName name,
 std::u16string_view encoded_language(ScriptLanguage language) {
   return language == ScriptLanguage::VBScript ? u"VBScript.Encode" : u"JScript.Encode";
 }
+
+}  // namespace screnc

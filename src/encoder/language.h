@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+namespace screnc {
+
 enum class ScriptLanguage { VBScript, JScript };
 
 // What a LANGUAGE or TYPE value, or /l, asks for: nothing, one of the two
@@ -23,3 +25,5 @@ std::optional<ScriptLanguage> chosen_language(LanguageName name,
 // "VBScript.Encode" or "JScript.Encode": what the script engine is told to
 // decode the blocks with.
 std::u16string_view encoded_language(ScriptLanguage language);
+
+}  // namespace screnc

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace screnc {
+
 namespace {
 
 char16_t fold(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
@@ -114,3 +116,5 @@ std::optional<Tag> parse_tag(std::u16string_view text, std::size_t at,
   return Tag{at, name_end, list->terminator + (self_closing ? 2 : 1), self_closing,
              std::move(*list)};
 }
+
+}  // namespace screnc

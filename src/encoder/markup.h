@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace screnc {
+
 bool is_space(char16_t c);
 bool is_blank(std::u16string_view text);
 std::size_t skip_spaces(std::u16string_view text, std::size_t at);
@@ -52,3 +54,5 @@ bool opens_tag(std::u16string_view text, std::size_t at, std::u16string_view low
 // and is closed.
 std::optional<Tag> parse_tag(std::u16string_view text, std::size_t at,
                              std::u16string_view lower_name);
+
+}  // namespace screnc

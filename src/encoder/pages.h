@@ -6,6 +6,8 @@
 #include "encoder/rewrite.h"
 #include "encoder/script_element.h"
 
+namespace screnc {
+
 // HTML pages and scriptlets: their <SCRIPT> elements, outside comments.
 void encode_html_page(Rewrite& out, std::u16string_view text, const ScriptRules& rules);
 
@@ -13,3 +15,5 @@ void encode_html_page(Rewrite& out, std::u16string_view text, const ScriptRules&
 // @LANGUAGE directive, which `may_add_directive` allows to be added.
 void encode_asp_page(Rewrite& out, std::u16string_view text, const EncodeOptions& options,
                      bool may_add_directive);
+
+}  // namespace screnc

@@ -5,6 +5,8 @@
 #include "encoder/markup.h"
 #include "encoder/xml_references.h"
 
+namespace screnc {
+
 void Rewrite::replace(std::size_t begin, std::size_t end, std::u16string_view with) {
   if (begin > copied_) out_.keep(copied_, begin);
   out_.add(with);
@@ -46,3 +48,5 @@ std::size_t after_start_marker(std::u16string_view source, std::size_t begin, st
   const std::size_t at = source.substr(begin, end - begin).find(kMarker);
   return at == std::u16string_view::npos ? begin : begin + at + kMarker.size();
 }
+
+}  // namespace screnc

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 class EncodedOutput {
  public:
   virtual ~EncodedOutput() = default;
@@ -61,3 +63,5 @@ class Rewrite {
 // Where the encoded part of the script in source[begin, end) starts: just after
 // its first "**Start Encode**", else at `begin`.
 std::size_t after_start_marker(std::u16string_view source, std::size_t begin, std::size_t end);
+
+}  // namespace screnc

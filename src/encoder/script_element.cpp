@@ -7,6 +7,8 @@
 
 #include "encoder/encode_error.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::u16string_view kCdataStart = u"<![CDATA[";
@@ -86,3 +88,5 @@ void name_encoded_language(Rewrite& out, std::u16string_view text, const Attribu
     out.insert(name_end, u" LANGUAGE=\"" + name + (separated ? u"\"" : u"\" "));
   }
 }
+
+}  // namespace screnc

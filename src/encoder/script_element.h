@@ -8,6 +8,8 @@
 #include "encoder/markup.h"
 #include "encoder/rewrite.h"
 
+namespace screnc {
+
 struct ScriptRules {
   // For elements that name no language; without one they are left as they are.
   std::optional<ScriptLanguage> default_language;
@@ -26,3 +28,5 @@ std::size_t encode_script_element(Rewrite& out, std::u16string_view text, const 
 // replaced, keeping its quotes, or LANGUAGE is added just after its name.
 void name_encoded_language(Rewrite& out, std::u16string_view text, const AttributeList& list,
                            std::size_t name_end, ScriptLanguage language);
+
+}  // namespace screnc

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+namespace screnc {
+
 struct Substitution {
   char16_t plain;
   char16_t variant[3];
@@ -126,3 +128,5 @@ constexpr bool variants_are_permutations() {
   return std::size(kSubstitutions) == 94 && std::size(kVariantAt) == 65;
 }
 static_assert(variants_are_permutations());
+
+}  // namespace screnc

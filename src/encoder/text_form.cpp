@@ -4,6 +4,8 @@
 
 #include "encoder/unicode.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -20,8 +22,7 @@ TextForm text_form(std::string_view bytes) {
 }
 
 TextForm output_form(TextForm source, FileKind kind) {
-  const bool plain_script = kind == FileKind::VBScriptFile || kind == FileKind::JScriptFile;
-  if (!plain_script || source == TextForm::Legacy) return source;
+  if (!is_plain_script(kind) || source == TextForm::Legacy) return source;
   return TextForm::Utf16LeBom;
 }
 
@@ -72,3 +73,5 @@ std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,
   if (!append_in_form(bytes, text, form, legacy)) return std::nullopt;
   return bytes;
 }
+
+}  // namespace screnc

@@ -12,6 +12,8 @@
 
 #include "encoder/file_kind.h"
 
+namespace screnc {
+
 // The system's legacy (ANSI) code page.
 class LegacyCodec {
  public:
@@ -47,3 +49,5 @@ std::string_view byte_order_mark(TextForm form);
 // form there, `out` then holding part of it.
 bool append_in_form(std::string& out, std::u16string_view text, TextForm form,
                     const LegacyCodec& legacy);
+
+}  // namespace screnc

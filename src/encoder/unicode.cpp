@@ -1,5 +1,7 @@
 #include "encoder/unicode.h"
 
+namespace screnc {
+
 namespace {
 
 bool is_high_surrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -138,3 +140,5 @@ std::optional<std::string> text_to_utf16le(std::u16string_view text) {
   if (!append_utf16le(bytes, text)) return std::nullopt;
   return bytes;
 }
+
+}  // namespace screnc

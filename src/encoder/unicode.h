@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 std::optional<std::u16string> utf8_to_text(std::string_view bytes);
 bool is_utf8(std::string_view bytes);
 std::optional<std::string> text_to_utf8(std::u16string_view text);
@@ -18,3 +20,5 @@ bool append_utf16le(std::string& bytes, std::u16string_view text);
 
 // Appends one character, as a surrogate pair beyond the Basic Multilingual Plane.
 void append_code_point(std::u16string& text, char32_t c);
+
+}  // namespace screnc

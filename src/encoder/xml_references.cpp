@@ -5,6 +5,8 @@
 
 #include "encoder/unicode.h"
 
+namespace screnc {
+
 namespace {
 
 struct Reference {
@@ -77,3 +79,5 @@ std::u16string resolve_references(std::u16string_view text) {
   }
   return resolved;
 }
+
+}  // namespace screnc

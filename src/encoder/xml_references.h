@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace screnc {
+
 // The text with &lt; &gt; &amp; &quot; &apos; &#n; and &#xh; replaced by their
 // characters. An '&' that starts none of them stays as it is.
 std::u16string resolve_references(std::u16string_view text);
+
+}  // namespace screnc

@@ -5,6 +5,8 @@
 #include "encoder/markup.h"
 #include "screnc/files.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::u16string_view kSwitchNames[] = {u"?", u"s", u"f", u"xl", u"l", u"e"};
@@ -61,3 +63,5 @@ std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
   parsed.into_folder = parsed.inputs.size() > 1 || is_pattern(name_of(parsed.inputs[0]));
   return parsed;
 }
+
+}  // namespace screnc

@@ -12,6 +12,8 @@
 #include "encoder/encode_text.h"
 #include "encoder/file_kind.h"
 
+namespace screnc {
+
 struct Arguments {
   bool silent = false;  // /s
   bool force = false;   // /f
@@ -34,3 +36,5 @@ struct ArgumentError {
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
     const std::vector<std::u16string>& args, bool slash_starts_paths);
+
+}  // namespace screnc

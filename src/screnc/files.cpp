@@ -1,5 +1,7 @@
 #include "screnc/files.h"
 
+namespace screnc {
+
 namespace {
 
 std::size_t name_begin(std::u16string_view path) {
@@ -49,8 +51,10 @@ bool matches_pattern(std::u16string_view name, std::u16string_view pattern) {
 }
 
 std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> kind) {
+  const std::u16string_view encoded = kind ? encoded_extension(*kind) : std::u16string_view();
+  if (encoded.empty()) return std::u16string(name);
   const std::u16string_view stem = name.substr(0, name.size() - extension(name).size());
-  if (kind == FileKind::VBScriptFile) return std::u16string(stem) + u".vbe";
-  if (kind == FileKind::JScriptFile) return std::u16string(stem) + u".jse";
-  return std::u16string(name);
+  return std::u16string(stem) + u"." + std::u16string(encoded);
 }
+
+}  // namespace screnc

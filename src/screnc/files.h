@@ -8,6 +8,8 @@
 
 #include "encoder/file_kind.h"
 
+namespace screnc {
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -53,3 +55,5 @@ bool matches_pattern(std::u16string_view name, std::u16string_view pattern);
 // The name an encoded file takes: a plain script's extension becomes .vbe or
 // .jse, by which the script host knows it is encoded; a page keeps its name.
 std::u16string encoded_name(std::u16string_view name, std::optional<FileKind> kind);
+
+}  // namespace screnc

@@ -1,5 +1,7 @@
 #include "screnc/messages.h"
 
+namespace screnc {
+
 namespace {
 
 constexpr std::u16string_view kSeeUsage = u"使い方は screnc /? で表示できます。";
@@ -26,9 +28,25 @@ std::u16string number(std::size_t n) {
   return std::u16string(digits.begin(), digits.end());
 }
 
+bool any_kind(const FileKindRow&) { return true; }
+bool plain_script(const FileKindRow& row) { return is_plain_script(row.kind); }
+bool page(const FileKindRow& row) { return !is_plain_script(row.kind); }
+
+// ".vbs は .vbe に、.js は .jse に": what the encoded names of plain scripts become.
+std::u16string renamings() {
+  std::u16string text;
+  for (const FileKindRow& row : kFileKinds) {
+    if (row.encoded_extension.empty()) continue;
+    if (!text.empty()) text += u"、";
+    text += u"." + std::u16string(row.extension) + u" は ." + std::u16string(row.encoded_extension) + u" に";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::u16string usage_text() {
+  const std::u16string all = extension_list(any_kind);
   return u"使い方: screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル 出力ファイル\n"
          u"        screnc [/s] [/f] [/xl] [/l 言語] [/e 種類] 入力ファイル... 出力フォルダー\n"
          u"  /s   成功したときは何も表示しません (エラーは表示します)。\n"
@@ -37,12 +55,12 @@ std::u16string usage_text() {
          u"元の内容が残ります。\n"
          u"  /xl  .asp ファイルの先頭に @LANGUAGE ディレクティブを加えません。\n"
          u"  /l   言語を指定していないスクリプトの言語: VBScript または JScript。\n"
-         u"  /e   拡張子が次のどれでもない入力ファイルの種類: "
-         u"vbs js htm html cdx asp asa sct\n"
-         u"スクリプト ファイル (.vbs .js) は全体を、ページ (.htm .html .cdx .asp .asa .sct) は"
-         u"スクリプトの部分をエンコードします。**Start Encode** までは元のまま残します。\n"
+         u"  /e   拡張子が次のどれでもない入力ファイルの種類: " +
+         all + u"\nスクリプト ファイル (" + extension_list(plain_script, u".") +
+         u") は全体を、ページ (" + extension_list(page, u".") +
+         u") はスクリプトの部分をエンコードします。**Start Encode** までは元のまま残します。\n"
          u"入力ファイルが 2 つ以上あるか、名前に * か ? があるときは、最後の名前は既にある"
-         u"フォルダーで、出力はそこに入力と同じ名前で書きます (.vbs は .vbe に、.js は .jse に"
+         u"フォルダーで、出力はそこに入力と同じ名前で書きます (" + renamings() +
          u"なります)。失敗したファイルがあっても、ほかのファイルはエンコードします。\n"
          u"BOM 付きの UTF-8 と UTF-16 LE のファイルはその形で、BOM なしでも UTF-8 として正しく"
          u"日本語などを含むファイルは UTF-8 で、ほかのファイルは ANSI (システムの文字コード) で"
@@ -83,7 +101,7 @@ std::u16string argument_error_message(const ArgumentError& error) {
       break;
     case Problem::BadKind:
       text += u"/e の種類 " + quoted(error.argument) +
-              u" は使えません。vbs js htm html cdx asp asa sct のどれかを指定してください。";
+              u" は使えません。" + extension_list(any_kind) + u" のどれかを指定してください。";
       break;
     case Problem::NoFolder:
       text += u"出力フォルダー " + quoted(error.argument) +
@@ -163,3 +181,5 @@ std::u16string encode_error_message(const EncodeError& error, std::u16string_vie
          u"screnc の不具合です。"
          u"出力ファイルは書いていません。";
 }
+
+}  // namespace screnc

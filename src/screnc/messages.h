@@ -9,6 +9,8 @@
 #include "encoder/text_form.h"
 #include "screnc/arguments.h"
 
+namespace screnc {
+
 enum class Failure {
   InputMissing,
   NoMatch,          // a pattern that names no file
@@ -38,3 +40,5 @@ std::u16string argument_not_utf8_message();
 std::u16string failure_message(Failure failure, std::u16string_view file,
                                TextForm form = TextForm::Legacy);
 std::u16string encode_error_message(const EncodeError& error, std::u16string_view file);
+
+}  // namespace screnc

@@ -6,6 +6,8 @@
 
 #include "encoder/code_page_runs.h"
 
+namespace screnc {
+
 namespace {
 
 // One converter for all the runs of one text, opened when the first comes: most
@@ -89,3 +91,5 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
 }
 
 std::size_t Cp932Codec::char_size(unsigned char lead) const { return lead_size(lead); }
+
+}  // namespace screnc

@@ -5,6 +5,8 @@
 
 #include "encoder/text_form.h"
 
+namespace screnc {
+
 // Through iconv, which refuses byte sequences that are no character and
 // characters without a form in the code page.
 class Cp932Codec : public LegacyCodec {
@@ -13,3 +15,5 @@ class Cp932Codec : public LegacyCodec {
   std::optional<std::string> to_bytes(std::u16string_view text) const override;
   std::size_t char_size(unsigned char lead) const override;
 };
+
+}  // namespace screnc

@@ -16,6 +16,8 @@
 
 #include "encoder/unicode.h"
 
+namespace screnc {
+
 namespace {
 
 std::string native(std::u16string_view path) {
@@ -165,3 +167,5 @@ std::optional<std::vector<std::u16string>> PosixFiles::file_names(std::u16string
   }
   return names;
 }
+
+}  // namespace screnc

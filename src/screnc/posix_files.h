@@ -3,6 +3,8 @@
 // has no UTF-8 form and throws std::invalid_argument.
 #include "screnc/files.h"
 
+namespace screnc {
+
 class PosixFiles : public Files {
  public:
   bool exists(std::u16string_view path) const override;
@@ -17,3 +19,5 @@ class PosixFiles : public Files {
     return std::u16string(name);
   }
 };
+
+}  // namespace screnc

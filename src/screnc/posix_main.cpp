@@ -8,6 +8,7 @@
 #include "screnc/run.h"
 
 int main(int argc, char** argv) {
+  using namespace screnc;
   const auto print = [](std::u16string_view message) {
     const std::string line = text_to_utf8(message).value_or("?") + '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);

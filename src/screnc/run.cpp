@@ -11,6 +11,8 @@
 #include "screnc/arguments.h"
 #include "screnc/messages.h"
 
+namespace screnc {
+
 namespace {
 
 int encode_file(const Arguments& a, std::u16string_view input, std::u16string_view output,
@@ -141,3 +143,5 @@ int run_screnc(const std::vector<std::u16string>& args, const System& system) {
   if (arguments.into_folder) return encode_into_folder(arguments, system);
   return encode_guarded(arguments, arguments.inputs[0], arguments.output, system);
 }
+
+}  // namespace screnc

@@ -9,6 +9,8 @@
 #include "encoder/text_form.h"
 #include "screnc/files.h"
 
+namespace screnc {
+
 // Exit status: 0 only when every output was written (or usage was asked for);
 // with many inputs the worst of theirs.
 enum ExitStatus { kSuccess = 0, kFileFailed = 1, kBadCommandLine = 2, kInternalError = 3 };
@@ -25,3 +27,5 @@ struct System {
 };
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system);
+
+}  // namespace screnc

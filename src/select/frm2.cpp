@@ -10,7 +10,7 @@ namespace {
 const wchar_t kNavigation[] = L"Navigation";
 
 // The root of a path with its trailing "\": "C:\" or "\\server\share\".
-std::wstring root_of(const std::wstring& path) {
+std::wstring root_folder_of(const std::wstring& path) {
   if (path.rfind(L"\\\\", 0) == 0) {
     size_t cut = path.find(L'\\', 2);
     if (cut != std::wstring::npos) cut = path.find(L'\\', cut + 1);
@@ -26,7 +26,7 @@ std::wstring join(const std::wstring& folder, const std::wstring& name) {
 }  // namespace
 
 std::wstring drive_of(const std::wstring& path) {
-  std::wstring root = root_of(path);
+  std::wstring root = root_folder_of(path);
   root.pop_back();
   if (root.size() == 2 && root[1] == L':') root[0] = static_cast<wchar_t>(std::towlower(root[0]));
   return root;
@@ -34,7 +34,7 @@ std::wstring drive_of(const std::wstring& path) {
 
 std::vector<DirEntry> folder_list(const std::wstring& path,
                                   const std::vector<std::wstring>& subfolders) {
-  const std::wstring root = root_of(path);
+  const std::wstring root = root_folder_of(path);
   std::vector<DirEntry> entries{{root, root, 0, true}};
   std::wstring walked = root;
   size_t start = root.size();

@@ -2,7 +2,7 @@
 // Which window owns the message boxes and dialogs the program shows, so that
 // they stand in front of the window they belong to and block it, whichever
 // program the user last worked in.
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 // A form's window counts from when it is made until it goes.
 void add_form_window(HWND window);

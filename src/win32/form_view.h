@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/control.h"
-#include "win32/handles.h"
-#include "win32/windows_api.h"
+#include "win32_common/handles.h"
+#include "win32_common/windows_api.h"
 
 // What a window needs besides its control table: the few controls that look
 // or behave differently, and the events of the window itself.

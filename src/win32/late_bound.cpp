@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "win32/win32_error.h"
+#include "win32_common/system_folder.h"
 
 namespace {
 
@@ -15,11 +16,9 @@ class Library {
 
   void* address(const char* function) {
     if (!module_) {
-      // By its full path, so that no folder the user browsed to can supply it.
-      wchar_t folder[MAX_PATH];
-      const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-      if (length == 0 || length >= MAX_PATH) throw last_error("GetSystemDirectoryW");
-      const std::wstring path = std::wstring(folder, length) + L"\\" + name_;
+      const std::wstring folder = win32_common::system_folder();
+      if (folder.empty()) throw last_error("GetSystemDirectoryW");
+      const std::wstring path = folder + L"\\" + name_;
       module_ = LoadLibraryW(path.c_str());
       if (!module_) throw last_error("LoadLibraryW", path);
     }

@@ -7,7 +7,7 @@
 #include <oleauto.h>
 #include <shellapi.h>
 
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 #include <commdlg.h>
 

@@ -1,5 +1,5 @@
 // The program: the main window's model and view, and the message loop.
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 #include "app/frm1.h"
 #include "win32/form_setups.h"

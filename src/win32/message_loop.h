@@ -3,7 +3,7 @@
 // and for waiting on another process while the windows keep painting.
 #include <functional>
 
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 // Runs messages until done() holds, giving `form` the keyboard handling of a
 // dialog (Tab, Shift+Tab, Enter for the default button). When the program is

@@ -6,9 +6,9 @@
 #include <shellapi.h>
 
 #include "win32/dialog_owner.h"
-#include "win32/handles.h"
 #include "win32/late_bound.h"
 #include "win32/win32_error.h"
+#include "win32_common/handles.h"
 
 namespace {
 

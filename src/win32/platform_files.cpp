@@ -6,45 +6,19 @@
 
 #include "core/paths.h"
 #include "encoder/text_form.h"
-#include "win32/ansi_codec.h"
-#include "win32/code_page.h"
-#include "win32/handles.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
+#include "win32_common/ansi_codec.h"
+#include "win32_common/code_page.h"
+#include "win32_common/handles.h"
+#include "win32_common/replace_file.h"
+#include "win32_common/whole_file.h"
 
 namespace {
 
 UINT code_page_number(CodePage code_page) {
   return code_page == CodePage::Ansi ? GetACP() : GetOEMCP();
 }
-
-void write_all(HANDLE file, const std::string& bytes, const std::wstring& path) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
-      throw last_error("WriteFile", path);
-    done += written;
-  }
-}
-
-// A file that disappears again unless it is kept.
-class ScratchFile {
- public:
-  explicit ScratchFile(std::wstring path) : path_(std::move(path)) {}
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-  ~ScratchFile() {
-    if (!kept_) DeleteFileW(path_.c_str());
-  }
-  const std::wstring& path() const { return path_; }
-  void keep() { kept_ = true; }
-
- private:
-  std::wstring path_;
-  bool kept_ = false;
-};
 
 // Errors of a directory search that mean "there is nothing at that path"; the
 // others, an invalid name among them, mean the system rejects the path.
@@ -61,54 +35,17 @@ bool means_absent(DWORD error) {
   }
 }
 
-// The file a link leads to, as a plain path.
-std::wstring final_path(const std::wstring& path) {
-  const FileHandle file(CreateFileW(path.c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!file) throw last_error("CreateFileW", path);
-  std::wstring final(32768, L'\0');
-  const DWORD length = GetFinalPathNameByHandleW(file.get(), final.data(),
-                                                 static_cast<DWORD>(final.size()), 0);
-  if (length == 0 || length >= final.size()) throw last_error("GetFinalPathNameByHandleW", path);
-  final.resize(length);
-  return without_long_prefix(final);
-}
-
-// Writes over the file itself, which keeps all it has but the text: for a file
-// whose folder takes no new file beside it.
-void write_in_place(const std::wstring& path, const std::string& bytes) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw last_error("CreateFileW", path);
-  write_all(file.get(), bytes, path);
-  if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", path);
-}
-
 // No script the encoder writes comes near this; reading stops there.
 constexpr size_t kScriptReadLimit = 64 << 20;
 
 // At most max_bytes of the file.
 std::string read_bytes(const std::wstring& path, size_t max_bytes) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-      throw FileNotFound(win32_error("CreateFileW", error, path).what());
-    throw win32_error("CreateFileW", error, path);
-  }
-  std::string bytes;
-  char chunk[65536];
-  while (bytes.size() < max_bytes) {
-    const DWORD wanted = static_cast<DWORD>(std::min(max_bytes - bytes.size(), sizeof chunk));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), chunk, wanted, &read, nullptr)) throw last_error("ReadFile", path);
-    if (read == 0) break;
-    bytes.append(chunk, read);
-  }
-  return bytes;
+  std::optional<std::string> bytes = win32_common::read_whole_file(path, max_bytes);
+  if (bytes) return std::move(*bytes);
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+    throw FileNotFound(win32_error("CreateFileW", error, path).what());
+  throw win32_error("ReadFile", error, path);
 }
 
 // Milliseconds since 1601, the origin of the system's file times.
@@ -167,7 +104,7 @@ void Win32Platform::write_text_file(const std::wstring& path,
   const UINT number = code_page_number(code_page);
   std::string bytes;
   for (const std::wstring& line : lines) {
-    const std::optional<std::string> encoded = to_code_page(line + L"\r\n", number);
+    const std::optional<std::string> encoded = win32_common::to_code_page(line + L"\r\n", number);
     if (!encoded)
       throw PlatformError("a character has no form in code page " + std::to_string(number) + ": " +
                           to_utf8(line));
@@ -181,52 +118,21 @@ void Win32Platform::write_text_file(const std::wstring& path,
                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & protected_file))
     throw win32_error("write_text_file", ERROR_ACCESS_DENIED, path);
-  const bool existing = attributes != INVALID_FILE_ATTRIBUTES;
-  // A link stays a link: its target is the file that is written.
-  const std::wstring target =
-      existing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? final_path(path) : path;
-
-  // The text goes to a file of its own first and then takes the old one's place
-  // in one step, so a failure never leaves the old file half-written.
-  ScratchFile fresh(target + L".new");
-  {
-    const FileHandle file(CreateFileW(fresh.path().c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-      // A folder that may not be written to can still hold a file that may.
-      if (existing && GetLastError() == ERROR_ACCESS_DENIED) return write_in_place(target, bytes);
-      throw last_error("CreateFileW", fresh.path());
-    }
-    write_all(file.get(), bytes, fresh.path());
-    if (!FlushFileBuffers(file.get())) throw last_error("FlushFileBuffers", fresh.path());
-  }
-  // Replacing keeps the old file's attributes and security, which a rename would
-  // take from the new one.
-  const bool replaced =
-      existing && ReplaceFileW(target.c_str(), fresh.path().c_str(), nullptr,
-                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-  if (!replaced && !MoveFileExW(fresh.path().c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw last_error("MoveFileExW", path);
-  fresh.keep();
+  // The settings and the batch file are the program's own: written whatever it takes.
+  const win32_common::Replacement own_file{.temporary_prefix = L"~mosa-trevlin-",
+                                           .may_write_over = true};
+  if (!win32_common::replace_file(path, bytes, own_file)) throw last_error("replace_file", path);
 }
 
 std::wstring Win32Platform::read_text_file(const std::wstring& path, size_t max_bytes) {
   const std::string bytes = read_bytes(path, max_bytes);
-  if (bytes.empty()) return L"";
-  // Without MB_ERR_INVALID_CHARS a stray byte becomes a replacement character
-  // instead of failing the whole file.
-  const int length = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-  std::wstring text(size, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
-  return text;
+  return win32_common::from_code_page(bytes, CP_ACP);
 }
 
 std::u16string Win32Platform::read_script(const std::wstring& path) {
   const std::string bytes = read_bytes(path, kScriptReadLimit);
   if (bytes.size() == kScriptReadLimit) throw PlatformError("script too large: " + to_utf8(path));
-  std::optional<std::u16string> text = file_text(bytes, AnsiCodec());
+  std::optional<std::u16string> text = screnc::file_text(bytes, win32_common::AnsiCodec());
   if (!text) throw PlatformError("not text in its character set: " + to_utf8(path));
   return std::move(*text);
 }
@@ -236,5 +142,5 @@ void Win32Platform::delete_file(const std::wstring& path) {
 }
 
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {
-  return to_code_page(text, code_page_number(code_page)).has_value();
+  return win32_common::to_code_page(text, code_page_number(code_page)).has_value();
 }

@@ -5,8 +5,8 @@
 #include <cwctype>
 
 #include "core/paths.h"
-#include "win32/handles.h"
 #include "win32/win32_error.h"
+#include "win32_common/handles.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 #include "win32/win32_platform.h"
 
 #include "core/paths.h"
-#include "win32/handles.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
+#include "win32_common/handles.h"
+#include "win32_common/system_folder.h"
 
 namespace {
 
@@ -75,10 +76,9 @@ std::unique_ptr<Process> create_process(const std::wstring& program,
 }
 
 std::wstring system_folder() {
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) throw last_error("GetSystemDirectoryW");
-  return std::wstring(folder, length);
+  const std::wstring folder = win32_common::system_folder();
+  if (folder.empty()) throw last_error("GetSystemDirectoryW");
+  return folder;
 }
 
 }  // namespace
@@ -89,8 +89,6 @@ Win32Platform::Win32Platform(std::wstring instance_name)
 std::unique_ptr<Process> Win32Platform::start_system_program(const std::wstring& program,
                                                              const std::wstring& arguments,
                                                              ShowMode show) {
-  // By its full path: a bare name is looked for in the current folder first,
-  // which the open-file dialog moves wherever the user browsed.
   const std::wstring path = system_folder() + L"\\" + program;
   return create_process(path, L"\"" + path + L"\" " + arguments, show);
 }

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "core/platform.h"
-#include "win32/windows_api.h"
+#include "win32_common/code_page.h"
+#include "win32_common/windows_api.h"
 
-// UTF-8, the encoding exception texts carry, to and from UTF-16.
-std::string to_utf8(const std::wstring& text);
-std::wstring from_utf8(const std::string& text);
+// UTF-8 is the encoding exception texts carry.
+using win32_common::from_utf8;
+using win32_common::to_utf8;
 
 // "<what> failed (error <code>: <system text>): <subject>", for the error code given.
 PlatformError win32_error(const char* what, DWORD code, const std::wstring& subject = L"");

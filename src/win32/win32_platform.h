@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/platform.h"
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 // The environment variable that carries a batch file's path to the command interpreter.
 inline const wchar_t kBatchPathVariable[] = L"MOSA_TREVLIN_BATCH";

@@ -2,8 +2,8 @@
 // Thin wrappers over the messages and calls the views send their windows.
 #include <string>
 
-#include "win32/handles.h"
-#include "win32/windows_api.h"
+#include "win32_common/handles.h"
+#include "win32_common/windows_api.h"
 
 inline int send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   return static_cast<int>(SendMessageW(hwnd, message, wparam, lparam));

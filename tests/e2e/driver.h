@@ -32,7 +32,9 @@
 #include "core/control.h"
 #include "encoder/find_blocks.h"
 #include "select/frm2.h"
-#include "win32/ansi_codec.h"
+#include "win32_common/ansi_codec.h"
+#include "win32_common/code_page.h"
+#include "win32_common/utf16.h"
 
 namespace e2e {
 
@@ -114,10 +116,7 @@ inline int pixels(int twips) {
 
 // Text as UTF-8 for readable failures, and as the code page 932 bytes of files.
 inline std::string narrow(UINT code_page, const std::wstring& text) {
-  std::string bytes(text.size() * 4, '\0');
-  bytes.resize(WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                                   static_cast<int>(bytes.size()), nullptr, nullptr));
-  return bytes;
+  return win32_common::to_code_page_lenient(text, code_page);
 }
 inline std::string u8(const std::wstring& text) { return narrow(CP_UTF8, text); }
 
@@ -127,12 +126,7 @@ inline std::string cp932_file(const Names& lines) {  // each line ended by CR LF
   return bytes;
 }
 
-inline std::wstring cp932_text(const std::string& bytes) {
-  std::wstring text(bytes.size(), L'\0');
-  text.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                                  static_cast<int>(text.size())));
-  return text;
-}
+inline std::wstring cp932_text(const std::string& bytes) { return win32_common::from_code_page(bytes, 932); }
 
 inline std::optional<std::string> read_bytes(const std::wstring& path) {
   std::ifstream file(std::filesystem::path(path), std::ios::binary);
@@ -175,10 +169,11 @@ inline std::wstring install_encoder(const std::wstring& folder, const wchar_t* v
 // The text of a file, read in its form, with every block replaced by what it
 // encodes; none when a block does not decode.
 inline std::optional<std::wstring> decoded(const std::wstring& path) {
-  const std::optional<std::u16string> text = file_text(read_bytes(path).value_or(""), AnsiCodec());
+  const std::optional<std::u16string> text =
+      screnc::file_text(read_bytes(path).value_or(""), win32_common::AnsiCodec());
   if (!text) return std::nullopt;
-  const std::optional<std::u16string> plain = decode_text(*text);
-  return plain ? std::optional(std::wstring(plain->begin(), plain->end())) : std::nullopt;
+  const std::optional<std::u16string> plain = screnc::decode_text(*text);
+  return plain ? std::optional(win32_common::wide(*plain)) : std::nullopt;
 }
 
 // A new folder under the temporary folder, removed with all it holds.

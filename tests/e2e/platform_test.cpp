@@ -28,7 +28,7 @@ TEST_F(Files, TextInCodePage932IsWrittenWholeOrNotAtAll) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
   EXPECT_EQ(platform.read_text_file(path, 100), L"日本語\r\n\r\nC:\\work\r\n");
-  EXPECT_FALSE(file_exists(path + L".new"));
+  EXPECT_FALSE(file_exists(folder / L"~mosa-trevlin-0.tmp"));
 
   // A batch file can name such a file by its short form; one still to be
   // written by the short form of its folder.

@@ -34,7 +34,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
 
   // The stand-in copies its input, which here is already encoded text.
   install_encoder(tools.path, L"STAND_IN_ENCODER");
-  const std::u16string block = encode_block(u"WScript.Echo 2");
+  const std::u16string block = screnc::encode_block(u"WScript.Echo 2");
   const std::string encoded(block.begin(), block.end());
   const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
                                L"を見て原因を確認することができるかもしれません。";

@@ -4,6 +4,8 @@
 #include "encoder/block.h"
 #include "encoder/find_blocks.h"
 
+namespace screnc {
+
 // The blocks Microsoft's encoder writes for these texts, and one that shows how
 // characters beyond ASCII are copied without taking a position.
 TEST(Block, WrittenAsMicrosoftsEncoderWritesIt) {
@@ -74,3 +76,5 @@ TEST(FindBlocks, ReportsEveryStartMarkerAndGoesOnAfterAValidBlock) {
   EXPECT_EQ(decode_text(u"x" + one + u"y" + two + two), u"xa #@~^ bycc");
   EXPECT_FALSE(decode_text(text)) << "a start marker without a whole block";
 }
+
+}  // namespace screnc

@@ -6,6 +6,8 @@
 #include "encoder/encode_text.h"
 #include "encoder/xml_references.h"
 
+namespace screnc {
+
 namespace {
 
 // The text with each {{plain}} replaced by the block of plain.
@@ -138,3 +140,5 @@ TEST(XmlReferences, ResolvedOnlyWhenWellFormed) {
             u"<>&\"'AB&#X43;😀\U0010FFFFjA'&foo;&#xD800;&#xDFFF;&#0;&#;&#x;& x;&#x100000041;"
             u"&#x11FFFF;&#6a;a&b&lt&");
 }
+
+}  // namespace screnc

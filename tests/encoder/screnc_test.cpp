@@ -20,6 +20,8 @@
 #include "screnc/posix_files.h"
 #include "screnc/run.h"
 
+namespace screnc {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -275,3 +277,5 @@ TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
   texts.insert(argument_error_message({ArgumentError::Problem::WrongCount, u""}));
   EXPECT_EQ(texts.size(), 24u);
 }
+
+}  // namespace screnc

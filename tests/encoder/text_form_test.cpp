@@ -4,6 +4,8 @@
 #include "encoder/text_form.h"
 #include "screnc/posix_codec.h"
 
+namespace screnc {
+
 using namespace std::literals;
 
 TEST(TextForm, ReadAndWrittenBackInTheFormFound) {
@@ -46,3 +48,5 @@ TEST(TextForm, WritingRefusesACharacterTheFormCannotHold) {
   // Only the characters in view count, not one just beyond it.
   EXPECT_TRUE(file_bytes(u"a\xDC00"sv.substr(0, 1), TextForm::Utf8Bom, legacy));
 }
+
+}  // namespace screnc

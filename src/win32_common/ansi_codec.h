@@ -8,7 +8,9 @@
 
 #include "encoder/text_form.h"
 
-class AnsiCodec : public LegacyCodec {
+namespace win32_common {
+
+class AnsiCodec : public screnc::LegacyCodec {
  public:
   AnsiCodec();
   std::optional<std::u16string> to_text(std::string_view bytes) const override;
@@ -18,3 +20,5 @@ class AnsiCodec : public LegacyCodec {
  private:
   unsigned max_char_size_;  // 0 when the system does not say
 };
+
+}  // namespace win32_common

@@ -2,7 +2,7 @@
 // Owners for the system's handles: each closes what it holds exactly once.
 #include <utility>
 
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 // A handle closed by a given function; `Invalid` is the value that means "none"
 // (NULL for most kernel objects, INVALID_HANDLE_VALUE for files and searches).

@@ -2,7 +2,9 @@
 // screnc's files on Windows, through the wide-character file functions.
 #include "screnc/files.h"
 
-class Win32Files : public Files {
+namespace screnc {
+
+class WindowsFiles : public Files {
  public:
   bool exists(std::u16string_view path) const override;
   bool is_folder(std::u16string_view path) const override;
@@ -14,3 +16,5 @@ class Win32Files : public Files {
   char16_t separator() const override { return u'\\'; }
   std::u16string compared_name(std::u16string_view name) const override;
 };
+
+}  // namespace screnc

@@ -1,16 +1,15 @@
-#include "win32/ansi_codec.h"
+#include "win32_common/ansi_codec.h"
 
 #include <climits>
 
 #include "encoder/code_page_runs.h"
-#include "win32/code_page.h"
-#include "win32/windows_api.h"
+#include "win32_common/code_page.h"
+#include "win32_common/utf16.h"
+#include "win32_common/windows_api.h"
+
+namespace win32_common {
 
 namespace {
-
-// char16_t and wchar_t are the same UTF-16 units on Windows: the text is handed
-// to the system in place, not copied.
-const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 // Appends the text of whole characters; false when the bytes are no text.
 bool append_text(std::u16string& text, std::string_view bytes) {
@@ -30,7 +29,7 @@ bool append_text(std::u16string& text, std::string_view bytes) {
 // Appends the bytes of the text; false when a character has no exact form.
 bool append_bytes(std::string& bytes, std::u16string_view text) {
   const std::optional<std::string> converted =
-      to_code_page(std::wstring_view(wide(text.data()), text.size()), GetACP());
+      to_code_page(std::wstring_view(wide_data(text.data()), text.size()), GetACP());
   // A converter that lets a look-alike through unflagged is caught by reading
   // the bytes back.
   std::u16string again;
@@ -55,15 +54,17 @@ std::size_t AnsiCodec::char_size(unsigned char lead) const {
 
 std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
   if (max_char_size_ == 1 || max_char_size_ == 2)
-    return text_by_runs(bytes, [this](unsigned char lead) { return char_size(lead); }, append_text);
+    return screnc::text_by_runs(bytes, [this](unsigned char lead) { return char_size(lead); }, append_text);
   std::u16string text;
   if (!append_text(text, bytes)) return std::nullopt;
   return text;
 }
 
 std::optional<std::string> AnsiCodec::to_bytes(std::u16string_view text) const {
-  if (max_char_size_ == 1 || max_char_size_ == 2) return bytes_by_runs(text, append_bytes);
+  if (max_char_size_ == 1 || max_char_size_ == 2) return screnc::bytes_by_runs(text, append_bytes);
   std::string bytes;
   if (!append_bytes(bytes, text)) return std::nullopt;
   return bytes;
 }
+
+}  // namespace win32_common
