@@ -3,7 +3,7 @@
 // controls, shown at the size a start with the detail area closed shows it, and
 // nothing else: no settings file, no handlers run, no look for a running
 // instance, no command line. What mosa-trevlin takes beyond this is its own work.
-#include "win32/windows_api.h"
+#include "win32_common/windows_api.h"
 
 #include "app/frm1.h"
 #include "app/frm1_layout.h"
