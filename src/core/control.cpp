@@ -1,5 +1,7 @@
 #include "core/control.h"
 
+#include "core/control_table.h"
+
 Control::Control(const ControlRow& row)
     : caption_(row.caption), row_(row), tooltip_(row.tooltip), tab_stop_(row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::Line) {}
 
@@ -115,4 +117,17 @@ void DirList::click(int index) {
   highlighted_ = index;
   changed();
   if (on_click) on_click();
+}
+
+std::unique_ptr<Control> make_control(const ControlRow& row) {
+  switch (row.kind) {
+    case Kind::Button: return std::make_unique<Button>(row);
+    case Kind::CheckBox: return std::make_unique<CheckBox>(row);
+    case Kind::TextBox: return std::make_unique<TextBox>(row);
+    case Kind::ComboBox: return std::make_unique<ComboBox>(row, std::vector<std::wstring>{});
+    case Kind::DirList: return std::make_unique<DirList>(row);
+    case Kind::Label:
+    case Kind::Line: break;
+  }
+  return std::make_unique<Control>(row);
 }

@@ -6,6 +6,7 @@
 #include "encode/command_line.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
+#include "types/script_types.h"
 
 namespace {
 
@@ -175,7 +176,8 @@ bool EncodeRun::encoded_well(const std::wstring& output, const std::wstring& inp
     return b.valid ||
            source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
   });
-  const bool plain_script = script_ext == L"vbs" || script_ext == L"js";
+  const int type = script_type_position(script_ext);
+  const bool plain_script = type >= 0 && kScriptTypes[type].plain_script;
   const bool any_block =
       std::any_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; });
   return all_whole && (any_block || !plain_script);

@@ -36,10 +36,6 @@ class FormView {
   ~FormView();
 
   HWND hwnd() const { return hwnd_; }
-  // The window of a control of the table, by the control's model.
-  HWND control_hwnd(const Control& control) const;
-  int control_id(const Control& control) const;
-  int dpi() const { return dpi_; }
   void show(int how);
 
  private:
@@ -59,6 +55,9 @@ class FormView {
   bool handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
                       LRESULT& result);
 
+  // The window of a control of the table, by the control's model.
+  HWND control_hwnd(const Control& control) const;
+  int control_id(const Control& control) const;
   void build();
   void tear_down() noexcept;
   int pixels(int twips) const;

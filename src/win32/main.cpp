@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "app/frm1.h"
+#include "app/main_window.h"
 #include "win32/form_setups.h"
 #include "win32/handed_files.h"
 #include "win32/message_loop.h"
@@ -17,11 +17,11 @@ int run(int show) {
   InitCommonControlsEx(&classes);
 
   Win32Platform platform;
-  frm1 form(platform);
-  FormView view(frm1_setup(form));
+  MainWindow form(platform);
+  FormView view(main_window_setup(form));
   // The window stays hidden until the settings are in place; a second
   // instance ends here without ever showing it.
-  if (!form.Form_Load()) return 0;
+  if (!form.on_load()) return 0;
   view.show(show);
   // After the window shows, so that a refusal has it as its owner; a command
   // line that cannot be read is reported and the window stays.

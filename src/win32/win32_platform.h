@@ -21,7 +21,7 @@ class Win32Platform : public Platform {
 
   int message_box(const std::wstring& text, const std::wstring& title, int style) override;
   void show_open_dialog(FileDialog& dialog) override;
-  void show_modal(frm2& form) override;
+  void show_modal(FolderChooser& form) override;
 
   std::wstring app_folder() override;
   std::wstring find_file(const std::wstring& path) override;

@@ -27,17 +27,17 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
   // The chooser opens on the program's current folder, its application folder.
   app[L"chk1"].click();
   app[L"cmd2"].post_click();
-  const Form frm2 = app.wait_frm2();
+  const Form chooser = app.wait_folder_chooser();
   EXPECT_FALSE(app.main().enabled()) << "the chooser is modal";
-  frm2[L"Dir1"].pick(L"out");
+  chooser[L"Dir1"].pick(L"out");
   app.settle();
-  frm2[L"cmd1"].post_click();
+  chooser[L"cmd1"].post_click();
   app.settle();
   EXPECT_TRUE(app.main().enabled());
   EXPECT_EQ(u8(app[L"txt2"].text()), u8(app.path(L"out\\")));
   app[L"txt2"].type(L"D:\\typed\\");
   app[L"cmd2"].post_click();
-  app.wait_frm2().close();
+  app.wait_folder_chooser().close();
   app.settle();
   EXPECT_EQ(u8(app[L"txt2"].text()), "D:\\typed\\") << "the close box keeps the folder";
 

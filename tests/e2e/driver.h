@@ -3,7 +3,7 @@
 // starts the program in a folder of its own, finds its windows and controls by
 // their table names, reads and works them, answers its message boxes and
 // dialogs and drops files on it. Every wait has a time limit.
-// Lean: the full header defines frm1 and frm2 as dialog template IDs.
+// The lean API, as the program itself includes it.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -28,10 +28,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/frm1_layout.h"
+#include "app/main_window_layout.h"
 #include "core/control.h"
 #include "encoder/find_blocks.h"
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
 #include "win32/ansi_codec.h"
 
 namespace e2e {
@@ -338,12 +338,12 @@ class App {
     return false;
   }
 
-  Form main() const { return {main_, kFrm1Controls, kFrm1ControlCount}; }
+  Form main() const { return {main_, kMainWindowControls.data(), kMainWindowControlCount}; }
   Control operator[](const std::wstring& name) const { return main()[name]; }
-  Form wait_frm2() const {
+  Form wait_folder_chooser() const {
     const HWND found = find_window([&](HWND hwnd) { return hwnd != main_ && caption_of(hwnd) == kAppCaption; });
     need(found, "the folder chooser did not show");
-    return {found, kFrm2Controls, kFrm2ControlCount};
+    return {found, kFolderChooserControls.data(), kFolderChooserControlCount};
   }
   Dialog wait_file_dialog() const {
     const HWND found = find_window(is_file_dialog);
