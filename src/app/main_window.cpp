@@ -2,6 +2,8 @@
 
 #include "types/script_types.h"
 
+namespace mosa {
+
 namespace {
 
 std::vector<std::wstring> type_entries() {
@@ -41,3 +43,5 @@ MainWindow::MainWindow(Platform& platform)
   get<help_button>().on_click = [this] { on_help_clicked(); };
   get<readme_button>().on_click = [this] { on_readme_clicked(); };
 }
+
+}  // namespace mosa

@@ -13,6 +13,8 @@
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 
+namespace mosa {
+
 class MainWindow {
  public:
   using enum MainControl;
@@ -87,3 +89,5 @@ class MainWindow {
   Platform& platform_;
   SettingsFile settings_file_;
 };
+
+}  // namespace mosa

@@ -7,6 +7,8 @@
 #include "encode/output.h"
 #include "encode/run.h"
 
+namespace mosa {
+
 void MainWindow::on_input_changed() { settings.in_file = get<input_box>().text(); }
 
 void MainWindow::on_output_folder_changed() { settings.out_folder = get<output_folder_box>().text(); }
@@ -79,3 +81,5 @@ void MainWindow::detail_tabstops_off() { set_detail_tabstops(false); }
 void MainWindow::on_help_clicked() { open_help(platform_, platform_, platform_); }
 
 void MainWindow::on_readme_clicked() { open_readme(platform_, platform_, platform_); }
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 #include "core/control_table.h"
 #include "core/program.h"
 
+namespace mosa {
+
 // Client area and the outer heights of the two detail states, in twips.
 inline constexpr Rect kMainWindowClient{0, 0, 4905, 4455};
 inline constexpr int kDetailClosedHeight = 2520;
@@ -56,3 +58,5 @@ inline constexpr auto kMainWindowControls = rows_in_role_order(kMainWindowTable)
 inline constexpr int kMainWindowControlCount = static_cast<int>(kMainWindowControls.size());
 
 inline const wchar_t* const kLanguageEntries[] = {L"VBScript", L"JScript"};
+
+}  // namespace mosa

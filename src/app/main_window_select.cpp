@@ -6,6 +6,8 @@
 #include "select/input_path.h"
 #include "types/script_types.h"
 
+namespace mosa {
+
 void MainWindow::on_input_browse_clicked() {
   file_dialog.title = L"Select, " + settings.script_ext + L" script file";
   file_dialog.init_dir = settings.in_folder;
@@ -85,3 +87,5 @@ void MainWindow::on_output_browse_clicked() {
   get<output_folder_box>().set_text(settings.out_folder);
   compose_out_path(settings);
 }
+
+}  // namespace mosa

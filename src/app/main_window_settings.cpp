@@ -5,6 +5,8 @@
 #include "select/encoder_location.h"
 #include "types/script_types.h"
 
+namespace mosa {
+
 bool MainWindow::on_load() {
   if (platform_.another_instance_running()) return false;
   std::optional<bool> found;  // none: a file that may be there could not be read
@@ -125,3 +127,5 @@ void MainWindow::report_settings_failure() {
   platform_.message_box(settings_file_.path() + L" が存在しないか変更できません。", L"エラー",
                         kExclamation);
 }
+
+}  // namespace mosa

@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "types/script_types.h"
 
+namespace mosa {
+
 namespace {
 const wchar_t* flag(const CheckBox& box) { return box.ticked() ? kOn : kOff; }
 }  // namespace
@@ -79,3 +81,5 @@ void MainWindow::on_option_reset_clicked() {
   settings.opt_set_lang = kOff;
   settings.opt_wsf_as_sct = kOn;
 }
+
+}  // namespace mosa

@@ -4,9 +4,13 @@
 #include "core/platform.h"
 #include "select/folder_chooser.h"
 
+namespace mosa {
+
 class Platform : public Dialogs,
                  public Files,
                  public Processes,
                  public Documents,
                  public Folders,
                  public ChooserHost {};
+
+}  // namespace mosa

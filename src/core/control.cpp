@@ -2,6 +2,8 @@
 
 #include "core/control_table.h"
 
+namespace mosa {
+
 Control::Control(const ControlRow& row)
     : caption_(row.caption), row_(row), tooltip_(row.tooltip), tab_stop_(row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::Line) {}
 
@@ -131,3 +133,5 @@ std::unique_ptr<Control> make_control(const ControlRow& row) {
   }
   return std::make_unique<Control>(row);
 }
+
+}  // namespace mosa

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace mosa {
+
 using Handler = std::function<void()>;
 
 // Position and size in twips (1/1440 inch), relative to the client area.
@@ -192,3 +194,5 @@ class DirList : public Control {
   std::vector<DirEntry> entries_;
   int highlighted_ = -1;
 };
+
+}  // namespace mosa

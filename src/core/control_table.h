@@ -9,6 +9,8 @@
 
 #include "core/control.h"
 
+namespace mosa {
+
 template <class Role>
 struct RoleRow {
   Role role;
@@ -61,3 +63,5 @@ class ControlSet {
   std::vector<std::unique_ptr<Control>> owned_;
   std::vector<Control*> all_;
 };
+
+}  // namespace mosa

@@ -8,6 +8,8 @@
 #include "encoder/unicode.h"
 #include "types/script_types.h"
 
+namespace mosa {
+
 namespace {
 
 // The batch file is read by the command interpreter in this code page.
@@ -182,3 +184,5 @@ bool EncodeRun::encoded_well(const std::wstring& output, const std::wstring& inp
       std::any_of(blocks.begin(), blocks.end(), [](const FoundBlock& b) { return b.valid; });
   return all_whole && (any_block || !plain_script);
 }
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 
 #include "core/program.h"
 
+namespace mosa {
+
 namespace {
 
 const wchar_t kNavigation[] = L"Navigation";
@@ -127,3 +129,5 @@ void FolderChooser::on_ok_clicked() {
 }
 
 void FolderChooser::close_box() { window.unload(); }
+
+}  // namespace mosa

@@ -10,6 +10,8 @@
 #include "core/platform.h"
 #include "settings/settings.h"
 
+namespace mosa {
+
 inline constexpr Rect kFolderChooserClient{0, 0, 4875, 1995};
 
 enum class ChooserControl { drive_list, folder_box, hint_label, ok_button, count };
@@ -74,3 +76,5 @@ class ChooserHost {
 std::vector<DirEntry> folder_list(const std::wstring& path, const std::vector<std::wstring>& subfolders);
 // "c:" for "C:\work", "\\server\share" for a network path.
 std::wstring drive_of(const std::wstring& path);
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace mosa {
+
 // How a type names its output: "_enc." + its extension, the encoded-script
 // extensions, or by the language code (".vbe" for "vb", else ".jse").
 enum class SuffixRule { EncExt, Jse, Vbe, ByLanguage };
@@ -47,3 +49,5 @@ inline constexpr int kVbsPosition = script_type_at(L"vbs");
 int script_type_position(const std::wstring& ext);
 
 std::wstring output_suffix(const ScriptType& type, const std::wstring& script_lang);
+
+}  // namespace mosa

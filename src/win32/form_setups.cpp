@@ -1,5 +1,7 @@
 #include "win32/form_setups.h"
 
+namespace mosa {
+
 FormSetup main_window_setup(MainWindow& form) {
   FormSetup setup;
   setup.window = &form.window;
@@ -23,3 +25,5 @@ FormSetup folder_chooser_setup(FolderChooser& form) {
   setup.close_box = [&form] { form.close_box(); };
   return setup;
 }
+
+}  // namespace mosa

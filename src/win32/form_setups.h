@@ -4,5 +4,9 @@
 #include "select/folder_chooser.h"
 #include "win32/form_view.h"
 
+namespace mosa {
+
 FormSetup main_window_setup(MainWindow& form);
 FormSetup folder_chooser_setup(FolderChooser& form);
+
+}  // namespace mosa

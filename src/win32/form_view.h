@@ -10,6 +10,8 @@
 #include "win32/handles.h"
 #include "win32/windows_api.h"
 
+namespace mosa {
+
 // What a window needs besides its control table: the few controls that look
 // or behave differently, and the events of the window itself.
 struct FormSetup {
@@ -94,3 +96,5 @@ class FormView {
   // echoes of the model, not the user's doing.
   int syncing_ = 0;
 };
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 // A library of the system folder, loaded when a function of it is first asked
@@ -104,3 +106,5 @@ void join_com_apartment() {
 }
 
 }  // namespace late
+
+}  // namespace mosa

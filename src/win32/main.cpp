@@ -10,6 +10,7 @@
 #include "win32/win32_error.h"
 #include "win32/win32_platform.h"
 
+namespace mosa {
 namespace {
 
 int run(int show) {
@@ -30,11 +31,12 @@ int run(int show) {
 }
 
 }  // namespace
+}  // namespace mosa
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // A drive without a medium is an error the program reports, not a system box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   int exit_code = 1;
-  guarded([&] { exit_code = run(show); });
+  mosa::guarded([&] { exit_code = mosa::run(show); });
   return exit_code;
 }

@@ -12,6 +12,8 @@
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 UINT code_page_number(CodePage code_page) {
@@ -238,3 +240,5 @@ void Win32Platform::delete_file(const std::wstring& path) {
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {
   return to_code_page(text, code_page_number(code_page)).has_value();
 }
+
+}  // namespace mosa

@@ -6,6 +6,8 @@
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 class Win32Process : public Process {
@@ -132,3 +134,5 @@ bool Win32Platform::another_instance_running() {
   held.push_back(std::move(mutex));
   return false;
 }
+
+}  // namespace mosa

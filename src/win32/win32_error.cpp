@@ -4,6 +4,8 @@
 
 #include "win32/dialog_owner.h"
 
+namespace mosa {
+
 std::string to_utf8(const std::wstring& text) {
   if (text.empty()) return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -76,3 +78,5 @@ void show_unexpected_error(const char* what) noexcept {
                 MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   }
 }
+
+}  // namespace mosa

@@ -6,6 +6,8 @@
 #include "core/platform.h"
 #include "win32/windows_api.h"
 
+namespace mosa {
+
 // UTF-8, the encoding exception texts carry, to and from UTF-16.
 std::string to_utf8(const std::wstring& text);
 std::wstring from_utf8(const std::string& text);
@@ -34,3 +36,5 @@ bool guarded(Work&& work) noexcept {
   }
   return false;
 }
+
+}  // namespace mosa

@@ -13,6 +13,8 @@
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 // The characters the open-file dialog's buffer holds, terminator included.
@@ -109,3 +111,5 @@ void Win32Platform::show_modal(FolderChooser& form) {
   }
   if (previous && IsWindow(previous)) SetActiveWindow(previous);
 }
+
+}  // namespace mosa

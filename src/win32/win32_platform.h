@@ -10,6 +10,8 @@
 #include "app/platform.h"
 #include "win32/windows_api.h"
 
+namespace mosa {
+
 // The environment variable that carries a batch file's path to the command interpreter.
 inline const wchar_t kBatchPathVariable[] = L"MOSA_TREVLIN_BATCH";
 
@@ -53,3 +55,5 @@ class Win32Platform : public Platform {
  private:
   std::wstring instance_name_;
 };
+
+}  // namespace mosa

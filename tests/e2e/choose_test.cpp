@@ -4,6 +4,8 @@
 // open-file dialog); then an option the program refuses to tick.
 #include "driver.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -63,3 +65,5 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

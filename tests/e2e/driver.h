@@ -34,6 +34,8 @@
 #include "select/folder_chooser.h"
 #include "win32/ansi_codec.h"
 
+namespace mosa {
+
 namespace e2e {
 
 using Names = std::vector<std::wstring>;
@@ -438,3 +440,5 @@ inline void answer_box(const App& app, const std::wstring& text, const std::wstr
 }
 
 }  // namespace e2e
+
+}  // namespace mosa

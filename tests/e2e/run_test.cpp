@@ -4,6 +4,8 @@
 #include "driver.h"
 #include "encoder/block.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -128,3 +130,5 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

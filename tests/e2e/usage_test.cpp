@@ -5,6 +5,8 @@
 #include "app/main_window_layout.h"
 #include "driver.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -75,3 +77,5 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

@@ -10,6 +10,8 @@
 #include "fake_platform.h"
 #include "settings/settings_file.h"
 
+namespace mosa {
+
 inline const std::vector<std::wstring> kFirstStartFile = {
     L"C:\\Program Files\\Windows Script Encoder\\screnc.exe",
     L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off", L"off", L"off", L"off",
@@ -147,3 +149,5 @@ class AppTest : public ::testing::Test {
     return split_lines(platform.files.at(platform.settings_path()).text, 100);
   }
 };
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 #include "app_fixture.h"
 #include "types/script_types.h"
 
+namespace mosa {
+
 class Cascades : public AppTest {
  protected:
   MainWindow& begin() {
@@ -138,3 +140,5 @@ TEST_F(Cascades, OptionSwitchesAndTheirReset) {
       << "asked once each time, and unticking asks nothing";
   EXPECT_TRUE(form->get<progress_check>().enabled() && form->get<overwrite_check>().enabled()) << "the reset enables them";
 }
+
+}  // namespace mosa

@@ -13,6 +13,8 @@
 #include "app/platform.h"
 #include "settings/settings.h"
 
+namespace mosa {
+
 struct Message {
   std::wstring text, title;
   int style;
@@ -178,3 +180,5 @@ class FakePlatform : public Platform {
     return std::make_unique<FakeProcess>(*this);
   }
 };
+
+}  // namespace mosa

@@ -1,6 +1,8 @@
 // The help page and the readme: each way of opening them, and their failures.
 #include "app_fixture.h"
 
+namespace mosa {
+
 TEST_F(AppTest, HelpAndReadmeOpenByTheFirstWayThatWorksOrAreSaidToBeMissing) {
   platform.folder = L"C:\\my tools\\enc";
   const std::wstring page = platform.folder + L"\\help\\index.html", readme = platform.folder + L"\\readme.txt";
@@ -20,3 +22,5 @@ TEST_F(AppTest, HelpAndReadmeOpenByTheFirstWayThatWorksOrAreSaidToBeMissing) {
                                        L"message 報告: " + readme + L"がありません。"}));
   EXPECT_EQ(platform.messages.front().style, kExclamation);
 }
+
+}  // namespace mosa

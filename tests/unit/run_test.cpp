@@ -4,6 +4,8 @@
 #include "core/paths.h"
 #include "encode/command_line.h"
 
+namespace mosa {
+
 TEST(CommandLine, SwitchesFollowTheFlags) {
   // progress, overwrite, no language, set language, language, wsf as sct
   const std::pair<std::vector<const wchar_t*>, const wchar_t*> cases[] = {
@@ -306,3 +308,5 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   h.get<run_button>().click();
   EXPECT_EQ(saved_lines()[0], L"C:\\tools\\enc\\CAFE~1\\e.exe");
 }
+
+}  // namespace mosa

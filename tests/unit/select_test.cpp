@@ -4,6 +4,8 @@
 #include "select/folder_chooser.h"
 #include "select/input_path.h"
 
+namespace mosa {
+
 using ChooserControl::drive_list, ChooserControl::folder_box, ChooserControl::hint_label,
     ChooserControl::ok_button;
 
@@ -159,3 +161,5 @@ TEST(FolderList, AncestorsThenSubfolders) {
   EXPECT_EQ(drive_of(L"C:\\work"), L"c:");
   EXPECT_EQ(drive_of(L"\\\\srv\\share\\d"), L"\\\\srv\\share");
 }
+
+}  // namespace mosa

@@ -3,6 +3,8 @@
 #include "app_fixture.h"
 #include "select/encoder_location.h"
 
+namespace mosa {
+
 TEST_F(AppTest, SecondInstanceEndsWithoutReadingOrWriting) {
   platform.other_instance = true;
   MainWindow f(platform);
@@ -228,3 +230,5 @@ TEST_F(InitialiseAll, WithVbsAlreadyChosenTheStepsThemselvesClearTheInput) {
   f.get<type_list>().pick(1);
   EXPECT_EQ(f.settings.out_folder, L"") << "the folder box was empty already";
 }
+
+}  // namespace mosa
