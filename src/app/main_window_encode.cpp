@@ -11,7 +11,9 @@ namespace mosa {
 
 void MainWindow::on_input_changed() { settings.in_file = get<input_box>().text(); }
 
-void MainWindow::on_output_folder_changed() { settings.out_folder = get<output_folder_box>().text(); }
+void MainWindow::on_output_folder_changed() {
+  settings.out_folder = get<output_folder_box>().text();
+}
 
 void MainWindow::on_encoder_changed() { settings.encoder_path = get<encoder_box>().text(); }
 
@@ -69,8 +71,10 @@ void MainWindow::show_detail_area(bool open) {
 }
 
 void MainWindow::set_detail_tabstops(bool on) {
-  for (Control* control : std::initializer_list<Control*>{&get<encoder_box>(), &get<encoder_browse_button>(), &get<progress_check>(), &get<overwrite_check>(), &get<no_language_check>(),
-                                                          &get<set_language_check>(), &get<wsf_as_sct_check>(), &get<option_reset_button>(), &get<language_list>()})
+  for (Control* control : std::initializer_list<Control*>{
+           &get<encoder_box>(), &get<encoder_browse_button>(), &get<progress_check>(),
+           &get<overwrite_check>(), &get<no_language_check>(), &get<set_language_check>(),
+           &get<wsf_as_sct_check>(), &get<option_reset_button>(), &get<language_list>()})
     control->set_tab_stop(on);
 }
 

@@ -40,7 +40,8 @@ void MainWindow::restore_defaults() {
   s.out_folder = kMicrosoftEncoderFolder;
   s.out_path.clear();
   // Selecting "vbs" sets the type, the suffix and its label, and the boxes'
-  // handling the enabled states and the output name; the option reset ticks get<wsf_as_sct_check>().
+  // handling the enabled states and the output name; the option reset ticks the
+  // wsf-as-sct box.
   get<type_list>().select(kVbsPosition);
   s.script_lang = L"vb";
   get<input_box>().set_text(s.in_file);

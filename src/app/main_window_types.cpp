@@ -26,7 +26,8 @@ void MainWindow::on_type_changed() {
   s.in_base.clear();
   if (!get<same_folder_check>().ticked()) return;
   get<output_folder_box>().set_text(L"");
-  if (get<output_name_check>().value() == 0) get<output_name_box>().set_text(L"");  // and with it out_base
+  // and with it out_base
+  if (get<output_name_check>().value() == 0) get<output_name_box>().set_text(L"");
   s.out_path.clear();
   s.out_folder.clear();
 }
@@ -45,18 +46,24 @@ void MainWindow::on_overwrite_clicked() {
   }
 }
 
-void MainWindow::on_no_language_clicked() { settings.opt_no_language = flag(get<no_language_check>()); }
+void MainWindow::on_no_language_clicked() {
+  settings.opt_no_language = flag(get<no_language_check>());
+}
 
 void MainWindow::on_set_language_clicked() {
   settings.opt_set_lang = flag(get<set_language_check>());
   get<language_list>().set_enabled(get<set_language_check>().ticked());
 }
 
-void MainWindow::on_wsf_as_sct_clicked() { settings.opt_wsf_as_sct = flag(get<wsf_as_sct_check>()); }
+void MainWindow::on_wsf_as_sct_clicked() {
+  settings.opt_wsf_as_sct = flag(get<wsf_as_sct_check>());
+}
 
 // The user's choice of language becomes the language code: "vb" for VBScript,
 // "js" for JScript. Code that only shows a language in the list runs nothing here.
-void MainWindow::on_language_picked() { settings.script_lang = get<language_list>().selected() == 0 ? L"vb" : L"js"; }
+void MainWindow::on_language_picked() {
+  settings.script_lang = get<language_list>().selected() == 0 ? L"vb" : L"js";
+}
 
 void MainWindow::on_option_reset_clicked() {
   const int position = script_type_position(get<type_list>().text());

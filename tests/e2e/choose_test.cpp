@@ -54,13 +54,13 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
 
   // A click the program takes back shows as taken back.
   app[L"cmd4"].click();
-  const Control ochk2 = app[L"ochk2"];
-  ochk2.post_click();
+  const Control overwrite = app[L"ochk2"];
+  overwrite.post_click();
   answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDNO);
-  EXPECT_EQ(ochk2.check(), BST_UNCHECKED);
-  ochk2.post_click();
+  EXPECT_EQ(overwrite.check(), BST_UNCHECKED);
+  overwrite.post_click();
   answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDYES);
-  EXPECT_EQ(ochk2.check(), BST_CHECKED);
+  EXPECT_EQ(overwrite.check(), BST_CHECKED);
 }
 
 }  // namespace

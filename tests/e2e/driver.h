@@ -364,7 +364,7 @@ class App {
 
   // Returns once the program has handled everything sent or posted so far.
   void settle() const {
-    // Posted messages are handled in order; the modify flag of txt3, which the
+    // Posted messages are handled in order; the modify flag of the encoder box, which the
     // program never looks at, shows when the marker's turn has come.
     const HWND marker = main()[L"txt3"].hwnd;
     send(marker, EM_SETMODIFY, FALSE);
@@ -382,7 +382,7 @@ class App {
     post(target, WM_KEYUP, virtual_key, 1 | scan | (1 << 30) | (1u << 31));
     settle();
   }
-  void drop(const Names& files) const {  // on txt1, as the file manager does
+  void drop(const Names& files) const {  // on the input box, as the file manager does
     // What the file manager hands over: DROPFILES, then the wide names, each
     // ended by NUL, and one more NUL, in the program's own memory.
     DROPFILES header{sizeof header, {}, FALSE, TRUE};

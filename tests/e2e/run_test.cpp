@@ -44,7 +44,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
-    std::wstring typed;  // typed into txt1, if anything
+    std::wstring typed;  // typed into the input box, if anything
     std::wstring box;
   };
   const Row rows[] = {

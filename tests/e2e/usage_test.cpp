@@ -10,7 +10,7 @@ namespace mosa {
 namespace e2e {
 namespace {
 
-// The detail area lies below Line2; its controls take the focus only while it is open.
+// The detail area lies below the line (Line2); its controls take the focus only while it is open.
 void expect_detail_area(const App& app, bool open) {
   EXPECT_NEAR(app.main().outer_height(), pixels(open ? kDetailOpenHeight : kDetailClosedHeight), 1);
   for (const ControlRow& row : kMainWindowControls) {

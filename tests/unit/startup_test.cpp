@@ -23,28 +23,47 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
       {"saved by a run",
        {L"D:\\enc\\screnc.exe", L"asp", L"off", L"on", L"C:\\w\\a.asp", L"C:\\w", L"a", L"D:\\out\\",
         L"named", L"D:\\out\\named_enc.asp", L"on", L"off", L"on", L"on", L"off", L"js", L"on"},
-       Screen{.input = L"C:\\w\\a.asp", .output_folder = L"D:\\out\\", .encoder = L"D:\\enc\\screnc.exe", .output_name = L"named", .type = L"asp", .language = L"JScript", .suffix = L"_enc.asp", .same_folder = 0, .output_name_check = 1, .progress = 1, .no_language = 1, .set_language = 1, .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true, .no_language_usable = true, .set_language_usable = true, .language_usable = true, .height = 4830, .detail_tabs = '+'},
+       Screen{.input = L"C:\\w\\a.asp", .output_folder = L"D:\\out\\", .encoder = L"D:\\enc\\screnc.exe",
+           .output_name = L"named", .type = L"asp", .language = L"JScript", .suffix = L"_enc.asp", .same_folder = 0,
+           .output_name_check = 1, .progress = 1, .no_language = 1, .set_language = 1, .wsf_as_sct = 0,
+           .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
+           .no_language_usable = true, .set_language_usable = true, .language_usable = true, .height = 4830,
+           .detail_tabs = '+'},
        L"_enc.asp", L"off"},
       {"the first type, every option", file_lines({{2, L"asa"}, {3, L"off"}, {11, L"on"}, {13, L"on"},
                                                    {14, L"on"}, {15, L"on"}, {16, L"vb"}}),
-       Screen{.encoder = L"", .type = L"asa", .suffix = L"_enc.asa", .same_folder = 0, .progress = 1, .no_language = 1, .set_language = 1, .output_folder_usable = true, .output_browse_usable = true, .set_language_usable = true, .language_usable = true}, L"_enc.asa", L"off"},
+       Screen{.encoder = L"", .type = L"asa", .suffix = L"_enc.asa", .same_folder = 0, .progress = 1, .no_language = 1,
+           .set_language = 1, .output_folder_usable = true, .output_browse_usable = true, .set_language_usable = true,
+           .language_usable = true}, L"_enc.asa", L"off"},
       // Line 3 is set unless exactly "off", the other flags only when exactly
       // "on"; an unknown type selects nothing; a language other than "vb" is JScript.
       {"words not exactly as written",
        file_lines({{1, L"e"}, {2, L"VBS"}, {3, L"Off"}, {4, L"On"}, {11, L"ON"}, {13, L"on "},
                    {14, L"On"}, {15, L"ON"}, {16, L"VB"}, {17, L"On"}}),
-       Screen{.type = L"Combo1", .language = L"JScript", .suffix = L"lbl6", .wsf_as_sct = 0, .no_language_usable = true, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true}, L"", L"on"},
+       Screen{.type = L"Combo1", .language = L"JScript", .suffix = L"lbl6", .wsf_as_sct = 0, .no_language_usable = true,
+           .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true}, L"", L"on"},
       // Line 14 off runs nothing, so the list keeps the state the type left; the
       // type comes before the language, so "wsf" gets the JScript suffix.
       {"type before language", file_lines({{2, L"wsf"}, {14, L"off"}, {16, L"vb"}}),
-       Screen{.encoder = L"", .type = L"wsf", .suffix = L".jse", .wsf_as_sct = 0, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true}, L".jse", L"on"},
+       Screen{.encoder = L"", .type = L"wsf", .suffix = L".jse", .wsf_as_sct = 0, .set_language_usable = true,
+           .wsf_as_sct_usable = true, .language_usable = true}, L".jse", L"on"},
       {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
-       Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0}, L".jse", L"on"},
-      {"empty file", {}, Screen{.input = L"Text1", .output_folder = L"Text2", .encoder = L"Text3", .output_name = L"Text4", .type = L"Combo1", .language = L"Combo1", .suffix = L"lbl6", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true, .no_language_usable = true, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true, .height = 4905, .detail_tabs = '+'}, L"", L""},
+       Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0}
+, L".jse", L"on"},
+      {"empty file", {}, Screen{.input = L"Text1", .output_folder = L"Text2", .encoder = L"Text3",
+          .output_name = L"Text4", .type = L"Combo1", .language = L"Combo1", .suffix = L"lbl6", .same_folder = 0,
+          .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
+          .no_language_usable = true, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true,
+          .height = 4905, .detail_tabs = '+'}, L"", L""},
       {"five lines", {L"X:\\e.exe", L"js", L"off", L"off", L"C:\\a.js"},
-       Screen{.input = L"C:\\a.js", .output_folder = L"Text2", .encoder = L"X:\\e.exe", .output_name = L"Text4", .type = L"js", .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .height = 4905, .detail_tabs = '+'}, L".jse", L"off"},
+       Screen{.input = L"C:\\a.js", .output_folder = L"Text2", .encoder = L"X:\\e.exe", .output_name = L"Text4",
+           .type = L"js", .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0,
+           .output_folder_usable = true, .output_browse_usable = true, .height = 4905, .detail_tabs = '+'}
+, L".jse", L"off"},
       {"two lines", {L"X:\\screnc.exe", L"js"},
-       Screen{.output_folder = L"Text2", .encoder = L"X:\\screnc.exe", .output_name = L"Text4", .type = L"js", .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true, .height = 4905, .detail_tabs = '+'}, L".jse", L""},
+       Screen{.output_folder = L"Text2", .encoder = L"X:\\screnc.exe", .output_name = L"Text4", .type = L"js",
+           .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true,
+           .output_browse_usable = true, .output_name_usable = true, .height = 4905, .detail_tabs = '+'}, L".jse", L""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -52,7 +71,7 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
     Settings expected;
     for (size_t i = 0; i < c.lines.size(); ++i) expected.*kFileLines[i] = c.lines[i];
     expected.out_suffix = c.suffix;
-    expected.same_folder = c.same_folder;  // anything but "off" ticks chk1, which sets "on"
+    expected.same_folder = c.same_folder;  // anything but "off" ticks the same-folder box, which sets "on"
     EXPECT_EQ(f.settings, expected);
     EXPECT_EQ(screen(f), c.screen);
     EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
@@ -127,8 +146,8 @@ TEST_F(AppTest, DetailToggleFollowsTheHeightAlone) {
   for (int height : {kDetailClosedHeight, kDetailOpenHeight, 3000}) {
     f.window.set_height(height);
     f.get<detail_button>().click();
-    seen += std::to_wstring(f.window.height()) + (f.get<no_language_check>().tab_stop() ? L"+" : L"-") + f.get<detail_button>().caption() +
-            f.get<detail_button>().tooltip() + f.settings.detail_open + L" ";
+    seen += std::to_wstring(f.window.height()) + (f.get<no_language_check>().tab_stop() ? L"+" : L"-") +
+            f.get<detail_button>().caption() + f.get<detail_button>().tooltip() + f.settings.detail_open + L" ";
   }
   EXPECT_EQ(seen, L"4830+詳細を閉じる詳細設定域を閉じるon 2520-詳細を開く詳細設定域を開くoff "
                   L"2520-詳細を開く詳細設定域を開くoff ");
