@@ -59,15 +59,13 @@ inline Screen screen(const MainWindow& f) {
     stops += c->tab_stop();
   return {f.get<input_box>().text(), f.get<output_folder_box>().text(), f.get<encoder_box>().text(),
           f.get<output_name_box>().text(), f.get<type_list>().text(), f.get<language_list>().text(),
-          f.get<suffix_label>().caption(), f.get<same_folder_check>().value(),
-          f.get<output_name_check>().value(), f.get<progress_check>().value(),
-          f.get<overwrite_check>().value(), f.get<no_language_check>().value(),
+          f.get<suffix_label>().caption(), f.get<same_folder_check>().value(), f.get<output_name_check>().value(),
+          f.get<progress_check>().value(), f.get<overwrite_check>().value(), f.get<no_language_check>().value(),
           f.get<set_language_check>().value(), f.get<wsf_as_sct_check>().value(),
           f.get<output_folder_box>().enabled(), f.get<output_browse_button>().enabled(),
           f.get<output_name_box>().enabled(), f.get<no_language_check>().enabled(),
           f.get<set_language_check>().enabled(), f.get<wsf_as_sct_check>().enabled(),
-          f.get<language_list>().enabled(), f.window.height(),
-          stops == 9 ? '+' : stops ? '?' : '-'};
+          f.get<language_list>().enabled(), f.window.height(), stops == 9 ? '+' : stops ? '?' : '-'};
 }
 
 // A screen as the fields that differ from the default one, by name, so that a
@@ -78,21 +76,18 @@ inline void PrintTo(const Screen& s, std::ostream* os) {
   auto field = [&](const char* name, auto Screen::*member) {
     if (s.*member != d.*member) *os << " " << name << "=" << ::testing::PrintToString(s.*member);
   };
-  field("input", &Screen::input), field("output_folder", &Screen::output_folder);
-  field("encoder", &Screen::encoder), field("output_name", &Screen::output_name);
-  field("type", &Screen::type), field("language", &Screen::language);
+  field("input", &Screen::input), field("output_folder", &Screen::output_folder), field("encoder", &Screen::encoder);
+  field("output_name", &Screen::output_name), field("type", &Screen::type), field("language", &Screen::language);
   field("suffix", &Screen::suffix), field("same_folder", &Screen::same_folder);
   field("output_name_check", &Screen::output_name_check), field("progress", &Screen::progress);
   field("overwrite", &Screen::overwrite), field("no_language", &Screen::no_language);
   field("set_language", &Screen::set_language), field("wsf_as_sct", &Screen::wsf_as_sct);
   field("output_folder_usable", &Screen::output_folder_usable);
   field("output_browse_usable", &Screen::output_browse_usable);
-  field("output_name_usable", &Screen::output_name_usable);
-  field("no_language_usable", &Screen::no_language_usable);
-  field("set_language_usable", &Screen::set_language_usable);
-  field("wsf_as_sct_usable", &Screen::wsf_as_sct_usable);
-  field("language_usable", &Screen::language_usable);
-  field("height", &Screen::height), field("detail_tabs", &Screen::detail_tabs);
+  field("output_name_usable", &Screen::output_name_usable), field("no_language_usable", &Screen::no_language_usable);
+  field("set_language_usable", &Screen::set_language_usable), field("wsf_as_sct_usable", &Screen::wsf_as_sct_usable);
+  field("language_usable", &Screen::language_usable), field("height", &Screen::height);
+  field("detail_tabs", &Screen::detail_tabs);
   *os << " }";
 }
 
