@@ -121,17 +121,26 @@ void DirList::click(int index) {
   if (on_click) on_click();
 }
 
+namespace {
+
+template <Kind kind>
+std::unique_ptr<Control> make(const ControlRow& row) {
+  return std::make_unique<typename ControlOf<kind>::Type>(row);
+}
+
+}  // namespace
+
 std::unique_ptr<Control> make_control(const ControlRow& row) {
   switch (row.kind) {
-    case Kind::Button: return std::make_unique<Button>(row);
-    case Kind::CheckBox: return std::make_unique<CheckBox>(row);
-    case Kind::TextBox: return std::make_unique<TextBox>(row);
-    case Kind::ComboBox: return std::make_unique<ComboBox>(row, std::vector<std::wstring>{});
-    case Kind::DirList: return std::make_unique<DirList>(row);
-    case Kind::Label:
+    case Kind::Button: return make<Kind::Button>(row);
+    case Kind::CheckBox: return make<Kind::CheckBox>(row);
+    case Kind::TextBox: return make<Kind::TextBox>(row);
+    case Kind::ComboBox: return make<Kind::ComboBox>(row);
+    case Kind::DirList: return make<Kind::DirList>(row);
+    case Kind::Label: return make<Kind::Label>(row);
     case Kind::Line: break;
   }
-  return std::make_unique<Control>(row);
+  return make<Kind::Line>(row);
 }
 
 }  // namespace mosa

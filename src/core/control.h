@@ -109,7 +109,7 @@ class CheckBox : public Control {
 // A drop-down combo box with editable text.
 class ComboBox : public Control {
  public:
-  ComboBox(const ControlRow& row, std::vector<std::wstring> entries);
+  explicit ComboBox(const ControlRow& row, std::vector<std::wstring> entries = {});
   Handler on_click;  // the selected entry changed, by code or by the user
   Handler on_pick;   // the user picked an entry from the list, changed or not
 
