@@ -55,7 +55,6 @@ inline constexpr RoleRow<MainControl> kMainWindowTable[] = {
     {MainControl::input_label, {L"Label1", Kind::Label, L"入力", L"", {120, 480, 615, 135}, 0}},
 };
 inline constexpr auto kMainWindowControls = rows_in_role_order(kMainWindowTable);
-inline constexpr int kMainWindowControlCount = static_cast<int>(kMainWindowControls.size());
 
 inline const wchar_t* const kLanguageEntries[] = {L"VBScript", L"JScript"};
 

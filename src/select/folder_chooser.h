@@ -23,7 +23,6 @@ inline constexpr RoleRow<ChooserControl> kFolderChooserTable[] = {
     {ChooserControl::ok_button, {L"cmd1", Kind::Button, L"OK", L"出力先フォルダを指定します", {4080, 1680, 735, 255}, 3}},
 };
 inline constexpr auto kFolderChooserControls = rows_in_role_order(kFolderChooserTable);
-inline constexpr int kFolderChooserControlCount = static_cast<int>(kFolderChooserControls.size());
 // The hint label's background: pale yellow.
 inline constexpr unsigned char kHintRed = 255, kHintGreen = 255, kHintBlue = 192;
 

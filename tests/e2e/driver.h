@@ -340,12 +340,12 @@ class App {
     return false;
   }
 
-  Form main() const { return {main_, kMainWindowControls.data(), kMainWindowControlCount}; }
+  Form main() const { return {main_, kMainWindowControls.data(), std::ssize(kMainWindowControls)}; }
   Control operator[](const std::wstring& name) const { return main()[name]; }
   Form wait_folder_chooser() const {
     const HWND found = find_window([&](HWND hwnd) { return hwnd != main_ && caption_of(hwnd) == kAppCaption; });
     need(found, "the folder chooser did not show");
-    return {found, kFolderChooserControls.data(), kFolderChooserControlCount};
+    return {found, kFolderChooserControls.data(), std::ssize(kFolderChooserControls)};
   }
   Dialog wait_file_dialog() const {
     const HWND found = find_window(is_file_dialog);

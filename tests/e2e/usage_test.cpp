@@ -51,7 +51,7 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
   Names made, by_tab;
   for (HWND child = GetWindow(app.main().hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     made.push_back(kMainWindowControls[GetDlgCtrlID(child) - kFirstControlId].name);
-  for (int tab = 0; tab < kMainWindowControlCount; ++tab)
+  for (int tab = 0; tab < std::ssize(kMainWindowControls); ++tab)
     for (const ControlRow& row : kMainWindowControls)
       if (row.tab == tab) by_tab.push_back(row.name);
   by_tab.push_back(L"Line2");  // no tab position: made last

@@ -33,17 +33,17 @@ TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
   walk(begin(), {
       {"the first type, from its folder",
        [this](MainWindow& f) {
-          f.get<type_list>().pick(0), f.settings.in_folder = L"C:\\start", answer(L"C:\\w\\a.asa"),
-          f.get<input_browse_button>().click();
-        },
+         f.get<type_list>().pick(0), f.settings.in_folder = L"C:\\start", answer(L"C:\\w\\a.asa"),
+         f.get<input_browse_button>().click();
+       },
        Screen{.input = L"C:\\w\\a.asa", .output_folder = L"C:\\w\\", .output_name = L"a", .type = L"asa",
            .suffix = L"_enc.asa", .set_language_usable = true},
        L"e|asa|on|off|C:\\w\\a.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"a cancel keeps the typed input and refreshes the output",
        [this](MainWindow& f) {
-          f.get<input_box>().set_text(L"C:\\t.asa"), f.settings.out_path = L"x", answer(L""),
-          f.get<input_browse_button>().click();
-        },
+         f.get<input_box>().set_text(L"C:\\t.asa"), f.settings.out_path = L"x", answer(L""),
+         f.get<input_browse_button>().click();
+       },
        Screen{.input = L"C:\\t.asa", .output_folder = L"C:\\w\\", .output_name = L"a", .type = L"asa",
            .suffix = L"_enc.asa", .set_language_usable = true},
        L"e|asa|on|off|C:\\t.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
@@ -59,16 +59,16 @@ TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
        L"e|asa|off|on|C:\\x\\b.asa|C:\\x|b|D:\\o\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"the same folder follows, the own name stays",
        [this](MainWindow& f) {
-          f.get<same_folder_check>().set_value(1), answer(L"C:\\y\\c.asa"), f.get<input_browse_button>().click();
-        },
+         f.get<same_folder_check>().set_value(1), answer(L"C:\\y\\c.asa"), f.get<input_browse_button>().click();
+       },
        Screen{.input = L"C:\\y\\c.asa", .output_folder = L"C:\\y\\", .output_name = L"n", .type = L"asa",
            .suffix = L"_enc.asa", .output_name_check = 1, .output_name_usable = true, .set_language_usable = true},
        L"e|asa|on|on|C:\\y\\c.asa|C:\\y|c|C:\\y\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"the own folder stays, the name follows",
        [this](MainWindow& f) {
-          f.get<same_folder_check>().set_value(0), f.get<output_name_check>().set_value(0), answer(L"C:\\z\\d.asa"),
-          f.get<input_browse_button>().click();
-        },
+         f.get<same_folder_check>().set_value(0), f.get<output_name_check>().set_value(0), answer(L"C:\\z\\d.asa"),
+         f.get<input_browse_button>().click();
+       },
        Screen{.input = L"C:\\z\\d.asa", .output_folder = L"C:\\y\\", .output_name = L"d", .type = L"asa",
            .suffix = L"_enc.asa", .same_folder = 0, .output_folder_usable = true, .output_browse_usable = true,
            .set_language_usable = true},
@@ -94,7 +94,7 @@ TEST_F(Select, EncoderDialogChoiceAndCancel) {
   EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"|");
   EXPECT_EQ(platform.messages,
             (std::vector<Message>{{L"screnc.exe が指定されていません。", L"報告", kExclamation}}));
-  // A type that is none of the nine keeps the encoder's filter.
+  // A type that is none of the table's keeps the encoder's filter.
   f.get<type_list>().type_text(L"x");
   f.settings.script_ext.clear();
   f.get<input_browse_button>().click();
