@@ -5,8 +5,8 @@
 // instance, no command line. What mosa-trevlin takes beyond this is its own work.
 #include "win32_common/windows_api.h"
 
-#include "app/frm1.h"
-#include "app/frm1_layout.h"
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
 #include "win32/form_setups.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
@@ -14,14 +14,14 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   int exit_code = 1;
-  guarded([&] {
+  mosa::guarded([&] {
     // The platform only answers the model's calls, and the floor makes none.
-    Win32Platform platform;
-    frm1 form(platform);
-    form.window.set_height(kDetailClosedHeight);
-    FormView view(frm1_setup(form));
+    mosa::Win32Platform platform;
+    mosa::MainWindow form(platform);
+    form.window.set_height(mosa::kDetailClosedHeight);
+    mosa::FormView view(mosa::main_window_setup(form));
     view.show(show);
-    exit_code = run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+    exit_code = mosa::run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
   });
   return exit_code;
 }

@@ -2,7 +2,9 @@
 // Everything the main window needs from the outside world, in one object: the
 // narrow services of the models below it and the host of the folder chooser.
 #include "core/platform.h"
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
+
+namespace mosa {
 
 class Platform : public Dialogs,
                  public Files,
@@ -10,3 +12,5 @@ class Platform : public Dialogs,
                  public Documents,
                  public Folders,
                  public ChooserHost {};
+
+}  // namespace mosa

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace mosa {
+
 using Handler = std::function<void()>;
 
 // Position and size in twips (1/1440 inch), relative to the client area.
@@ -107,7 +109,7 @@ class CheckBox : public Control {
 // A drop-down combo box with editable text.
 class ComboBox : public Control {
  public:
-  ComboBox(const ControlRow& row, std::vector<std::wstring> entries);
+  explicit ComboBox(const ControlRow& row, std::vector<std::wstring> entries = {});
   Handler on_click;  // the selected entry changed, by code or by the user
   Handler on_pick;   // the user picked an entry from the list, changed or not
 
@@ -192,3 +194,5 @@ class DirList : public Control {
   std::vector<DirEntry> entries_;
   int highlighted_ = -1;
 };
+
+}  // namespace mosa

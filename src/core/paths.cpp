@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cwctype>
 
+namespace mosa {
+
 namespace {
 
 bool is_separator(wchar_t c) { return c == L'\\' || c == L'/'; }
@@ -80,3 +82,5 @@ std::wstring instance_name(const std::wstring& folder) {
   digits[16] = L'\0';
   return std::wstring(L"Global\\mosa-trevlin-") + digits;
 }
+
+}  // namespace mosa

@@ -7,6 +7,8 @@
 
 #include "core/platform.h"
 
+namespace mosa {
+
 // Whether a path holds a character that no file name can hold: '"', '<', '>',
 // '|', '*', '?' or a control character. Such a path names no file; inside a
 // command line a quote would end the quoting around it.
@@ -37,3 +39,5 @@ std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, C
 // every spelling of the folder's letters and for every logon session of the
 // machine, and short enough for any folder.
 std::wstring instance_name(const std::wstring& folder);
+
+}  // namespace mosa

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace mosa {
+
 struct PlatformError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -140,3 +142,5 @@ class Folders {
   // The names of the folders in a folder, sorted; throws when it cannot be read.
   virtual std::vector<std::wstring> subfolders(const std::wstring& folder) = 0;
 };
+
+}  // namespace mosa

@@ -1,5 +1,7 @@
 #include "encode/command_line.h"
 
+namespace mosa {
+
 std::wstring switch_string(const Settings& s) {
   std::wstring switches;
   if (s.opt_progress == kOn) switches += L"/s ";
@@ -25,3 +27,5 @@ std::wstring batch_line(const std::wstring& command_line) {
   }
   return line;
 }
+
+}  // namespace mosa

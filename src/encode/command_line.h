@@ -4,6 +4,8 @@
 
 #include "settings/settings.h"
 
+namespace mosa {
+
 inline const wchar_t kBatchFileName[] = L"\\mosa-trevlin.bat";
 inline const wchar_t kLogFileName[] = L"\\mosa-trevlin.log";
 
@@ -18,3 +20,5 @@ std::wstring command_line(const std::wstring& encoder, const std::wstring& switc
 // The command interpreter expands %NAME% inside a batch file; doubling every "%"
 // hands each path to the encoder exactly as given.
 std::wstring batch_line(const std::wstring& command_line);
+
+}  // namespace mosa

@@ -1,5 +1,7 @@
 #include "encode/help.h"
 
+namespace mosa {
+
 void open_help(Files& files, Documents& documents, Dialogs& dialogs) {
   const std::wstring page = files.app_folder() + L"\\help\\index.html";
   try {
@@ -24,3 +26,5 @@ void open_readme(Files& files, Processes& processes, Dialogs& dialogs) {
     dialogs.message_box(readme + L"がありません。", L"報告", kExclamation);
   }
 }
+
+}  // namespace mosa

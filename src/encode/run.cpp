@@ -6,6 +6,9 @@
 #include "encode/command_line.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
+#include "types/script_types.h"
+
+namespace mosa {
 
 namespace {
 
@@ -171,13 +174,15 @@ bool EncodeRun::encoded_well(const std::wstring& output, const std::wstring& inp
     return false;
   }
   const std::vector<screnc::FoundBlock> blocks = screnc::find_blocks(written);
-  const bool all_whole =
-      std::all_of(blocks.begin(), blocks.end(), [&](const screnc::FoundBlock& b) {
-        return b.valid ||
-               source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
-      });
-  const bool plain_script = script_ext == L"vbs" || script_ext == L"js";
+  const bool all_whole = std::all_of(blocks.begin(), blocks.end(), [&](const screnc::FoundBlock& b) {
+    return b.valid ||
+           source.find(written.substr(b.begin, kCopiedMarkerLength)) != std::u16string::npos;
+  });
+  const int type = script_type_position(script_ext);
+  const bool plain_script = type >= 0 && kScriptTypes[type].plain_script;
   const bool any_block =
       std::any_of(blocks.begin(), blocks.end(), [](const screnc::FoundBlock& b) { return b.valid; });
   return all_whole && (any_block || !plain_script);
 }
+
+}  // namespace mosa

@@ -9,6 +9,8 @@
 #include "core/platform.h"
 #include "settings/settings.h"
 
+namespace mosa {
+
 class EncodeRun {
  public:
   EncodeRun(Dialogs& dialogs, Files& files, Processes& processes)
@@ -43,3 +45,5 @@ class EncodeRun {
   Files& files_;
   Processes& processes_;
 };
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 
 #include "core/platform.h"
 
+namespace mosa {
+
 // Where Microsoft's installer put its encoder.
 inline const wchar_t kMicrosoftEncoder[] = L"C:\\Program Files\\Windows Script Encoder\\screnc.exe";
 inline const wchar_t kMicrosoftEncoderFolder[] = L"C:\\Program Files\\Windows Script Encoder\\";
@@ -14,3 +16,5 @@ inline const wchar_t kBundledEncoder[] = L"encoder\\screnc.exe";
 // folder as a full path, else Microsoft's location: the one the user is most
 // likely to mean, and a name they can look up when neither is there.
 std::wstring default_encoder_path(Files& files);
+
+}  // namespace mosa

@@ -1,5 +1,7 @@
 #include "select/input_path.h"
 
+namespace mosa {
+
 namespace {
 std::wstring file_name(const std::wstring& path) {
   const size_t cut = path.rfind(L'\\');
@@ -20,3 +22,5 @@ std::wstring extension_of(const std::wstring& path) {
   const size_t dot = name.rfind(L'.');
   return dot == std::wstring::npos ? name : name.substr(dot + 1);
 }
+
+}  // namespace mosa

@@ -2,6 +2,8 @@
 // The one record of everything the user has chosen. Every field is text.
 #include <string>
 
+namespace mosa {
+
 struct Settings {
   std::wstring detail_open;
   std::wstring same_folder;
@@ -39,3 +41,5 @@ static_assert(sizeof(kFileLines) / sizeof(kFileLines[0]) == kFileLineCount);
 
 inline const wchar_t kOn[] = L"on";
 inline const wchar_t kOff[] = L"off";
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 
 #include "core/paths.h"
 
+namespace mosa {
+
 namespace {
 
 const wchar_t kSettingsFileName[] = L"\\mosa-trevlin.ini";
@@ -63,3 +65,5 @@ void SettingsFile::write(const Settings& settings) {
   }
   files_.write_text_file(path(), lines, CodePage::Ansi);
 }
+
+}  // namespace mosa

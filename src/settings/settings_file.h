@@ -8,6 +8,8 @@
 #include "core/platform.h"
 #include "settings/settings.h"
 
+namespace mosa {
+
 // Cuts text into at most max_lines lines. A line ends at CR LF, at a lone LF or at a
 // lone CR; a last line without an end counts, an end at the very end adds no line.
 std::vector<std::wstring> split_lines(const std::wstring& text, size_t max_lines);
@@ -33,3 +35,5 @@ class SettingsFile {
   Files& files_;
   bool unreadable_ = false;
 };
+
+}  // namespace mosa

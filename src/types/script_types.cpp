@@ -1,5 +1,7 @@
 #include "types/script_types.h"
 
+namespace mosa {
+
 int script_type_position(const std::wstring& ext) {
   for (int i = 0; i < kScriptTypeCount; ++i)
     if (ext == kScriptTypes[i].ext) return i;
@@ -15,3 +17,5 @@ std::wstring output_suffix(const ScriptType& type, const std::wstring& script_la
   }
   return std::wstring(L"_enc.") + type.ext;
 }
+
+}  // namespace mosa

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace mosa {
+
 namespace {
 std::vector<HWND>& form_windows() {
   static std::vector<HWND> windows;
@@ -21,3 +23,5 @@ HWND dialog_owner() {
   });
   return found == windows.rend() ? nullptr : *found;
 }
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 // program the user last worked in.
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 // A form's window counts from when it is made until it goes.
 void add_form_window(HWND window);
 void remove_form_window(HWND window);
@@ -12,3 +14,5 @@ void remove_form_window(HWND window);
 // chooser while it is open, else the main window. None before the main window
 // shows.
 HWND dialog_owner();
+
+}  // namespace mosa

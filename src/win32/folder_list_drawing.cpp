@@ -10,6 +10,8 @@
 #include "win32/late_bound.h"
 #include "win32/window_helpers.h"
 
+namespace mosa {
+
 namespace {
 
 // How far a folder list indents each level (96 dpi pixels).
@@ -70,3 +72,5 @@ void FormView::draw_folder(const DRAWITEMSTRUCT& item) const {
   SelectObject(dc, old_font);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
+
+}  // namespace mosa

@@ -1,8 +1,12 @@
 #pragma once
 // How each of the program's two windows differs from a plain control table.
-#include "app/frm1.h"
-#include "select/frm2.h"
+#include "app/main_window.h"
+#include "select/folder_chooser.h"
 #include "win32/form_view.h"
 
-FormSetup frm1_setup(frm1& form);
-FormSetup frm2_setup(frm2& form);
+namespace mosa {
+
+FormSetup main_window_setup(MainWindow& form);
+FormSetup folder_chooser_setup(FolderChooser& form);
+
+}  // namespace mosa

@@ -12,6 +12,8 @@
 #include "win32/win32_error.h"
 #include "win32/window_helpers.h"
 
+namespace mosa {
+
 namespace {
 
 const wchar_t kFormClass[] = L"mosa-trevlin.form";
@@ -266,3 +268,5 @@ void FormView::create_control(ControlView& view) {
   if (subclassed)
     SetWindowSubclass(view.hwnd, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
+
+}  // namespace mosa

@@ -10,6 +10,8 @@
 #include "win32_common/handles.h"
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 // What a window needs besides its control table: the few controls that look
 // or behave differently, and the events of the window itself.
 struct FormSetup {
@@ -36,10 +38,6 @@ class FormView {
   ~FormView();
 
   HWND hwnd() const { return hwnd_; }
-  // The window of a control of the table, by the control's model.
-  HWND control_hwnd(const Control& control) const;
-  int control_id(const Control& control) const;
-  int dpi() const { return dpi_; }
   void show(int how);
 
  private:
@@ -59,6 +57,9 @@ class FormView {
   bool handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
                       LRESULT& result);
 
+  // The window of a control of the table, by the control's model.
+  HWND control_hwnd(const Control& control) const;
+  int control_id(const Control& control) const;
   void build();
   void tear_down() noexcept;
   int pixels(int twips) const;
@@ -95,3 +96,5 @@ class FormView {
   // echoes of the model, not the user's doing.
   int syncing_ = 0;
 };
+
+}  // namespace mosa

@@ -9,6 +9,8 @@
 #include "win32/win32_error.h"
 #include "win32/window_helpers.h"
 
+namespace mosa {
+
 HWND FormView::first_focusable() const {
   HWND child = GetWindow(hwnd_, GW_CHILD);
   for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -192,3 +194,5 @@ bool FormView::handle_control(ControlView& view, UINT message, WPARAM wparam, LP
   if (folder_list && message == WM_CHAR && wparam == L'\r') return true;
   return false;
 }
+
+}  // namespace mosa

@@ -6,6 +6,8 @@
 
 #include "win32/window_helpers.h"
 
+namespace mosa {
+
 namespace {
 
 // Counts how deep the view is in updates of its own, so that the notifications
@@ -155,3 +157,5 @@ void FormView::keep_focus_usable(HWND control) {
   HWND next = GetNextDlgTabItem(hwnd_, control, FALSE);
   SetFocus(next && next != control ? next : hwnd_);
 }
+
+}  // namespace mosa

@@ -6,6 +6,8 @@
 #include "win32/late_bound.h"
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 struct LocalDeleter {
@@ -34,3 +36,5 @@ std::vector<std::wstring> handed_files() {
   for (int i = 1; i < count; ++i) files.push_back(full_path(arguments.get()[i]));
   return files;
 }
+
+}  // namespace mosa

@@ -6,6 +6,8 @@
 #include "win32/win32_error.h"
 #include "win32_common/system_folder.h"
 
+namespace mosa {
+
 namespace {
 
 // A library of the system folder, loaded when a function of it is first asked
@@ -103,3 +105,5 @@ void join_com_apartment() {
 }
 
 }  // namespace late
+
+}  // namespace mosa

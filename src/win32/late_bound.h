@@ -11,6 +11,8 @@
 
 #include <commdlg.h>
 
+namespace mosa {
+
 namespace late {
 
 BOOL GetOpenFileNameW(OPENFILENAMEW* dialog);
@@ -35,3 +37,5 @@ HRESULT VariantClear(VARIANT* value);
 void join_com_apartment();
 
 }  // namespace late
+
+}  // namespace mosa

@@ -1,23 +1,24 @@
 // The program: the main window's model and view, and the message loop.
 #include "win32_common/windows_api.h"
 
-#include "app/frm1.h"
+#include "app/main_window.h"
 #include "win32/form_setups.h"
 #include "win32/handed_files.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
 #include "win32/win32_platform.h"
 
+namespace mosa {
 namespace {
 
 int run(int show) {
   Win32Platform platform;
-  frm1 form(platform);
+  MainWindow form(platform);
   // The window is made once the settings are in place: a second instance ends
   // here without making one, and the window is built at the height it first
   // shows with, so the controls it hides are made only after it shows.
-  if (!form.Form_Load()) return 0;
-  FormView view(frm1_setup(form));
+  if (!form.on_load()) return 0;
+  FormView view(main_window_setup(form));
   view.show(show);
   // After the window shows, so that a refusal has it as its owner; a command
   // line that cannot be read is reported and the window stays.
@@ -26,11 +27,12 @@ int run(int show) {
 }
 
 }  // namespace
+}  // namespace mosa
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // A drive without a medium is an error the program reports, not a system box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   int exit_code = 1;
-  guarded([&] { exit_code = run(show); });
+  mosa::guarded([&] { exit_code = mosa::run(show); });
   return exit_code;
 }

@@ -4,6 +4,8 @@
 
 #include "win32/win32_error.h"
 
+namespace mosa {
+
 namespace {
 
 // Keys and clicks for a window's controls; not the system keys that work its
@@ -76,3 +78,5 @@ bool wait_answering(HANDLE object, DWORD timeout_ms, const std::function<bool()>
   if (quit) PostQuitMessage(*quit);
   return !stopped;
 }
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 // Runs messages until done() holds, giving `form` the keyboard handling of a
 // dialog (Tab, Shift+Tab, Enter for the default button). When the program is
 // asked to quit, the request is passed on to any outer loop and its exit code
@@ -19,3 +21,5 @@ int run_messages(HWND form, const std::function<bool()>& done);
 // false when it says so. A request to quit is passed on once the wait is over.
 bool wait_answering(HANDLE object, DWORD timeout_ms,
                     const std::function<bool()>& stop_wanted = {});
+
+}  // namespace mosa

@@ -10,6 +10,8 @@
 #include "win32/win32_error.h"
 #include "win32_common/handles.h"
 
+namespace mosa {
+
 namespace {
 
 // A VARIANT that clears what it holds (a BSTR here).
@@ -82,3 +84,5 @@ void Win32Platform::open_with_default_program(const std::wstring& path) {
   const INT_PTR code = reinterpret_cast<INT_PTR>(result);
   if (code <= 32) throw win32_error("ShellExecuteW", static_cast<DWORD>(code), path);
 }
+
+}  // namespace mosa

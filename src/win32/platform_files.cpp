@@ -14,6 +14,8 @@
 #include "win32_common/replace_file.h"
 #include "win32_common/whole_file.h"
 
+namespace mosa {
+
 namespace {
 
 UINT code_page_number(CodePage code_page) {
@@ -144,3 +146,5 @@ void Win32Platform::delete_file(const std::wstring& path) {
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {
   return win32_common::to_code_page(text, code_page_number(code_page)).has_value();
 }
+
+}  // namespace mosa

@@ -8,6 +8,8 @@
 #include "win32/win32_error.h"
 #include "win32_common/handles.h"
 
+namespace mosa {
+
 namespace {
 
 // Long enough for any path the system hands out, including "\\?\" ones.
@@ -140,3 +142,5 @@ std::vector<std::wstring> Win32Platform::subfolders(const std::wstring& folder) 
   });
   return names;
 }
+
+}  // namespace mosa

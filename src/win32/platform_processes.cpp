@@ -7,6 +7,8 @@
 #include "win32_common/handles.h"
 #include "win32_common/system_folder.h"
 
+namespace mosa {
+
 namespace {
 
 class Win32Process : public Process {
@@ -130,3 +132,5 @@ bool Win32Platform::another_instance_running() {
   held.push_back(std::move(mutex));
   return false;
 }
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 
 #include "win32/dialog_owner.h"
 
+namespace mosa {
+
 namespace {
 
 std::wstring system_text(DWORD code) {
@@ -57,3 +59,5 @@ void show_unexpected_error(const char* what) noexcept {
                 MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   }
 }
+
+}  // namespace mosa

@@ -7,6 +7,8 @@
 #include "win32_common/code_page.h"
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 // UTF-8 is the encoding exception texts carry.
 using win32_common::from_utf8;
 using win32_common::to_utf8;
@@ -35,3 +37,5 @@ bool guarded(Work&& work) noexcept {
   }
   return false;
 }
+
+}  // namespace mosa

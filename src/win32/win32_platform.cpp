@@ -5,13 +5,15 @@
 
 #include <algorithm>
 
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
 #include "win32/dialog_owner.h"
 #include "win32/form_setups.h"
 #include "win32/form_view.h"
 #include "win32/late_bound.h"
 #include "win32/message_loop.h"
 #include "win32/win32_error.h"
+
+namespace mosa {
 
 namespace {
 
@@ -96,11 +98,11 @@ void Win32Platform::show_open_dialog(FileDialog& dialog) {
   dialog.file_name = file.c_str();
 }
 
-void Win32Platform::show_modal(frm2& form) {
+void Win32Platform::show_modal(FolderChooser& form) {
   const HWND previous = GetActiveWindow();
   {
-    FormView view(frm2_setup(form));
-    form.Form_Load();
+    FormView view(folder_chooser_setup(form));
+    form.on_load();
     // Declared after the view, so the other windows take input again before the
     // view goes and the system can hand the activation back to one of ours.
     const OtherWindowsDisabled others(view.hwnd());
@@ -109,3 +111,5 @@ void Win32Platform::show_modal(frm2& form) {
   }
   if (previous && IsWindow(previous)) SetActiveWindow(previous);
 }
+
+}  // namespace mosa

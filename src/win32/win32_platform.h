@@ -10,6 +10,8 @@
 #include "app/platform.h"
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 // The environment variable that carries a batch file's path to the command interpreter.
 inline const wchar_t kBatchPathVariable[] = L"MOSA_TREVLIN_BATCH";
 
@@ -21,7 +23,7 @@ class Win32Platform : public Platform {
 
   int message_box(const std::wstring& text, const std::wstring& title, int style) override;
   void show_open_dialog(FileDialog& dialog) override;
-  void show_modal(frm2& form) override;
+  void show_modal(FolderChooser& form) override;
 
   std::wstring app_folder() override;
   std::wstring find_file(const std::wstring& path) override;
@@ -53,3 +55,5 @@ class Win32Platform : public Platform {
  private:
   std::wstring instance_name_;
 };
+
+}  // namespace mosa

@@ -5,6 +5,8 @@
 #include "win32_common/handles.h"
 #include "win32_common/windows_api.h"
 
+namespace mosa {
+
 inline int send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   return static_cast<int>(SendMessageW(hwnd, message, wparam, lparam));
 }
@@ -35,3 +37,5 @@ inline int line_height(const FontHandle& font) {
   SelectObject(screen.get(), old);
   return metrics.tmHeight;
 }
+
+}  // namespace mosa

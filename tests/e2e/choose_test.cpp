@@ -4,6 +4,8 @@
 // open-file dialog); then an option the program refuses to tick.
 #include "driver.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -27,17 +29,17 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
   // The chooser opens on the program's current folder, its application folder.
   app[L"chk1"].click();
   app[L"cmd2"].post_click();
-  const Form frm2 = app.wait_frm2();
+  const Form chooser = app.wait_folder_chooser();
   EXPECT_FALSE(app.main().enabled()) << "the chooser is modal";
-  frm2[L"Dir1"].pick(L"out");
+  chooser[L"Dir1"].pick(L"out");
   app.settle();
-  frm2[L"cmd1"].post_click();
+  chooser[L"cmd1"].post_click();
   app.settle();
   EXPECT_TRUE(app.main().enabled());
   EXPECT_EQ(u8(app[L"txt2"].text()), u8(app.path(L"out\\")));
   app[L"txt2"].type(L"D:\\typed\\");
   app[L"cmd2"].post_click();
-  app.wait_frm2().close();
+  app.wait_folder_chooser().close();
   app.settle();
   EXPECT_EQ(u8(app[L"txt2"].text()), "D:\\typed\\") << "the close box keeps the folder";
 
@@ -52,14 +54,16 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
 
   // A click the program takes back shows as taken back.
   app[L"cmd4"].click();
-  const Control ochk2 = app[L"ochk2"];
-  ochk2.post_click();
+  const Control overwrite = app[L"ochk2"];
+  overwrite.post_click();
   answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDNO);
-  EXPECT_EQ(ochk2.check(), BST_UNCHECKED);
-  ochk2.post_click();
+  EXPECT_EQ(overwrite.check(), BST_UNCHECKED);
+  overwrite.post_click();
   answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDYES);
-  EXPECT_EQ(ochk2.check(), BST_CHECKED);
+  EXPECT_EQ(overwrite.check(), BST_CHECKED);
 }
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

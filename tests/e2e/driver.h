@@ -3,7 +3,7 @@
 // starts the program in a folder of its own, finds its windows and controls by
 // their table names, reads and works them, answers its message boxes and
 // dialogs and drops files on it. Every wait has a time limit.
-// Lean: the full header defines frm1 and frm2 as dialog template IDs.
+// The lean API, as the program itself includes it.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -28,13 +28,15 @@
 #include <thread>
 #include <vector>
 
-#include "app/frm1_layout.h"
+#include "app/main_window_layout.h"
 #include "core/control.h"
 #include "encoder/find_blocks.h"
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
 #include "win32_common/ansi_codec.h"
 #include "win32_common/code_page.h"
 #include "win32_common/utf16.h"
+
+namespace mosa {
 
 namespace e2e {
 
@@ -336,12 +338,12 @@ class App {
     return false;
   }
 
-  Form main() const { return {main_, kFrm1Controls, kFrm1ControlCount}; }
+  Form main() const { return {main_, kMainWindowControls.data(), std::ssize(kMainWindowControls)}; }
   Control operator[](const std::wstring& name) const { return main()[name]; }
-  Form wait_frm2() const {
+  Form wait_folder_chooser() const {
     const HWND found = find_window([&](HWND hwnd) { return hwnd != main_ && caption_of(hwnd) == kAppCaption; });
     need(found, "the folder chooser did not show");
-    return {found, kFrm2Controls, kFrm2ControlCount};
+    return {found, kFolderChooserControls.data(), std::ssize(kFolderChooserControls)};
   }
   Dialog wait_file_dialog() const {
     const HWND found = find_window(is_file_dialog);
@@ -360,7 +362,7 @@ class App {
 
   // Returns once the program has handled everything sent or posted so far.
   void settle() const {
-    // Posted messages are handled in order; the modify flag of txt3, which the
+    // Posted messages are handled in order; the modify flag of the encoder box, which the
     // program never looks at, shows when the marker's turn has come.
     const HWND marker = main()[L"txt3"].hwnd;
     send(marker, EM_SETMODIFY, FALSE);
@@ -378,7 +380,7 @@ class App {
     post(target, WM_KEYUP, virtual_key, 1 | scan | (1 << 30) | (1u << 31));
     settle();
   }
-  void drop(const Names& files) const {  // on txt1, as the file manager does
+  void drop(const Names& files) const {  // on the input box, as the file manager does
     // What the file manager hands over: DROPFILES, then the wide names, each
     // ended by NUL, and one more NUL, in the program's own memory.
     DROPFILES header{sizeof header, {}, FALSE, TRUE};
@@ -436,3 +438,5 @@ inline void answer_box(const App& app, const std::wstring& text, const std::wstr
 }
 
 }  // namespace e2e
+
+}  // namespace mosa

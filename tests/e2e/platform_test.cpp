@@ -4,6 +4,8 @@
 #include "driver.h"
 #include "win32/win32_platform.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -61,3 +63,5 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 #include "driver.h"
 #include "encoder/block.h"
 
+namespace mosa {
+
 namespace e2e {
 namespace {
 
@@ -42,7 +44,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
-    std::wstring typed;  // typed into txt1, if anything
+    std::wstring typed;  // typed into the input box, if anything
     std::wstring box;
   };
   const Row rows[] = {
@@ -128,3 +130,5 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

@@ -2,16 +2,18 @@
 // Send To hands it, and a typical use with our encoder, worked by keyboard where
 // a user would: Tab in the table's order, the detail area, Enter to run; then
 // the next start restores it.
-#include "app/frm1_layout.h"
+#include "app/main_window_layout.h"
 #include "driver.h"
+
+namespace mosa {
 
 namespace e2e {
 namespace {
 
-// The detail area lies below Line2; its controls take the focus only while it is open.
+// The detail area lies below the line (Line2); its controls take the focus only while it is open.
 void expect_detail_area(const App& app, bool open) {
   EXPECT_NEAR(app.main().outer_height(), pixels(open ? kDetailOpenHeight : kDetailClosedHeight), 1);
-  for (const ControlRow& row : kFrm1Controls) {
+  for (const ControlRow& row : kMainWindowControls) {
     const bool focusable = row.kind != Kind::Label && row.kind != Kind::Line;
     EXPECT_EQ(app[row.name].tab_stop(), focusable && (open || row.rect.top < 2160)) << u8(row.name);
   }
@@ -39,7 +41,7 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
   const std::wstring encoder = app.path(L"encoder\\screnc.exe"), sample = app.path(L"samples\\hello.vbs");
   app.start(SW_SHOWDEFAULT, L"\"" + sample + L"\"");
 
-  for (const ControlRow& row : kFrm1Controls)  // only the input box takes files
+  for (const ControlRow& row : kMainWindowControls)  // only the input box takes files
     EXPECT_EQ((GetWindowLongW(app[row.name].hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0, row.name == std::wstring(L"txt1"));
   // Ours, where Microsoft's is not installed.
   EXPECT_EQ(app.read(kSettingsFile), cp932_file({encoder, L"vbs", L"on", L"off", L"", L"", L"", L"", L"", L".vbe", L"off",
@@ -48,9 +50,9 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
   // Tab walks the controls with a tab stop in the order they were made: the table's tab order.
   Names made, by_tab;
   for (HWND child = GetWindow(app.main().hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    made.push_back(kFrm1Controls[GetDlgCtrlID(child) - kFirstControlId].name);
-  for (int tab = 0; tab < kFrm1ControlCount; ++tab)
-    for (const ControlRow& row : kFrm1Controls)
+    made.push_back(kMainWindowControls[GetDlgCtrlID(child) - kFirstControlId].name);
+  for (int tab = 0; tab < std::ssize(kMainWindowControls); ++tab)
+    for (const ControlRow& row : kMainWindowControls)
       if (row.tab == tab) by_tab.push_back(row.name);
   by_tab.push_back(L"Line2");  // no tab position: made last
   EXPECT_EQ(made, by_tab);
@@ -75,3 +77,5 @@ TEST(Usage, FirstStartTypicalUseAndTheNextStart) {
 
 }  // namespace
 }  // namespace e2e
+
+}  // namespace mosa

@@ -5,10 +5,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/frm1.h"
-#include "app/frm1_layout.h"
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
 #include "fake_platform.h"
 #include "settings/settings_file.h"
+
+namespace mosa {
 
 inline const std::vector<std::wstring> kFirstStartFile = {
     L"C:\\Program Files\\Windows Script Encoder\\screnc.exe",
@@ -29,26 +31,64 @@ inline std::vector<std::wstring> file_lines(std::initializer_list<std::pair<int,
   return lines;
 }
 
-// What the main window shows, in one line: the texts of txt1 to txt4, cmb1, cmb2
-// and lbl6; the values of chk1, chk2 and ochk1 to ochk5; which of txt2, cmd2,
-// txt4, ochk3, ochk4, ochk5 and cmb2 are enabled; the height; and whether the
-// detail area's controls are in the tab order (+), out of it (-) or mixed (?).
-inline std::wstring screen(const frm1& f) {
-  std::wstring s;
-  for (const std::wstring* text : {&f.txt1.text(), &f.txt2.text(), &f.txt3.text(), &f.txt4.text(),
-                                   &f.cmb1.text(), &f.cmb2.text(), &f.lbl6.caption()})
-    s += *text + L"|";
-  for (const CheckBox* box : {&f.chk1, &f.chk2, &f.ochk1, &f.ochk2, &f.ochk3, &f.ochk4, &f.ochk5})
-    s += std::to_wstring(box->value());
-  s += L"|";
-  for (const Control* c : std::initializer_list<const Control*>{&f.txt2, &f.cmd2, &f.txt4, &f.ochk3,
-                                                                &f.ochk4, &f.ochk5, &f.cmb2})
-    s += c->enabled() ? L'1' : L'0';
+using enum MainControl;
+
+// What the main window shows, by control: the texts; the check boxes' values;
+// which controls are usable; the height; and whether the detail area's controls
+// are in the tab order ('+'), out of it ('-') or mixed ('?'). The defaults are
+// the screen of a first start with the encoder "e".
+struct Screen {
+  std::wstring input{}, output_folder{}, encoder = L"e", output_name{}, type = L"vbs",
+      language = L"VBScript", suffix = L".vbe";
+  int same_folder = 1, output_name_check = 0, progress = 0, overwrite = 0, no_language = 0,
+      set_language = 0, wsf_as_sct = 1;
+  bool output_folder_usable = false, output_browse_usable = false, output_name_usable = false,
+       no_language_usable = false, set_language_usable = false, wsf_as_sct_usable = false,
+       language_usable = false;
+  int height = 2520;
+  char detail_tabs = '-';
+  bool operator==(const Screen&) const = default;
+};
+
+inline Screen screen(const MainWindow& f) {
   int stops = 0;
   for (const Control* c : std::initializer_list<const Control*>{
-           &f.txt3, &f.cmd5, &f.ochk1, &f.ochk2, &f.ochk3, &f.ochk4, &f.ochk5, &f.cmd7, &f.cmb2})
+           &f.get<encoder_box>(), &f.get<encoder_browse_button>(), &f.get<progress_check>(),
+           &f.get<overwrite_check>(), &f.get<no_language_check>(), &f.get<set_language_check>(),
+           &f.get<wsf_as_sct_check>(), &f.get<option_reset_button>(), &f.get<language_list>()})
     stops += c->tab_stop();
-  return s + L"|" + std::to_wstring(f.window.height()) + (stops == 9 ? L"+" : stops ? L"?" : L"-");
+  return {f.get<input_box>().text(), f.get<output_folder_box>().text(), f.get<encoder_box>().text(),
+          f.get<output_name_box>().text(), f.get<type_list>().text(), f.get<language_list>().text(),
+          f.get<suffix_label>().caption(), f.get<same_folder_check>().value(), f.get<output_name_check>().value(),
+          f.get<progress_check>().value(), f.get<overwrite_check>().value(), f.get<no_language_check>().value(),
+          f.get<set_language_check>().value(), f.get<wsf_as_sct_check>().value(),
+          f.get<output_folder_box>().enabled(), f.get<output_browse_button>().enabled(),
+          f.get<output_name_box>().enabled(), f.get<no_language_check>().enabled(),
+          f.get<set_language_check>().enabled(), f.get<wsf_as_sct_check>().enabled(),
+          f.get<language_list>().enabled(), f.window.height(), stops == 9 ? '+' : stops ? '?' : '-'};
+}
+
+// A screen as the fields that differ from the default one, by name, so that a
+// failure shows which control differs.
+inline void PrintTo(const Screen& s, std::ostream* os) {
+  const Screen d;
+  *os << "{";
+  auto field = [&](const char* name, auto Screen::*member) {
+    if (s.*member != d.*member) *os << " " << name << "=" << ::testing::PrintToString(s.*member);
+  };
+  field("input", &Screen::input), field("output_folder", &Screen::output_folder), field("encoder", &Screen::encoder);
+  field("output_name", &Screen::output_name), field("type", &Screen::type), field("language", &Screen::language);
+  field("suffix", &Screen::suffix), field("same_folder", &Screen::same_folder);
+  field("output_name_check", &Screen::output_name_check), field("progress", &Screen::progress);
+  field("overwrite", &Screen::overwrite), field("no_language", &Screen::no_language);
+  field("set_language", &Screen::set_language), field("wsf_as_sct", &Screen::wsf_as_sct);
+  field("output_folder_usable", &Screen::output_folder_usable);
+  field("output_browse_usable", &Screen::output_browse_usable);
+  field("output_name_usable", &Screen::output_name_usable), field("no_language_usable", &Screen::no_language_usable);
+  field("set_language_usable", &Screen::set_language_usable), field("wsf_as_sct_usable", &Screen::wsf_as_sct_usable);
+  field("language_usable", &Screen::language_usable), field("height", &Screen::height);
+  field("detail_tabs", &Screen::detail_tabs);
+  *os << " }";
 }
 
 // The record in one line: the fields in the order of the settings file's lines,
@@ -65,12 +105,12 @@ inline void PrintTo(const Settings& s, std::ostream* os) { *os << ::testing::Pri
 // the record holds afterwards.
 struct Step {
   const char* what;
-  std::function<void(frm1&)> act;
-  const wchar_t* screen;
+  std::function<void(MainWindow&)> act;
+  Screen screen;
   const wchar_t* record;
 };
 
-inline void walk(frm1& f, const std::vector<Step>& steps) {
+inline void walk(MainWindow& f, const std::vector<Step>& steps) {
   for (const Step& step : steps) {
     step.act(f);
     EXPECT_EQ(screen(f), step.screen) << step.what;
@@ -81,20 +121,20 @@ inline void walk(frm1& f, const std::vector<Step>& steps) {
 class AppTest : public ::testing::Test {
  protected:
   FakePlatform platform;
-  std::unique_ptr<frm1> form;
+  std::unique_ptr<MainWindow> form;
 
-  frm1& start() {
-    form = std::make_unique<frm1>(platform);
-    EXPECT_TRUE(form->Form_Load());
+  MainWindow& start() {
+    form = std::make_unique<MainWindow>(platform);
+    EXPECT_TRUE(form->on_load());
     return *form;
   }
   // A start from a settings file holding these lines, each ended by CR LF.
-  frm1& start_with(const std::vector<std::wstring>& lines) {
+  MainWindow& start_with(const std::vector<std::wstring>& lines) {
     platform.put_lines(platform.settings_path(), lines);
     return start();
   }
   // A first start, with what it said and wrote forgotten.
-  frm1& fresh() {
+  MainWindow& fresh() {
     start();
     platform.messages.clear();
     platform.events.clear();
@@ -104,3 +144,5 @@ class AppTest : public ::testing::Test {
     return split_lines(platform.files.at(platform.settings_path()).text, 100);
   }
 };
+
+}  // namespace mosa

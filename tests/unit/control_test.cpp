@@ -8,6 +8,8 @@
 
 #include "core/control.h"
 
+namespace mosa {
+
 TEST(ControlModel, ChangesAreShownAndHandledOnceAndRepeatsAreNot) {
   const ControlRow row{L"c", Kind::TextBox, L"Text1", L"tip", {}, 0};
   TextBox text(row);
@@ -94,3 +96,5 @@ TEST(ControlModel, ChangesAreShownAndHandledOnceAndRepeatsAreNot) {
   }
   EXPECT_FALSE(Label(ControlRow{L"l", Kind::Label, L"", L"", {}, 3}).tab_stop());
 }
+
+}  // namespace mosa

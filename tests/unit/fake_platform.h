@@ -13,6 +13,8 @@
 #include "app/platform.h"
 #include "settings/settings.h"
 
+namespace mosa {
+
 struct Message {
   std::wstring text, title;
   int style;
@@ -40,7 +42,7 @@ class FakePlatform : public Platform {
   std::map<std::wstring, std::wstring> short_paths;
   std::deque<int> answers;                        // next message box answers
   std::function<void(FileDialog&)> on_open_dialog;
-  std::function<void(frm2&)> on_frm2;
+  std::function<void(FolderChooser&)> on_chooser;
   bool other_instance = false, start_fails = false;
   FileTime clock = 1'000'000;
   // What the started batch file does before it ends; gives its exit status.
@@ -56,7 +58,7 @@ class FakePlatform : public Platform {
   std::vector<Message> messages;
   std::vector<FileDialog> dialogs_shown;
   std::vector<std::wstring> events;  // writes, starts, waits, deletes and messages in order
-  int frm2_shown = 0;
+  int chooser_shown = 0;
 
   // Writes a file as the program would find it: lines joined with CR LF.
   void put_lines(const std::wstring& path, const std::vector<std::wstring>& lines) {
@@ -80,10 +82,10 @@ class FakePlatform : public Platform {
     dialogs_shown.push_back(dialog);
     if (on_open_dialog) on_open_dialog(dialog);
   }
-  void show_modal(frm2& form) override {
-    ++frm2_shown;
-    form.Form_Load();
-    if (on_frm2) on_frm2(form);
+  void show_modal(FolderChooser& form) override {
+    ++chooser_shown;
+    form.on_load();
+    if (on_chooser) on_chooser(form);
     if (!form.window.unloaded()) throw std::logic_error("the chooser was left open");
   }
   std::wstring app_folder() override { return folder; }
@@ -178,3 +180,5 @@ class FakePlatform : public Platform {
     return std::make_unique<FakeProcess>(*this);
   }
 };
+
+}  // namespace mosa

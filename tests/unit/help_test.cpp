@@ -1,17 +1,19 @@
 // The help page and the readme: each way of opening them, and their failures.
 #include "app_fixture.h"
 
+namespace mosa {
+
 TEST_F(AppTest, HelpAndReadmeOpenByTheFirstWayThatWorksOrAreSaidToBeMissing) {
   platform.folder = L"C:\\my tools\\enc";
   const std::wstring page = platform.folder + L"\\help\\index.html", readme = platform.folder + L"\\readme.txt";
-  frm1& f = fresh();
-  f.cmd_h.click();
-  f.cmd_r.click();
+  MainWindow& f = fresh();
+  f.get<help_button>().click();
+  f.get<readme_button>().click();
   platform.automation_fails = true;
-  f.cmd_h.click();  // the default browser instead
+  f.get<help_button>().click();  // the default browser instead
   platform.default_program_fails = platform.start_fails = true;
-  f.cmd_h.click();
-  f.cmd_r.click();
+  f.get<help_button>().click();
+  f.get<readme_button>().click();
   EXPECT_EQ(platform.events,
             (std::vector<std::wstring>{L"automation " + page, L"start notepad.exe " + readme + L" normal",
                                        L"automation " + page, L"default program " + page, L"automation " + page,
@@ -20,3 +22,5 @@ TEST_F(AppTest, HelpAndReadmeOpenByTheFirstWayThatWorksOrAreSaidToBeMissing) {
                                        L"message 報告: " + readme + L"がありません。"}));
   EXPECT_EQ(platform.messages.front().style, kExclamation);
 }
+
+}  // namespace mosa

@@ -4,6 +4,8 @@
 #include "core/paths.h"
 #include "encode/command_line.h"
 
+namespace mosa {
+
 TEST(CommandLine, SwitchesFollowTheFlags) {
   // progress, overwrite, no language, set language, language, wsf as sct
   const std::pair<std::vector<const wchar_t*>, const wchar_t*> cases[] = {
@@ -55,10 +57,10 @@ class Run : public AppTest {
  protected:
   // A window ready to run: input, output and encoder chosen, the encoder present,
   // and one that writes the output when it runs.
-  frm1& ready() {
-    frm1& f = fresh();
-    f.txt3.set_text(L"C:\\enc\\screnc.exe");
-    f.txt1_OLEDragDrop({L"C:\\work\\a.vbs"});  // the output follows: C:\work\a.vbe
+  MainWindow& ready() {
+    MainWindow& f = fresh();
+    f.get<encoder_box>().set_text(L"C:\\enc\\screnc.exe");
+    f.on_files_dropped({L"C:\\work\\a.vbs"});  // the output follows: C:\work\a.vbe
     platform.put_lines(L"C:\\work\\a.vbs", {L"x"});
     platform.put_lines(L"C:\\enc\\screnc.exe", {});
     platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\a.vbe"); };
@@ -81,7 +83,7 @@ class Run : public AppTest {
 };
 
 TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
-  frm1& f = ready();
+  MainWindow& f = ready();
   EXPECT_EQ(f.settings.out_path, L"C:\\work\\a.vbe");
   platform.batch_runs = [&] {
     EXPECT_TRUE(f.window.busy()) << "no input while the encoder works";
@@ -91,7 +93,7 @@ TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
     EXPECT_EQ(platform.files.at(batch).code_page, CodePage::Oem);
     return encoder_writes(L"C:\\work\\a.vbe");
   };
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.events,
             (std::vector<std::wstring>{L"write " + batch, L"start batch " + batch + L" minimized",
                                        L"finish", L"message 報告: エンコードが終了しました。",
@@ -134,7 +136,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    frm1& f = ready();
+    MainWindow& f = ready();
     f.settings.opt_overwrite = L"on";
     f.settings.script_ext = c.type;
     platform.put_lines(L"C:\\work\\a.vbs", {c.input});
@@ -147,7 +149,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
       if (c.after) platform.files[L"C:\\work\\a.vbe"] = {c.output, CodePage::Ansi, *c.after};
       return c.status;
     };
-    f.cmd3.click();
+    f.get<run_button>().click();
     std::vector<Message> said = {c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
                                            : Message{failure(c.type), L"エラー", kExclamation}};
     if (c.stop) said.insert(said.begin(), {L"エンコードを中止しますか？", L"確認", kYesNo});
@@ -157,14 +159,14 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
     EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
     platform = FakePlatform{};
   }
-  frm1& f = ready();
+  MainWindow& f = ready();
   platform.unreadable.insert(L"C:\\work\\a.vbe");  // an output that cannot be checked
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().title, L"エラー");
 }
 
 TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
-  frm1& f = ready();
+  MainWindow& f = ready();
   platform.files.erase(L"C:\\work\\a.vbs");
   platform.put_lines(L"C:\\work\\a.vbe", {});
   platform.files.erase(L"C:\\enc\\screnc.exe");
@@ -175,35 +177,35 @@ TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
        L"C:\\enc\\screnc.exe  は存在しません。"}};
   for (const auto& [mend, text] : steps) {
     platform.messages.clear();
-    f.cmd3.click();
+    f.get<run_button>().click();
     EXPECT_EQ(platform.messages, (std::vector<Message>{{text, L"報告", kExclamation}}));
     EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
     mend();
     platform.events.clear();
   }
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
 
   f.settings.out_path = L"C:\\b";  // a name found of one character counts
   platform.put_lines(L"C:\\b", {});
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, L"C:\\b  は既に存在します。");
 }
 
 TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
-  frm1& f = ready();
+  MainWindow& f = ready();
   f.settings.in_file = L"in\\a.vbs";
   f.settings.encoder_path = L"\\enc\\screnc.exe";
   f.settings.out_path = L".vbe";  // a first start's output path
   platform.put_lines(L"C:\\tools\\enc\\in\\a.vbs", {});
   platform.put_lines(L"C:\\tools\\enc\\.vbe", {});
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, L".vbe  は既に存在します。") << "named as typed";
 
   platform.files.erase(L"C:\\tools\\enc\\.vbe");
   platform.undeletable.insert(batch);
   platform.batch_runs = [this] { return encoder_writes(L"C:\\tools\\enc\\.vbe"); };
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.files.at(batch).text,
             L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\tools\\enc\\in\\a.vbs\" \"C:\\tools\\enc\\.vbe\" > \"" +
                 log + L"\"\r\n");
@@ -213,10 +215,10 @@ TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
 TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
   for (std::wstring Settings::*field : {&Settings::in_file, &Settings::out_path, &Settings::encoder_path}) {
     for (const wchar_t* bad : {L"\" & calc & \"", L"\" > \"C:\\keep", L"<", L"|", L"*", L"?", L"\x01"}) {
-      frm1& f = ready();
+      MainWindow& f = ready();
       f.settings.*field += bad;
       platform.put_lines(f.settings.*field, {});  // even where a file of that name would be found
-      f.cmd3.click();
+      f.get<run_button>().click();
       EXPECT_EQ(platform.events, (std::vector<std::wstring>{L"write " + log, L"message エラー: " + failure()}))
           << "nothing but the reason written, nothing started or saved";
       EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「" +
@@ -232,10 +234,10 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       {[&] { platform.start_fails = true; }, L"バッチファイル「" + batch + L"」を起動できません。（cannot start）"},
   };
   for (const auto& [refuse, reason] : refusals) {
-    frm1& f = ready();
+    MainWindow& f = ready();
     platform.put_lines(log, {L"an earlier run's success"});
     refuse();
-    f.cmd3.click();
+    f.get<run_button>().click();
     EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n" + reason + L"\r\n");
     EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
     platform = FakePlatform{};
@@ -243,66 +245,68 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
 }
 
 TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndTheSaveClearsIt) {
-  frm1& f = ready();
+  MainWindow& f = ready();
   platform.put_lines(L"C:\\work\\a.vbe", {});
   platform.answers = {kYes};
-  f.ochk2.set_value(1);
-  f.cmd3.click();
+  f.get<overwrite_check>().set_value(1);
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
-  EXPECT_FALSE(f.ochk2.ticked());
+  EXPECT_FALSE(f.get<overwrite_check>().ticked());
   EXPECT_EQ(saved_lines()[11], L"off");
   f.settings.opt_overwrite = L"maybe";  // neither word: no check
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
   EXPECT_EQ(f.settings.opt_overwrite, L"off") << "whatever it held";
 }
 
 TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
-  frm1& f = ready();
+  MainWindow& f = ready();
   platform.short_paths = {{L"C:\\café\\a.vbs", L"C:\\CAFE~1\\a.vbs"}, {L"C:\\café", L"C:\\CAFE~1"},
                           {L"C:\\café\\", L"C:\\CAFE~1\\"}, {L"C:\\café\\a.vbe", L"C:\\CAFE~1\\a.vbe"}};
   platform.put_lines(L"C:\\café\\a.vbs", {});
   platform.put_lines(L"C:\\café\\e.exe", {});
   platform.short_paths[L"C:\\café\\e.exe"] = L"C:\\CAFE~1\\e.exe";
-  f.txt3.set_text(L"C:\\café\\e.exe");
-  f.txt1_OLEDragDrop({L"C:\\café\\a.vbs"});
+  f.get<encoder_box>().set_text(L"C:\\café\\e.exe");
+  f.on_files_dropped({L"C:\\café\\a.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\café\\a.vbe"); };
   platform.undeletable.insert(batch);
-  f.cmd3.click();
+  f.get<run_button>().click();
   EXPECT_NE(platform.files.at(batch).text.find(L"\"C:\\CAFE~1\\a.vbs\" \"C:\\CAFE~1\\a.vbe\""), std::wstring::npos)
       << "the batch names them by their short form too";
   const std::vector<std::wstring> lines = saved_lines();
   EXPECT_EQ((std::vector<std::wstring>{lines[0], lines[4], lines[5], lines[7], lines[9]}),
             (std::vector<std::wstring>{L"C:\\CAFE~1\\e.exe", L"C:\\CAFE~1\\a.vbs", L"C:\\CAFE~1",
                                        L"C:\\CAFE~1\\", L"C:\\CAFE~1\\a.vbe"}));
-  EXPECT_EQ(start().txt1.text(), L"C:\\CAFE~1\\a.vbs") << "the next start names the same file";
+  EXPECT_EQ(start().get<input_box>().text(), L"C:\\CAFE~1\\a.vbs") << "the next start names the same file";
 
   // A name has no short form of its own: the save fails and the old file stays.
-  frm1& g = ready();
+  MainWindow& g = ready();
   platform.undeletable.clear();
   const std::wstring before = platform.files.at(platform.settings_path()).text;
   platform.put_lines(L"C:\\work\\café.vbs", {});
-  g.txt1_OLEDragDrop({L"C:\\work\\café.vbs"});
+  g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.short_paths[L"C:\\work\\café.vbs"] = L"C:\\work\\CAFE~1.VBS";
   platform.short_paths[L"C:\\work\\café.vbe"] = L"C:\\work\\CAFE~1.VBE";
   platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\café.vbe"); };
-  g.cmd3.click();
+  g.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
   EXPECT_EQ(platform.files.at(platform.settings_path()).text, before);
 
   // A path without a short form cannot go into the batch: nothing is written or started.
   g.settings.out_path = L"C:\\café\\b.vbe";
   platform.events.clear();
-  g.cmd3.click();
+  g.get<run_button>().click();
   EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n")
       << "nothing started; the reason names a path the log cannot hold";
   EXPECT_EQ(platform.messages.back().title, L"エラー");
 
   // A relative path is shortened as the run takes it, from the program's folder.
-  frm1& h = ready();
+  MainWindow& h = ready();
   platform.put_lines(L"C:\\tools\\enc\\café\\e.exe", {});
   platform.short_paths[L"C:\\tools\\enc\\café\\e.exe"] = L"C:\\tools\\enc\\CAFE~1\\e.exe";
-  h.txt3.set_text(L"café\\e.exe");
-  h.cmd3.click();
+  h.get<encoder_box>().set_text(L"café\\e.exe");
+  h.get<run_button>().click();
   EXPECT_EQ(saved_lines()[0], L"C:\\tools\\enc\\CAFE~1\\e.exe");
 }
+
+}  // namespace mosa

@@ -1,14 +1,19 @@
 // Choosing the input, the encoder and the output folder: the dialog, a drop and
 // the folder chooser.
 #include "app_fixture.h"
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
 #include "select/input_path.h"
+
+namespace mosa {
+
+using ChooserControl::drive_list, ChooserControl::folder_box, ChooserControl::hint_label,
+    ChooserControl::ok_button;
 
 class Select : public AppTest {
  protected:
-  frm1& begin() {
-    frm1& f = fresh();
-    f.txt3.set_text(L"e");
+  MainWindow& begin() {
+    MainWindow& f = fresh();
+    f.get<encoder_box>().set_text(L"e");
     return f;
   }
   // The next open-file dialog is answered with this path; an empty one cancels.
@@ -27,27 +32,46 @@ class Select : public AppTest {
 TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
   walk(begin(), {
       {"the first type, from its folder",
-       [this](frm1& f) { f.cmb1.pick(0), f.settings.in_folder = L"C:\\start", answer(L"C:\\w\\a.asa"), f.cmd1.click(); },
-       L"C:\\w\\a.asa|C:\\w\\|e|a|asa|VBScript|_enc.asa|1000001|0000100|2520-",
+       [this](MainWindow& f) {
+         f.get<type_list>().pick(0), f.settings.in_folder = L"C:\\start", answer(L"C:\\w\\a.asa"),
+         f.get<input_browse_button>().click();
+       },
+       Screen{.input = L"C:\\w\\a.asa", .output_folder = L"C:\\w\\", .output_name = L"a", .type = L"asa",
+           .suffix = L"_enc.asa", .set_language_usable = true},
        L"e|asa|on|off|C:\\w\\a.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"a cancel keeps the typed input and refreshes the output",
-       [this](frm1& f) { f.txt1.set_text(L"C:\\t.asa"), f.settings.out_path = L"x", answer(L""), f.cmd1.click(); },
-       L"C:\\t.asa|C:\\w\\|e|a|asa|VBScript|_enc.asa|1000001|0000100|2520-",
+       [this](MainWindow& f) {
+         f.get<input_box>().set_text(L"C:\\t.asa"), f.settings.out_path = L"x", answer(L""),
+         f.get<input_browse_button>().click();
+       },
+       Screen{.input = L"C:\\t.asa", .output_folder = L"C:\\w\\", .output_name = L"a", .type = L"asa",
+           .suffix = L"_enc.asa", .set_language_usable = true},
        L"e|asa|on|off|C:\\t.asa|C:\\w|a|C:\\w\\|a|C:\\w\\a_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"an own folder and name stay",
-       [this](frm1& f) {
-         f.chk1.set_value(0), f.txt2.set_text(L"D:\\o\\"), f.chk2.set_value(1), f.txt4.set_text(L"n");
-         answer(L"C:\\x\\b.asa"), f.cmd1.click();
+       [this](MainWindow& f) {
+         f.get<same_folder_check>().set_value(0), f.get<output_folder_box>().set_text(L"D:\\o\\"),
+         f.get<output_name_check>().set_value(1), f.get<output_name_box>().set_text(L"n");
+         answer(L"C:\\x\\b.asa"), f.get<input_browse_button>().click();
        },
-       L"C:\\x\\b.asa|D:\\o\\|e|n|asa|VBScript|_enc.asa|0100001|1110100|2520-",
+       Screen{.input = L"C:\\x\\b.asa", .output_folder = L"D:\\o\\", .output_name = L"n", .type = L"asa",
+           .suffix = L"_enc.asa", .same_folder = 0, .output_name_check = 1, .output_folder_usable = true,
+           .output_browse_usable = true, .output_name_usable = true, .set_language_usable = true},
        L"e|asa|off|on|C:\\x\\b.asa|C:\\x|b|D:\\o\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"the same folder follows, the own name stays",
-       [this](frm1& f) { f.chk1.set_value(1), answer(L"C:\\y\\c.asa"), f.cmd1.click(); },
-       L"C:\\y\\c.asa|C:\\y\\|e|n|asa|VBScript|_enc.asa|1100001|0010100|2520-",
+       [this](MainWindow& f) {
+         f.get<same_folder_check>().set_value(1), answer(L"C:\\y\\c.asa"), f.get<input_browse_button>().click();
+       },
+       Screen{.input = L"C:\\y\\c.asa", .output_folder = L"C:\\y\\", .output_name = L"n", .type = L"asa",
+           .suffix = L"_enc.asa", .output_name_check = 1, .output_name_usable = true, .set_language_usable = true},
        L"e|asa|on|on|C:\\y\\c.asa|C:\\y|c|C:\\y\\|n|D:\\o\\n_enc.asa|off|off|off|off|on|vb||_enc.asa"},
       {"the own folder stays, the name follows",
-       [this](frm1& f) { f.chk1.set_value(0), f.chk2.set_value(0), answer(L"C:\\z\\d.asa"), f.cmd1.click(); },
-       L"C:\\z\\d.asa|C:\\y\\|e|d|asa|VBScript|_enc.asa|0000001|1100100|2520-",
+       [this](MainWindow& f) {
+         f.get<same_folder_check>().set_value(0), f.get<output_name_check>().set_value(0), answer(L"C:\\z\\d.asa"),
+         f.get<input_browse_button>().click();
+       },
+       Screen{.input = L"C:\\z\\d.asa", .output_folder = L"C:\\y\\", .output_name = L"d", .type = L"asa",
+           .suffix = L"_enc.asa", .same_folder = 0, .output_folder_usable = true, .output_browse_usable = true,
+           .set_language_usable = true},
        L"e|asa|off|off|C:\\z\\d.asa|C:\\z|d|C:\\y\\|d|C:\\y\\d_enc.asa|off|off|off|off|on|vb||_enc.asa"},
   });
   EXPECT_EQ(platform.dialogs_shown.size(), 5u);
@@ -60,20 +84,20 @@ TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
 }
 
 TEST_F(Select, EncoderDialogChoiceAndCancel) {
-  frm1& f = begin();
+  MainWindow& f = begin();
   answer(L"C:\\tools\\other.exe");
-  f.cmd5.click();
-  EXPECT_EQ(f.settings.encoder_path + L"|" + f.txt3.text(), L"C:\\tools\\other.exe|C:\\tools\\other.exe");
+  f.get<encoder_browse_button>().click();
+  EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"C:\\tools\\other.exe|C:\\tools\\other.exe");
   EXPECT_EQ(shown(), L"|Windows Script Encoder (screnc.exe)|screnc.exe||") << "title and folder as they were";
   answer(L"");
-  f.cmd5.click();
-  EXPECT_EQ(f.settings.encoder_path + L"|" + f.txt3.text(), L"|");
+  f.get<encoder_browse_button>().click();
+  EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"|");
   EXPECT_EQ(platform.messages,
             (std::vector<Message>{{L"screnc.exe が指定されていません。", L"報告", kExclamation}}));
-  // A type that is none of the nine keeps the encoder's filter.
-  f.cmb1.type_text(L"x");
+  // A type that is none of the table's keeps the encoder's filter.
+  f.get<type_list>().type_text(L"x");
   f.settings.script_ext.clear();
-  f.cmd1.click();
+  f.get<input_browse_button>().click();
   EXPECT_EQ(shown(), L"Select,  script file|Windows Script Encoder (screnc.exe)|screnc.exe||");
 }
 
@@ -89,7 +113,7 @@ TEST_F(Select, FilesHandedAtTheStartAreTakenAsDropped) {
   for (const wchar_t* path : {L"C:\\w\\a.js", L"C:\\w\\a.txt", L"C:\\w\\b.vbs"}) platform.put_lines(path, {});
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    frm1& f = fresh();
+    MainWindow& f = fresh();
     f.take_handed_files(row.files);
     EXPECT_EQ(platform.messages, row.said);
     EXPECT_EQ(record(f.settings), row.record.empty() ? rows[0].record : row.record);
@@ -97,49 +121,49 @@ TEST_F(Select, FilesHandedAtTheStartAreTakenAsDropped) {
 }
 
 TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
-  frm1& f = begin();
-  f.chk1.set_value(0);
-  f.txt2.set_text(L"C:\\before\\");
-  f.txt4.set_text(L"n");
+  MainWindow& f = begin();
+  f.get<same_folder_check>().set_value(0);
+  f.get<output_folder_box>().set_text(L"C:\\before\\");
+  f.get<output_name_box>().set_text(L"n");
   platform.unreadable_drives.insert(L"e:");
   platform.folders.erase(L"C:\\work\\site");
   const Message not_chosen{L"まだフォルダが選択されていません。", L"Navigation", kExclamation};
-  platform.on_frm2 = [&](frm2& c) {
-    EXPECT_EQ(c.Drive1.text() + L"|" + c.Dir1.path(), L"c:|C:\\work") << "the current folder";
-    EXPECT_TRUE(c.lbl1.visible() && !c.cmd1.visible());
+  platform.on_chooser = [&](FolderChooser& c) {
+    EXPECT_EQ(c.get<drive_list>().text() + L"|" + c.get<folder_box>().path(), L"c:|C:\\work") << "the current folder";
+    EXPECT_TRUE(c.get<hint_label>().visible() && !c.get<ok_button>().visible());
     c.close_box();
   };
-  f.cmd2.click();
+  f.get<output_browse_button>().click();
   EXPECT_EQ(f.settings.out_folder + L"|" + f.settings.out_path, L"C:\\before\\|C:\\before\\n.vbe")
       << "the close box keeps the folder";
 
-  f.txt2.set_text(L"");
-  platform.on_frm2 = [&](frm2& c) {
-    c.cmd1.click();
+  f.get<output_folder_box>().set_text(L"");
+  platform.on_chooser = [&](FolderChooser& c) {
+    c.get<ok_button>().click();
     EXPECT_FALSE(c.window.unloaded());
     EXPECT_EQ(platform.messages.back(), not_chosen);
-    c.Dir1_DblClick(-1);
-    c.Dir1_DblClick(static_cast<int>(c.Dir1.entries().size()));
-    c.Dir1_DblClick(2);  // "site", which cannot be read
+    c.on_folder_opened(-1);
+    c.on_folder_opened(static_cast<int>(c.get<folder_box>().entries().size()));
+    c.on_folder_opened(2);  // "site", which cannot be read
     EXPECT_EQ(platform.messages.back(), (Message{L"C:\\work\\site を開けません。", L"Navigation", kExclamation}));
     EXPECT_EQ(f.settings.out_folder, L"") << "nothing opened yet";
-    c.Dir1_DblClick(0);  // the root
+    c.on_folder_opened(0);  // the root
     EXPECT_EQ(f.settings.out_folder, L"C:\\\\");
-    EXPECT_TRUE(c.cmd1.visible() && !c.lbl1.visible());
-    c.Drive1.pick(1);
-    EXPECT_EQ(c.Dir1.path() + L"|" + f.settings.out_folder, L"D:\\|D:\\\\");
-    c.Drive1.pick(2);
+    EXPECT_TRUE(c.get<ok_button>().visible() && !c.get<hint_label>().visible());
+    c.get<drive_list>().pick(1);
+    EXPECT_EQ(c.get<folder_box>().path() + L"|" + f.settings.out_folder, L"D:\\|D:\\\\");
+    c.get<drive_list>().pick(2);
     EXPECT_EQ(platform.messages.back(), (Message{L"ドライブ e: を読み取れません。", L"Navigation", kExclamation}));
-    EXPECT_EQ(c.Drive1.text() + L"|" + c.Dir1.path(), L"d:|D:\\");
-    c.Drive1.pick(1);  // the drive already shown keeps its folder
-    c.Dir1_DblClick(1);
-    c.Dir1.click(0);
-    EXPECT_TRUE(c.lbl1.visible() && c.cmd1.visible());
-    c.cmd1.click();
+    EXPECT_EQ(c.get<drive_list>().text() + L"|" + c.get<folder_box>().path(), L"d:|D:\\");
+    c.get<drive_list>().pick(1);  // the drive already shown keeps its folder
+    c.on_folder_opened(1);
+    c.get<folder_box>().click(0);
+    EXPECT_TRUE(c.get<hint_label>().visible() && c.get<ok_button>().visible());
+    c.get<ok_button>().click();
   };
-  f.cmd2.click();
-  EXPECT_EQ(f.txt2.text() + L"|" + f.settings.out_path, L"D:\\data\\|D:\\data\\n.vbe");
-  EXPECT_EQ(platform.frm2_shown, 2);
+  f.get<output_browse_button>().click();
+  EXPECT_EQ(f.get<output_folder_box>().text() + L"|" + f.settings.out_path, L"D:\\data\\|D:\\data\\n.vbe");
+  EXPECT_EQ(platform.chooser_shown, 2);
 }
 
 TEST(FolderList, AncestorsThenSubfolders) {
@@ -156,3 +180,5 @@ TEST(FolderList, AncestorsThenSubfolders) {
   EXPECT_EQ(drive_of(L"C:\\work"), L"c:");
   EXPECT_EQ(drive_of(L"\\\\srv\\share\\d"), L"\\\\srv\\share");
 }
+
+}  // namespace mosa

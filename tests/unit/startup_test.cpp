@@ -3,10 +3,12 @@
 #include "app_fixture.h"
 #include "select/encoder_location.h"
 
+namespace mosa {
+
 TEST_F(AppTest, SecondInstanceEndsWithoutReadingOrWriting) {
   platform.other_instance = true;
-  frm1 f(platform);
-  EXPECT_FALSE(f.Form_Load());
+  MainWindow f(platform);
+  EXPECT_FALSE(f.on_load());
   EXPECT_TRUE(platform.files.empty() && platform.events.empty());
 }
 
@@ -14,43 +16,62 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
   struct Case {
     const char* what;
     std::vector<std::wstring> lines;
-    const wchar_t* screen;
+    Screen screen;
     const wchar_t *suffix, *same_folder;
   };
   const Case cases[] = {
       {"saved by a run",
        {L"D:\\enc\\screnc.exe", L"asp", L"off", L"on", L"C:\\w\\a.asp", L"C:\\w", L"a", L"D:\\out\\",
         L"named", L"D:\\out\\named_enc.asp", L"on", L"off", L"on", L"on", L"off", L"js", L"on"},
-       L"C:\\w\\a.asp|D:\\out\\|D:\\enc\\screnc.exe|named|asp|JScript|_enc.asp|0110110|1111101|4830+",
+       Screen{.input = L"C:\\w\\a.asp", .output_folder = L"D:\\out\\", .encoder = L"D:\\enc\\screnc.exe",
+           .output_name = L"named", .type = L"asp", .language = L"JScript", .suffix = L"_enc.asp", .same_folder = 0,
+           .output_name_check = 1, .progress = 1, .no_language = 1, .set_language = 1, .wsf_as_sct = 0,
+           .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
+           .no_language_usable = true, .set_language_usable = true, .language_usable = true, .height = 4830,
+           .detail_tabs = '+'},
        L"_enc.asp", L"off"},
       {"the first type, every option", file_lines({{2, L"asa"}, {3, L"off"}, {11, L"on"}, {13, L"on"},
                                                    {14, L"on"}, {15, L"on"}, {16, L"vb"}}),
-       L"||||asa|VBScript|_enc.asa|0010111|1100101|2520-", L"_enc.asa", L"off"},
+       Screen{.encoder = L"", .type = L"asa", .suffix = L"_enc.asa", .same_folder = 0, .progress = 1, .no_language = 1,
+           .set_language = 1, .output_folder_usable = true, .output_browse_usable = true, .set_language_usable = true,
+           .language_usable = true}, L"_enc.asa", L"off"},
       // Line 3 is set unless exactly "off", the other flags only when exactly
       // "on"; an unknown type selects nothing; a language other than "vb" is JScript.
       {"words not exactly as written",
        file_lines({{1, L"e"}, {2, L"VBS"}, {3, L"Off"}, {4, L"On"}, {11, L"ON"}, {13, L"on "},
                    {14, L"On"}, {15, L"ON"}, {16, L"VB"}, {17, L"On"}}),
-       L"||e||Combo1|JScript|lbl6|1000000|0001111|2520-", L"", L"on"},
+       Screen{.type = L"Combo1", .language = L"JScript", .suffix = L"lbl6", .wsf_as_sct = 0, .no_language_usable = true,
+           .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true}, L"", L"on"},
       // Line 14 off runs nothing, so the list keeps the state the type left; the
       // type comes before the language, so "wsf" gets the JScript suffix.
       {"type before language", file_lines({{2, L"wsf"}, {14, L"off"}, {16, L"vb"}}),
-       L"||||wsf|VBScript|.jse|1000000|0000111|2520-", L".jse", L"on"},
+       Screen{.encoder = L"", .type = L"wsf", .suffix = L".jse", .wsf_as_sct = 0, .set_language_usable = true,
+           .wsf_as_sct_usable = true, .language_usable = true}, L".jse", L"on"},
       {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
-       L"||||js|JScript|.jse|1000000|0000000|2520-", L".jse", L"on"},
-      {"empty file", {}, L"Text1|Text2|Text3|Text4|Combo1|Combo1|lbl6|0000000|1111111|4905+", L"", L""},
+       Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0}
+, L".jse", L"on"},
+      {"empty file", {}, Screen{.input = L"Text1", .output_folder = L"Text2", .encoder = L"Text3",
+          .output_name = L"Text4", .type = L"Combo1", .language = L"Combo1", .suffix = L"lbl6", .same_folder = 0,
+          .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
+          .no_language_usable = true, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true,
+          .height = 4905, .detail_tabs = '+'}, L"", L""},
       {"five lines", {L"X:\\e.exe", L"js", L"off", L"off", L"C:\\a.js"},
-       L"C:\\a.js|Text2|X:\\e.exe|Text4|js|Combo1|.jse|0000000|1100000|4905+", L".jse", L"off"},
+       Screen{.input = L"C:\\a.js", .output_folder = L"Text2", .encoder = L"X:\\e.exe", .output_name = L"Text4",
+           .type = L"js", .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0,
+           .output_folder_usable = true, .output_browse_usable = true, .height = 4905, .detail_tabs = '+'}
+, L".jse", L"off"},
       {"two lines", {L"X:\\screnc.exe", L"js"},
-       L"|Text2|X:\\screnc.exe|Text4|js|Combo1|.jse|0000000|1110000|4905+", L".jse", L""},
+       Screen{.output_folder = L"Text2", .encoder = L"X:\\screnc.exe", .output_name = L"Text4", .type = L"js",
+           .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true,
+           .output_browse_usable = true, .output_name_usable = true, .height = 4905, .detail_tabs = '+'}, L".jse", L""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    frm1& f = start_with(c.lines);
+    MainWindow& f = start_with(c.lines);
     Settings expected;
     for (size_t i = 0; i < c.lines.size(); ++i) expected.*kFileLines[i] = c.lines[i];
     expected.out_suffix = c.suffix;
-    expected.same_folder = c.same_folder;  // anything but "off" ticks chk1, which sets "on"
+    expected.same_folder = c.same_folder;  // anything but "off" ticks the same-folder box, which sets "on"
     EXPECT_EQ(f.settings, expected);
     EXPECT_EQ(screen(f), c.screen);
     EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
@@ -59,11 +80,11 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
 }
 
 TEST_F(AppTest, OnTheLaidOutWindowTheOptionResetDisablesTheLanguageList) {
-  frm1& f = start_with({});
-  f.cmb1.pick(1);
-  EXPECT_TRUE(f.cmb2.enabled());
-  f.cmd7.click();
-  EXPECT_FALSE(f.cmb2.enabled());
+  MainWindow& f = start_with({});
+  f.get<type_list>().pick(1);
+  EXPECT_TRUE(f.get<language_list>().enabled());
+  f.get<option_reset_button>().click();
+  EXPECT_FALSE(f.get<language_list>().enabled());
 }
 
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
@@ -71,7 +92,7 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
   for (int i = 4; i <= 16; ++i) text += L"x\n";
   text += L"on\r\nline 18\r\nline 19";
   platform.files[platform.settings_path()] = {text};
-  frm1& f = start();
+  MainWindow& f = start();
   EXPECT_EQ(f.settings.encoder_path + L"|" + f.settings.script_ext + L"|" + f.settings.same_folder +
                 L"|" + f.settings.script_lang + L"|" + f.settings.detail_open,
             L"A:\\e.exe|htm|off|x|on");
@@ -84,7 +105,7 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
 
 TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
   platform.answers = {kYes};
-  frm1& f = start_with(file_lines({{2, L"vbs"}, {10, L"C:\\o\\a.vbe"}, {12, L"on"}}));
+  MainWindow& f = start_with(file_lines({{2, L"vbs"}, {10, L"C:\\o\\a.vbe"}, {12, L"on"}}));
   EXPECT_EQ(platform.messages,
             (std::vector<Message>{{L"C:\\o\\a.vbe を上書きします。", L"確認", kYesNo}}));
   EXPECT_EQ(f.settings.opt_overwrite, L"on");
@@ -110,23 +131,23 @@ TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
 }
 
 TEST_F(AppTest, RightClickTogglesInitialiseButtonOtherClicksHideIt) {
-  frm1& f = fresh();
+  MainWindow& f = fresh();
   std::wstring seen;
   for (int button : {2, 2, 2, 4, 2, 1}) {
-    f.Form_MouseDown(button);
-    seen += f.cmd8.visible() ? L'v' : L'-';
+    f.on_mouse_down(button);
+    seen += f.get<initialise_button>().visible() ? L'v' : L'-';
   }
   EXPECT_EQ(seen, L"v-v-v-");
 }
 
 TEST_F(AppTest, DetailToggleFollowsTheHeightAlone) {
-  frm1& f = fresh();
+  MainWindow& f = fresh();
   std::wstring seen;
   for (int height : {kDetailClosedHeight, kDetailOpenHeight, 3000}) {
     f.window.set_height(height);
-    f.cmd4.click();
-    seen += std::to_wstring(f.window.height()) + (f.ochk3.tab_stop() ? L"+" : L"-") + f.cmd4.caption() +
-            f.cmd4.tooltip() + f.settings.detail_open + L" ";
+    f.get<detail_button>().click();
+    seen += std::to_wstring(f.window.height()) + (f.get<no_language_check>().tab_stop() ? L"+" : L"-") +
+            f.get<detail_button>().caption() + f.get<detail_button>().tooltip() + f.settings.detail_open + L" ";
   }
   EXPECT_EQ(seen, L"4830+詳細を閉じる詳細設定域を閉じるon 2520-詳細を開く詳細設定域を開くoff "
                   L"2520-詳細を開く詳細設定域を開くoff ");
@@ -137,27 +158,27 @@ class InitialiseAll : public AppTest {
  protected:
   // A window far from its defaults: another type, an input, a typed output
   // folder and name, options ticked, the detail area open.
-  frm1& prepared() {
-    frm1& f = fresh();
-    f.cmd4.click();
-    f.txt1_OLEDragDrop({L"C:\\w\\page.htm"});
-    f.chk1.set_value(0);
-    f.txt2.set_text(L"D:\\x\\");
-    f.chk2.set_value(1);
-    f.txt4.set_text(L"mine");
-    f.ochk1.set_value(1);
-    f.cmb2.pick(1);
-    f.Form_MouseDown(2);
+  MainWindow& prepared() {
+    MainWindow& f = fresh();
+    f.get<detail_button>().click();
+    f.on_files_dropped({L"C:\\w\\page.htm"});
+    f.get<same_folder_check>().set_value(0);
+    f.get<output_folder_box>().set_text(L"D:\\x\\");
+    f.get<output_name_check>().set_value(1);
+    f.get<output_name_box>().set_text(L"mine");
+    f.get<progress_check>().set_value(1);
+    f.get<language_list>().pick(1);
+    f.on_mouse_down(2);
     platform.events.clear();
     return f;
   }
 };
 
 TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
-  frm1& f = prepared();
+  MainWindow& f = prepared();
   platform.answers = {kYes, kYes};
-  f.ochk2.set_value(1);
-  f.cmd8.click();
+  f.get<overwrite_check>().set_value(1);
+  f.get<initialise_button>().click();
   ASSERT_EQ(platform.messages.size(), 3u) << "the overwrite question, then two";
   EXPECT_EQ(platform.messages[1],
             (Message{L"注意！\r\r全ての設定を初期化します。初期化しますか？", L"確認", 3}));
@@ -165,15 +186,15 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   Settings expected = first_start_record();
   expected.detail_open = L"off";
   EXPECT_EQ(f.settings, expected);
-  EXPECT_EQ(screen(f), L"||" + std::wstring(kMicrosoftEncoder) + L"||vbs|VBScript|.vbe|1000001|0000000|2520-");
+  EXPECT_EQ(screen(f), (Screen{.encoder = kMicrosoftEncoder}));
   EXPECT_EQ(saved_lines().back(), L"on") << "saved before the area closed";
-  EXPECT_FALSE(f.cmd8.visible());
+  EXPECT_FALSE(f.get<initialise_button>().visible());
 
   // With "vbs" already selected and the boxes as the defaults leave them, no
   // handling runs: both folders keep the encoder's folder, and the empty name
   // box composes no output path.
   platform.answers = {kYes};
-  f.cmd8.click();
+  f.get<initialise_button>().click();
   expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
   expected.out_path = L"";
   EXPECT_EQ(f.settings, expected);
@@ -187,11 +208,11 @@ TEST_F(AppTest, DefaultEncoderAtFirstStartAndInitialiseAll) {
                                           {std::vector{ours}, ours}, {std::vector<std::wstring>{}, microsofts}}) {
     platform = FakePlatform{};
     for (const std::wstring& path : present) platform.put_lines(path, {});
-    frm1& f = start();
-    EXPECT_EQ(f.txt3.text() + L"|" + saved_lines()[0], expected + L"|" + expected) << "first start";
-    f.txt3.set_text(L"D:\\mine.exe");
+    MainWindow& f = start();
+    EXPECT_EQ(f.get<encoder_box>().text() + L"|" + saved_lines()[0], expected + L"|" + expected) << "first start";
+    f.get<encoder_box>().set_text(L"D:\\mine.exe");
     platform.answers = {kYes};
-    f.cmd8.click();
+    f.get<initialise_button>().click();
     EXPECT_EQ(f.settings.encoder_path + L"|" + saved_lines()[0], expected + L"|" + expected) << "initialise all";
     EXPECT_EQ(start_with(file_lines({{1, L"D:\\mine.exe"}})).settings.encoder_path, L"D:\\mine.exe");
   }
@@ -201,30 +222,32 @@ TEST_F(InitialiseAll, NoAndCancelChangeNothingAndAFailedSaveStillInitialises) {
   const Message no{L"初期化しません。", L"報告", 64}, cancel{L"初期化を中止しました。", L"報告", 64},
       done{L"初期化されました。", L"報告", 64};
   for (auto [answer, said, changes] : {std::tuple{kNo, no, false}, {kCancel, cancel, false}, {kYes, done, true}}) {
-    frm1& f = prepared();
+    MainWindow& f = prepared();
     const Settings before = f.settings;
     platform.answers = {answer};
     platform.unwritable.insert(platform.settings_path());
-    f.cmd8.click();
+    f.get<initialise_button>().click();
     EXPECT_EQ(platform.messages.back(), said);
     EXPECT_EQ(platform.messages.size(), changes ? 3u : 2u) << "the question, an error if saving, the report";
     EXPECT_EQ(f.settings == before, !changes);
     EXPECT_EQ(f.window.height(), changes ? kDetailClosedHeight : kDetailOpenHeight);
-    EXPECT_FALSE(f.cmd8.visible());
+    EXPECT_FALSE(f.get<initialise_button>().visible());
   }
 }
 
 TEST_F(InitialiseAll, WithVbsAlreadyChosenTheStepsThemselvesClearTheInput) {
-  frm1& f = start_with(file_lines({{2, L"vbs"}, {3, L"x"}, {4, L"on"}, {5, L"C:\\w\\a.vbs"}, {6, L"C:\\w"},
+  MainWindow& f = start_with(file_lines({{2, L"vbs"}, {3, L"x"}, {4, L"on"}, {5, L"C:\\w\\a.vbs"}, {6, L"C:\\w"},
                                    {7, L"a"}, {9, L"n"}}));
   platform.answers = {kYes};
-  f.cmd8.click();
+  f.get<initialise_button>().click();
   Settings expected = first_start_record();
   expected.detail_open = L"off";
   expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
   expected.out_path = expected.out_folder + L".vbe";
   EXPECT_EQ(f.settings, expected);
-  EXPECT_EQ(f.txt1.text() + f.txt4.text(), L"");
-  f.cmb1.pick(1);
+  EXPECT_EQ(f.get<input_box>().text() + f.get<output_name_box>().text(), L"");
+  f.get<type_list>().pick(1);
   EXPECT_EQ(f.settings.out_folder, L"") << "the folder box was empty already";
 }
+
+}  // namespace mosa

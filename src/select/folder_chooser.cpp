@@ -1,9 +1,11 @@
-#include "select/frm2.h"
+#include "select/folder_chooser.h"
 
 #include <algorithm>
 #include <cwctype>
 
 #include "core/program.h"
+
+namespace mosa {
 
 namespace {
 
@@ -53,59 +55,54 @@ std::vector<DirEntry> folder_list(const std::wstring& path,
   return entries;
 }
 
-frm2::frm2(Settings& settings, Dialogs& dialogs, Folders& folders)
-    : window(kAppCaption, kFrm2Client, 0),
-      Drive1(kFrm2Controls[0], {}),
-      Dir1(kFrm2Controls[1]),
-      lbl1(kFrm2Controls[2]),
-      cmd1(kFrm2Controls[3]),
+FolderChooser::FolderChooser(Settings& settings, Dialogs& dialogs, Folders& folders)
+    : window(kAppCaption, kFolderChooserClient, 0),
       settings_(settings),
       dialogs_(dialogs),
-      folders_(folders),
-      controls_{&Drive1, &Dir1, &lbl1, &cmd1} {
-  cmd1.set_visible(false);
+      folders_(folders) {
+  get<ok_button>().set_visible(false);
   // The lists open on the process's current drive and folder; that is no move.
   try {
-    Drive1.set_entries(folders_.drives());
+    get<drive_list>().set_entries(folders_.drives());
     const std::wstring folder = folders_.current_folder();
     select_drive_of(folder);
     move_to(folder);
   } catch (const PlatformError&) {
     // An unreadable current folder leaves the list empty; a drive can still be chosen.
   }
-  Drive1.on_click = [this] { Drive1_Change(); };
-  Dir1.on_change = [this] { Dir1_Change(); };
-  Dir1.on_click = [this] { Dir1_Click(); };
-  cmd1.on_click = [this] { cmd1_Click(); };
+  get<drive_list>().on_click = [this] { on_drive_changed(); };
+  get<folder_box>().on_change = [this] { on_folder_changed(); };
+  get<folder_box>().on_click = [this] { on_folder_clicked(); };
+  get<ok_button>().on_click = [this] { on_ok_clicked(); };
 }
 
-void frm2::Form_Load() { lbl1.set_visible(true); }
+void FolderChooser::on_load() { get<hint_label>().set_visible(true); }
 
-void frm2::select_drive_of(const std::wstring& folder) {
+void FolderChooser::select_drive_of(const std::wstring& folder) {
   const std::wstring drive = drive_of(folder);
-  const auto& entries = Drive1.entries();
+  const auto& entries = get<drive_list>().entries();
   for (size_t i = 0; i < entries.size(); ++i)
-    if (entries[i] == drive) Drive1.select(static_cast<int>(i));
+    if (entries[i] == drive) get<drive_list>().select(static_cast<int>(i));
 }
 
-void frm2::move_to(const std::wstring& folder) {
-  Dir1.show(folder, folder_list(folder, folders_.subfolders(folder)));
+void FolderChooser::move_to(const std::wstring& folder) {
+  get<folder_box>().show(folder, folder_list(folder, folders_.subfolders(folder)));
 }
 
-void frm2::Drive1_Change() {
-  const std::wstring drive = Drive1.text();
+void FolderChooser::on_drive_changed() {
+  const std::wstring drive = get<drive_list>().text();
   // Choosing the drive the folder list is already on keeps its folder.
-  if (!Dir1.path().empty() && drive_of(Dir1.path()) == drive) return;
+  if (!get<folder_box>().path().empty() && drive_of(get<folder_box>().path()) == drive) return;
   try {
     move_to(folders_.drive_folder(drive));
   } catch (const PlatformError&) {
     dialogs_.message_box(L"ドライブ " + drive + L" を読み取れません。", kNavigation, kExclamation);
-    select_drive_of(Dir1.path());
+    select_drive_of(get<folder_box>().path());
   }
 }
 
-void frm2::Dir1_DblClick(int index) {
-  const auto& entries = Dir1.entries();
+void FolderChooser::on_folder_opened(int index) {
+  const auto& entries = get<folder_box>().entries();
   if (index < 0 || index >= static_cast<int>(entries.size())) return;
   const std::wstring folder = entries[index].path;
   try {
@@ -115,15 +112,15 @@ void frm2::Dir1_DblClick(int index) {
   }
 }
 
-void frm2::Dir1_Change() {
-  settings_.out_folder = Dir1.path() + L"\\";
-  cmd1.set_visible(true);
-  lbl1.set_visible(false);
+void FolderChooser::on_folder_changed() {
+  settings_.out_folder = get<folder_box>().path() + L"\\";
+  get<ok_button>().set_visible(true);
+  get<hint_label>().set_visible(false);
 }
 
-void frm2::Dir1_Click() { lbl1.set_visible(true); }
+void FolderChooser::on_folder_clicked() { get<hint_label>().set_visible(true); }
 
-void frm2::cmd1_Click() {
+void FolderChooser::on_ok_clicked() {
   if (settings_.out_folder.empty()) {
     dialogs_.message_box(L"まだフォルダが選択されていません。", kNavigation, kExclamation);
     return;
@@ -131,4 +128,6 @@ void frm2::cmd1_Click() {
   window.unload();
 }
 
-void frm2::close_box() { window.unload(); }
+void FolderChooser::close_box() { window.unload(); }
+
+}  // namespace mosa

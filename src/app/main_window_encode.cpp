@@ -1,0 +1,89 @@
+// The output boxes, the run, the detail area, help and readme.
+#include <initializer_list>
+
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
+#include "encode/help.h"
+#include "encode/output.h"
+#include "encode/run.h"
+
+namespace mosa {
+
+void MainWindow::on_input_changed() { settings.in_file = get<input_box>().text(); }
+
+void MainWindow::on_output_folder_changed() {
+  settings.out_folder = get<output_folder_box>().text();
+}
+
+void MainWindow::on_encoder_changed() { settings.encoder_path = get<encoder_box>().text(); }
+
+void MainWindow::on_output_name_changed() {
+  settings.out_base = get<output_name_box>().text();
+  compose_out_path(settings);
+}
+
+void MainWindow::on_same_folder_clicked() {
+  if (get<same_folder_check>().ticked()) {
+    settings.same_folder = kOn;
+    get<output_folder_box>().set_enabled(false);
+    settings.out_folder = settings.in_folder + L"\\";
+    get<output_folder_box>().set_text(settings.out_folder);
+    get<output_browse_button>().set_enabled(false);
+  } else {
+    settings.same_folder = kOff;
+    get<output_folder_box>().set_enabled(true);
+    get<output_browse_button>().set_enabled(true);
+  }
+}
+
+void MainWindow::on_output_name_check_clicked() {
+  if (get<output_name_check>().ticked()) {
+    settings.out_name_set = kOn;
+    get<output_name_box>().set_enabled(true);
+  } else {
+    settings.out_name_set = kOff;
+    get<output_name_box>().set_enabled(false);
+    settings.out_base = settings.in_base;
+    get<output_name_box>().set_text(settings.out_base);
+    compose_out_path(settings);
+  }
+}
+
+void MainWindow::on_run_clicked() {
+  EncodeRun(platform_, platform_, platform_).run(settings, window, [this] { save_settings(); });
+}
+
+// The detail area below the line: opened and closed by the window's height alone.
+void MainWindow::on_detail_clicked() {
+  const bool open = window.height() == kDetailClosedHeight;
+  show_detail_area(open);
+  settings.detail_open = open ? kOn : kOff;
+}
+
+void MainWindow::show_detail_area(bool open) {
+  get<detail_button>().set_caption(open ? L"詳細を閉じる" : L"詳細を開く");
+  get<detail_button>().set_tooltip(open ? L"詳細設定域を閉じる" : L"詳細設定域を開く");
+  window.set_height(open ? kDetailOpenHeight : kDetailClosedHeight);
+  if (open)
+    detail_tabstops_on();
+  else
+    detail_tabstops_off();
+}
+
+void MainWindow::set_detail_tabstops(bool on) {
+  for (Control* control : std::initializer_list<Control*>{
+           &get<encoder_box>(), &get<encoder_browse_button>(), &get<progress_check>(),
+           &get<overwrite_check>(), &get<no_language_check>(), &get<set_language_check>(),
+           &get<wsf_as_sct_check>(), &get<option_reset_button>(), &get<language_list>()})
+    control->set_tab_stop(on);
+}
+
+void MainWindow::detail_tabstops_on() { set_detail_tabstops(true); }
+
+void MainWindow::detail_tabstops_off() { set_detail_tabstops(false); }
+
+void MainWindow::on_help_clicked() { open_help(platform_, platform_, platform_); }
+
+void MainWindow::on_readme_clicked() { open_readme(platform_, platform_, platform_); }
+
+}  // namespace mosa

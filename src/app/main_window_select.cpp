@@ -1,0 +1,91 @@
+// Choosing the input script and the encoder through the open-file dialog, the two
+// path steps that the dialog and a dropped file share, the drop, and the folder chooser.
+#include "app/main_window.h"
+#include "core/paths.h"
+#include "encode/output.h"
+#include "select/input_path.h"
+#include "types/script_types.h"
+
+namespace mosa {
+
+void MainWindow::on_input_browse_clicked() {
+  file_dialog.title = L"Select, " + settings.script_ext + L" script file";
+  file_dialog.init_dir = settings.in_folder;
+  file_dialog.file_name.clear();
+  const int position = script_type_position(settings.script_ext);
+  if (position >= 0) file_dialog.filter = kScriptTypes[position].filter;
+  platform_.show_open_dialog(file_dialog);
+  if (!file_dialog.file_name.empty()) {
+    settings.in_file = file_dialog.file_name;
+    split_input_path(file_dialog.file_name);
+  }
+  get<input_box>().set_text(settings.in_file);
+  refresh_output_from_input();
+}
+
+void MainWindow::split_input_path(const std::wstring& path) {
+  const InputParts parts = split_path(path);
+  settings.in_folder = parts.folder;
+  settings.in_base = parts.base;
+}
+
+void MainWindow::refresh_output_from_input() {
+  if (get<same_folder_check>().ticked()) {
+    settings.out_folder = settings.in_folder + L"\\";
+    get<output_folder_box>().set_text(settings.out_folder);
+  }
+  if (get<output_name_check>().value() == 0) {
+    settings.out_base = settings.in_base;
+    get<output_name_box>().set_text(settings.out_base);
+    compose_out_path(settings);
+  }
+}
+
+void MainWindow::on_encoder_browse_clicked() {
+  file_dialog.file_name.clear();
+  file_dialog.filter = L"Windows Script Encoder (screnc.exe)|screnc.exe";
+  platform_.show_open_dialog(file_dialog);
+  if (!file_dialog.file_name.empty()) {
+    settings.encoder_path = file_dialog.file_name;
+    get<encoder_box>().set_text(settings.encoder_path);
+    return;
+  }
+  get<encoder_box>().set_text(L"");
+  platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
+}
+
+void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
+  // Dragged data without a file (text, say) changes nothing.
+  if (files.empty()) return;
+  const std::wstring& path = files.front();
+  const std::wstring ext = extension_of(path);
+  const int position = script_type_position(ext);
+  if (position < 0) {
+    platform_.message_box(L"未対応のファイル拡張子です。", L"報告", kExclamation);
+    return;
+  }
+  get<type_list>().select(position);
+  get<input_box>().set_text(path);
+  split_input_path(path);
+  refresh_output_from_input();
+}
+
+void MainWindow::take_handed_files(const std::vector<std::wstring>& files) {
+  if (files.empty()) return;
+  // What the file manager drops is there; a shortcut or a typed command line
+  // may name a file that has gone, which the run would only report later.
+  if (!ordinary_file_at(platform_, files.front())) {
+    platform_.message_box(files.front() + L"  は存在しません。", L"報告", kExclamation);
+    return;
+  }
+  on_files_dropped(files);
+}
+
+void MainWindow::on_output_browse_clicked() {
+  FolderChooser chooser(settings, platform_, platform_);
+  platform_.show_modal(chooser);
+  get<output_folder_box>().set_text(settings.out_folder);
+  compose_out_path(settings);
+}
+
+}  // namespace mosa
