@@ -218,8 +218,9 @@ TEST_F(Screnc, EncodesManyFilesIntoAFolderEachOnItsOwn) {
   };
   const Case cases[] = {
       {{"/s", "a.vbs", "b.JS", "c.htm", "out/"}, 0, "", {{"a.vbe", a}, {"b.jse", b}, {"c.htm", "<p>"}}},
-      // Patterns are the encoder's own, in their folder, files only, case-sensitive here.
-      {{"/s", "sub/*.vbs", "?.JS", "out"}, 0, "", {{"a.vbe", utf8(encode_block(u"MsgBox 2"))}, {"b.jse", b}}},
+      // Patterns are the encoder's own, in their folder, files only, case-sensitive
+      // here; a star may stand for nothing.
+      {{"/s", "sub/*.vbs", "?.JS*", "out"}, 0, "", {{"a.vbe", utf8(encode_block(u"MsgBox 2"))}, {"b.jse", b}}},
       {{"a.vbs", "bad.asp", "c.htm", "out"}, 1,
        said({wrote(u"a.vbs", u"out/a.vbe"),
              encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 1), u"bad.asp"),

@@ -19,6 +19,7 @@ TEST(TextForm, ReadAndWrittenBackInTheFormFound) {
       {"\x93\xFA\x96\x7B", TextForm::Legacy, u"日本"},  // code page 932, not UTF-8
       {"\xE6\x97\xA5\xE6\x97", TextForm::Legacy, u"譌･譌"},  // UTF-8 cut short: code page 932
       {"\xEF\xBB", TextForm::Legacy, std::nullopt},
+      {"a\x80", TextForm::Legacy, std::nullopt},  // no character of code page 932
       {"\xEF\xBB\xBF" "\xC0\x80", TextForm::Utf8Bom, std::nullopt},          // overlong
       {"\xEF\xBB\xBF" "\xE0\x80\xAF", TextForm::Utf8Bom, std::nullopt},      // overlong
       {"\xEF\xBB\xBF" "\xED\xA0\x80", TextForm::Utf8Bom, std::nullopt},      // a surrogate
