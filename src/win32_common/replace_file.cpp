@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 
 #include "win32_common/handles.h"
 
@@ -78,8 +77,7 @@ bool replace_file(const std::wstring& path, std::string_view bytes, const Replac
     return false;
   }
 
-  static std::once_flag installed;
-  std::call_once(installed, [] { SetConsoleCtrlHandler(remove_pending, TRUE); });
+  [[maybe_unused]] static const bool handler_installed = SetConsoleCtrlHandler(remove_pending, TRUE);
   std::wstring fresh;
   const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
   FileHandle file = create_temporary(folder, how.temporary_prefix, fresh);
