@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "core/paths.h"
 #include "encode/output.h"
+#include "encode/run.h"
 #include "select/input_path.h"
 #include "types/script_types.h"
 
@@ -75,7 +76,7 @@ void MainWindow::take_handed_files(const std::vector<std::wstring>& files) {
   // What the file manager drops is there; a shortcut or a typed command line
   // may name a file that has gone, which the run would only report later.
   if (!ordinary_file_at(platform_, files.front())) {
-    platform_.message_box(files.front() + L"  は存在しません。", L"報告", kExclamation);
+    report_missing(platform_, files.front());
     return;
   }
   on_files_dropped(files);

@@ -56,6 +56,10 @@ class BusyWindow {
 
 }  // namespace
 
+void report_missing(Dialogs& dialogs, const std::wstring& path) {
+  dialogs.message_box(path + L"  は存在しません。", L"報告", kExclamation);
+}
+
 void EncodeRun::run(const Settings& settings, Window& window,
                     const std::function<void()>& save_settings) {
   try {
@@ -99,7 +103,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
   const std::wstring output = resolve_against(folder, s.out_path);
   const std::wstring encoder = resolve_against(folder, s.encoder_path);
   if (!exists(input)) {
-    dialogs_.message_box(s.in_file + L"  は存在しません。", L"報告", kExclamation);
+    report_missing(dialogs_, s.in_file);
     return;
   }
   if (exists(output) && s.opt_overwrite == kOff) {
@@ -107,7 +111,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     return;
   }
   if (!exists(encoder)) {
-    dialogs_.message_box(s.encoder_path + L"  は存在しません。", L"報告", kExclamation);
+    report_missing(dialogs_, s.encoder_path);
     return;
   }
   const std::wstring batch = folder + kBatchFileName;

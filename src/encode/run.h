@@ -11,6 +11,10 @@
 
 namespace mosa {
 
+// The word on a file that is not there: the run's, and a handed file's before it
+// is taken as dropped.
+void report_missing(Dialogs& dialogs, const std::wstring& path);
+
 class EncodeRun {
  public:
   EncodeRun(Dialogs& dialogs, Files& files, Processes& processes)
