@@ -87,7 +87,17 @@ class Files {
   // UTF-16 byte order mark, else the ANSI code page), as UTF-16 text. Throws when
   // it cannot be read or is not text in its character set.
   virtual std::u16string read_script(const std::wstring& path) = 0;
+  // Adds the lines, each ended by CR LF, converted to the code page, to the end of
+  // the file, which is made where there is none. Throws as write_text_file does.
+  virtual void append_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                                CodePage code_page) = 0;
   virtual void delete_file(const std::wstring& path) = 0;
+  // Copies the file, attributes included, to a new file marked hidden in the same
+  // folder. Throws when a file is at `copy` already or the copy cannot be made whole.
+  virtual void copy_hidden(const std::wstring& path, const std::wstring& copy) = 0;
+  // Puts the file at `from` in the place of the one at `to` in one step, with the
+  // hidden mark taken off. Throws when it cannot, leaving both as they were.
+  virtual void move_over(const std::wstring& from, const std::wstring& to) = 0;
   // Whether every character of the text has an exact form in the code page.
   virtual bool fits_code_page(const std::wstring& text, CodePage code_page) = 0;
   // The 8.3 form of a path; for a file that does not exist yet, the 8.3 form of its

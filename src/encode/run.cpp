@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "encode/command_line.h"
+#include "encode/output_guard.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
 #include "types/script_types.h"
@@ -66,17 +67,32 @@ void EncodeRun::run(const Settings& settings, Window& window,
     run_steps(settings, window, save_settings);
   } catch (const Refusal& refusal) {
     write_log_reason(refusal.reason);
-    report_failure(settings);
+    report_failure(settings, Restoration::NoneHeld, L"");
   } catch (const std::exception&) {
-    report_failure(settings);
+    report_failure(settings, Restoration::NoneHeld, L"");
   }
 }
 
-void EncodeRun::report_failure(const Settings& settings) {
-  dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
-                           L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                           L"を見て原因を確認することができるかもしれません。",
-                       L"エラー", kExclamation);
+void EncodeRun::report_failure(const Settings& settings, Restoration restoration,
+                               const std::wstring& copy) {
+  std::wstring text = L"\"" + settings.out_base + L"." + settings.script_ext +
+                      L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
+                      L"を見て原因を確認することができるかもしれません。";
+  if (restoration == Restoration::Restored) text += L"\r以前の出力ファイルを戻しました。";
+  if (restoration == Restoration::Failed)
+    text += L"\r以前の出力ファイルを戻せませんでした。" + quoted(copy) + L"に残っています。";
+  dialogs_.message_box(text, L"エラー", kExclamation);
+}
+
+void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
+  // The program's own lines, told from the encoder's by their mark.
+  std::vector<std::wstring> marked;
+  for (const std::wstring& line : lines) marked.push_back(L"mosa-trevlin: " + line);
+  try {
+    files_.append_text_file(files_.app_folder() + kLogFileName, marked, CodePage::Ansi);
+  } catch (const PlatformError&) {
+    // The message still says what came of the run.
+  }
 }
 
 void EncodeRun::write_log_reason(const std::wstring& reason) {
@@ -114,6 +130,11 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.encoder_path);
     return;
   }
+  OutputGuard guard(files_, output);
+  if (guard.copy_left_over())
+    throw Refusal(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
+                  L"中身を確かめてから移すか削除してください。");
+  refused_on_failure(quoted(output) + L"を退避できません。", [&] { guard.set_aside(); });
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
       command_line(batch_form(encoder), switch_string(s), batch_form(input), batch_form(output),
@@ -134,15 +155,37 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
              dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
     });
   }();
+  const std::wstring fault = fault_of(status, before, output, input, s.script_ext);
+  if (fault.empty()) {
+    guard.drop();
+    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+  } else {
+    const Restoration restoration = guard.restore();
+    std::vector<std::wstring> lines{fault};
+    if (restoration == Restoration::Restored) lines.push_back(L"以前の出力ファイルを戻しました。");
+    if (restoration == Restoration::Failed)
+      lines.push_back(L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) +
+                      L"に残っています。");
+    append_log(lines);
+    report_failure(s, restoration, guard.copy());
+  }
+  save_settings();
+  files_.delete_file(batch);
+}
+
+std::wstring EncodeRun::fault_of(const std::optional<int>& status,
+                                const std::optional<FileStamp>& before, const std::wstring& output,
+                                const std::wstring& input, const std::wstring& script_ext) {
+  if (!status) return L"エンコードを中止しました。";
+  if (*status != 0) return L"エンコーダーが終了コード " + std::to_wstring(*status) + L" で終わりました。";
   // Only a file this run changed counts: an encoder that ends well without
   // writing leaves an existing output's stamp as it was.
   const std::optional<FileStamp> after = files_.stamp(output);
-  if (status == 0 && after && after != before && encoded_well(output, input, s.script_ext))
-    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
-  else
-    report_failure(s);
-  save_settings();
-  files_.delete_file(batch);
+  if (!after) return L"エンコーダーは出力ファイルを書きませんでした。";
+  if (after == before) return L"出力ファイルは実行の前のままです。";
+  if (!encoded_well(output, input, script_ext))
+    return L"出力ファイルに正しくエンコードされたブロックがありません。";
+  return L"";
 }
 
 bool EncodeRun::exists(const std::wstring& path) {

@@ -34,7 +34,11 @@ class Win32Platform : public Platform {
                        CodePage code_page) override;
   std::wstring read_text_file(const std::wstring& path, size_t max_bytes) override;
   std::u16string read_script(const std::wstring& path) override;
+  void append_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                        CodePage code_page) override;
   void delete_file(const std::wstring& path) override;
+  void copy_hidden(const std::wstring& path, const std::wstring& copy) override;
+  void move_over(const std::wstring& from, const std::wstring& to) override;
   bool fits_code_page(const std::wstring& text, CodePage code_page) override;
   std::wstring short_path(const std::wstring& path) override;
 
