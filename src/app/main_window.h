@@ -50,7 +50,7 @@ class MainWindow {
   // settings and start-up
   void restore_defaults();
   void on_initialise_clicked();
-  bool load_settings();
+  void load_settings(const std::vector<std::wstring>& lines);
   void apply_line(int number, const std::wstring& text);
   void save_settings();
   void report_settings_failure();
