@@ -80,6 +80,8 @@ class MainWindow {
   void on_option_reset_clicked();
   // select
   void on_input_browse_clicked();
+  // Says so when the encoder's command line cannot carry the path.
+  bool passable(const std::wstring& path);
   void split_input_path(const std::wstring& path);
   void refresh_output_from_input();
   void on_output_browse_clicked();

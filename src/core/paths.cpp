@@ -28,7 +28,9 @@ std::wstring inside(const std::wstring& folder, const std::wstring& name) {
 }  // namespace
 
 bool has_forbidden_character(const std::wstring& path) {
-  for (wchar_t c : path)
+  // The "?" of a long path's "\\?\" is no wildcard.
+  const bool long_form = path.rfind(L"\\\\?\\", 0) == 0;
+  for (wchar_t c : std::wstring_view(path).substr(long_form ? 4 : 0))
     if (c < 0x20 || std::wstring_view(L"\"<>|*?").find(c) != std::wstring_view::npos) return true;
   return false;
 }
@@ -67,6 +69,17 @@ std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, C
   const std::wstring short_form = files.short_path(resolve_against(folder, path));
   if (!short_form.empty() && files.fits_code_page(short_form, code_page)) return short_form;
   return std::nullopt;
+}
+
+std::wstring first_outside_code_page(Files& files, const std::wstring& text, CodePage code_page) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A character beyond the first 65536 is two units, tested together.
+    const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
+    const std::wstring character = text.substr(i, pair ? 2 : 1);
+    if (!files.fits_code_page(character, code_page)) return character;
+    i += pair;
+  }
+  return L"";
 }
 
 std::wstring instance_name(const std::wstring& folder) {

@@ -69,6 +69,8 @@ class Files {
   // the name found, or the empty text when there is none. Directories, hidden and
   // system files count as missing. Throws for a path the system rejects.
   virtual std::wstring find_file(const std::wstring& path) = 0;
+  // Whether a folder is at this path; false also when the system cannot tell.
+  virtual bool is_folder(const std::wstring& path) = 0;
   // The stamp of the file at this path; none when there is no file.
   virtual std::optional<FileStamp> stamp(const std::wstring& path) = 0;
   virtual FileTime now() = 0;

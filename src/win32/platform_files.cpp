@@ -90,6 +90,11 @@ std::wstring Win32Platform::find_file(const std::wstring& path) {
   return found.cFileName;
 }
 
+bool Win32Platform::is_folder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::optional<FileStamp> Win32Platform::stamp(const std::wstring& path) {
   // Opened for no access at all, which a writer holding the file does not refuse.
   const FileHandle file(CreateFileW(path.c_str(), 0,

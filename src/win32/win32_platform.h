@@ -27,6 +27,7 @@ class Win32Platform : public Platform {
 
   std::wstring app_folder() override;
   std::wstring find_file(const std::wstring& path) override;
+  bool is_folder(const std::wstring& path) override;
   std::optional<FileStamp> stamp(const std::wstring& path) override;
   FileTime now() override;
   void wait(FileTime milliseconds) override;

@@ -96,6 +96,7 @@ class FakePlatform : public Platform {
     const size_t cut = path.rfind(L'\\');
     return cut == std::wstring::npos ? path : path.substr(cut + 1);
   }
+  bool is_folder(const std::wstring& path) override { return folders.count(path) > 0; }
   std::optional<FileStamp> stamp(const std::wstring& path) override {
     if (!files.count(path)) return std::nullopt;
     return FileStamp{files[path].modified, files[path].text.size(), 0, 0};

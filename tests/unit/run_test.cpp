@@ -40,6 +40,8 @@ TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   for (const wchar_t* path : {L"C:\\a\"b", L"a<b", L"a>b", L"a|b", L"a*", L"a?", L"a\tb", L"a\x1f"})
     EXPECT_TRUE(has_forbidden_character(path)) << path;
   EXPECT_FALSE(has_forbidden_character(L"C:\\100% & a^b (日本)\\x.vbs"));
+  EXPECT_FALSE(has_forbidden_character(L"\\\\?\\C:\\x.vbs")) << "a long path's mark";
+  EXPECT_TRUE(has_forbidden_character(L"\\\\?\\C:\\x?.vbs"));
   EXPECT_EQ(without_long_prefix(L"\\\\?\\C:\\app"), L"C:\\app");
   EXPECT_EQ(without_long_prefix(L"\\\\?\\UNC\\srv\\s\\app"), L"\\\\srv\\s\\app");
   EXPECT_EQ(without_long_prefix(L"C:\\a?"), L"C:\\a?");
@@ -334,9 +336,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   platform.undeletable.clear();
   const std::wstring before = platform.files.at(platform.settings_path()).text;
   platform.put_lines(L"C:\\work\\café.vbs", {});
-  g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.short_paths[L"C:\\work\\café.vbs"] = L"C:\\work\\CAFE~1.VBS";
   platform.short_paths[L"C:\\work\\café.vbe"] = L"C:\\work\\CAFE~1.VBE";
+  g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\café.vbe"); };
   g.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
