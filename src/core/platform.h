@@ -115,7 +115,8 @@ class Process {
   // Waits for the process to end and returns its exit status. The windows of
   // the program keep painting meanwhile; each time the user asks to stop,
   // stop_wanted decides, and when it says so every process started with this
-  // one is ended and there is no status. Throws when it cannot be waited for.
+  // one is ended and there is no status, unless the process had ended by then.
+  // Throws when it cannot be waited for.
   virtual std::optional<int> finish(const std::function<bool()>& stop_wanted) = 0;
 };
 

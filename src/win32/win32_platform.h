@@ -47,7 +47,13 @@ class Win32Platform : public Platform {
                                                 const std::wstring& arguments,
                                                 ShowMode show) override;
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
+  // Takes the one-instance mark of the application folder when no other
+  // instance holds it. One whose window is closing is waited for a few seconds.
   bool another_instance_running() override;
+  // The window is closing: a start from now on waits for the mark.
+  void instance_ending();
+  // The window is gone: the mark goes at once, not when the process has ended.
+  void release_instance();
 
   void open_with_automation(const std::wstring& path) override;
   void open_with_default_program(const std::wstring& path) override;
@@ -58,6 +64,10 @@ class Win32Platform : public Platform {
   std::vector<std::wstring> subfolders(const std::wstring& folder) override;
 
  private:
+  // The application folder as the file system names it, links followed, so
+  // that one folder reached by two paths has one mark.
+  std::wstring final_folder();
+
   std::wstring instance_name_;
 };
 

@@ -48,6 +48,8 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const wchar_t* name : {L"dir.vbs", L"secret"}) CreateDirectoryW((folder / name).c_str(), nullptr);
   SetFileAttributesW((folder / L"secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(platform.find_file(folder / L"a.vbs"), L"a.vbs");
+  EXPECT_EQ(platform.find_file(L"\\\\?\\" + folder / L"a.vbs"), L"a.vbs") << "a long path's mark";
+  EXPECT_TRUE(platform.is_folder(folder / L"dir.vbs") && !platform.is_folder(folder / L"a.vbs"));
   // A rewrite changes the stamp; nothing there is not refused but missing.
   const std::optional<FileStamp> stamp = platform.stamp(folder / L"a.vbs");
   platform.write_text_file(folder / L"a.vbs", {L"x"}, CodePage::Ansi);
@@ -59,6 +61,21 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const std::wstring& path : {folder / L"*.vbs", folder / L"a|b.vbs"})
     EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
+}
+
+TEST_F(Files, AnOutputSetAsideComesBackWholeAndShown) {
+  const std::wstring output = folder / L"a.vbe", copy = output + L".mosa-trevlin.bak";
+  write_bytes(output, "good");
+  platform.copy_hidden(output, copy);
+  EXPECT_EQ(platform.find_file(copy), L"") << "hidden";
+  EXPECT_THROW(platform.copy_hidden(output, copy), PlatformError) << "never over an earlier copy";
+  write_bytes(output, "go");
+  platform.move_over(copy, output);
+  EXPECT_EQ(read_bytes(output), "good");
+  EXPECT_EQ(platform.find_file(output), L"a.vbe") << "shown again";
+  EXPECT_FALSE(platform.stamp(copy));
+  platform.append_text_file(output, {L"日本"}, CodePage::Ansi);
+  EXPECT_EQ(read_bytes(output), "good\x93\xfa\x96\x7b\r\n");
 }
 
 }  // namespace
