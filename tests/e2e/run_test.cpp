@@ -41,6 +41,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
                                L"を見て原因を確認することができるかもしれません。";
   const std::wstring injected = work / L"injected.txt";
+  // The slow encoder's good output, which each failure after it puts back.
+  const std::wstring restored = failure + L"\r以前の出力ファイルを戻しました。";
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
@@ -49,8 +51,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   };
   const Row rows[] = {
       {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", L"エンコードが終了しました。"},
-      {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", failure},
-      {"output without a block", "' no block\r\n", L"", failure},
+      {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", restored},
+      {"output without a block", "' no block\r\n", L"", restored},
       {"quote in the input", encoded, input + L"\" & echo x> \"" + injected + L"\" & \"", failure},
   };
   for (const Row& row : rows) {
@@ -68,9 +70,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     }
     const Dialog box = app.wait_box();
     EXPECT_EQ(u8(box.text), u8(row.box));
-    if (row.box != failure) {
-      EXPECT_EQ(read_bytes(output), row.script) << "written before the message";
-    }
+    EXPECT_EQ(read_bytes(output), row.box == rows[0].box ? row.script : rows[0].script)
+        << "written, or put back or left, before the message";
     box.press(IDOK);
     app.settle();
     EXPECT_TRUE(app.main().enabled());
