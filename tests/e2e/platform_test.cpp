@@ -31,6 +31,11 @@ TEST_F(Files, TextInCodePage932IsWrittenWholeOrNotAtAll) {
   }
   EXPECT_EQ(platform.read_text_file(path, 100), L"日本語\r\n\r\nC:\\work\r\n");
   EXPECT_FALSE(file_exists(folder / L"~mosa-trevlin-0.tmp"));
+  // What a settings file is read as: UTF-8 as Notepad saves it; random bytes are no text.
+  write_bytes(path, "\xe6\x97\xa5\xe6\x9c\xac\r\n");
+  EXPECT_EQ(platform.read_script(path), u"日本\r\n");
+  write_bytes(path, std::string("\x81\x00\xfd\x9f\xff", 5));
+  EXPECT_THROW(platform.read_script(path), PlatformError);
 
   // A batch file can name such a file by its short form; one still to be
   // written by the short form of its folder.
@@ -61,21 +66,6 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const std::wstring& path : {folder / L"*.vbs", folder / L"a|b.vbs"})
     EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
-}
-
-TEST_F(Files, AnOutputSetAsideComesBackWholeAndShown) {
-  const std::wstring output = folder / L"a.vbe", copy = output + L".mosa-trevlin.bak";
-  write_bytes(output, "good");
-  platform.copy_hidden(output, copy);
-  EXPECT_EQ(platform.find_file(copy), L"") << "hidden";
-  EXPECT_THROW(platform.copy_hidden(output, copy), PlatformError) << "never over an earlier copy";
-  write_bytes(output, "go");
-  platform.move_over(copy, output);
-  EXPECT_EQ(read_bytes(output), "good");
-  EXPECT_EQ(platform.find_file(output), L"a.vbe") << "shown again";
-  EXPECT_FALSE(platform.stamp(copy));
-  platform.append_text_file(output, {L"日本"}, CodePage::Ansi);
-  EXPECT_EQ(read_bytes(output), "good\x93\xfa\x96\x7b\r\n");
 }
 
 }  // namespace

@@ -130,13 +130,11 @@ class FakePlatform : public Platform {
     files[path].text = before + files[path].text;
   }
   void copy_hidden(const std::wstring& path, const std::wstring& copy) override {
-    events.push_back(L"copy " + path);
     if (files.count(copy) || unwritable.count(copy)) throw PlatformError("cannot copy");
     files[copy] = files.at(path);
     files[copy].hidden = true;
   }
   void move_over(const std::wstring& from, const std::wstring& to) override {
-    events.push_back(L"move over " + to);
     if (unwritable.count(to)) throw PlatformError("cannot move");
     files[to] = files.at(from);
     files[to].hidden = false;

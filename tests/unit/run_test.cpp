@@ -136,7 +136,6 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
       {"stale output on a clock ahead", start + 60000, start + 60000, 0, L"vbs", old, stale, 2000},
       {"an old output gone", start - 60000, std::nullopt, 0, L"vbs", L"", unwritten},
       {"an old output half written over", start - 60000, start, 1, L"vbs", encoded.substr(0, 9), L"エンコーダーが終了コード 1 で終わりました。"},
-      {"an old output written over with text", start - 60000, start, 0, L"vbs", L"x", invalid},
       {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", nullptr},
       {"the marker in the input", std::nullopt, start, 0, L"htm", mention + encoded, nullptr, 0, mention},
       {"and a block that does not check", std::nullopt, start, 0, L"htm", mention + broken, invalid, 0, mention},
@@ -191,27 +190,13 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   EXPECT_EQ(platform.messages.back().title, L"エラー");
 }
 
-TEST_F(Run, AnOldOutputThatCannotBeKeptOrPutBackIsSaidSo) {
+TEST_F(Run, AnOldOutputThatCannotBePutBackIsNamed) {
   const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
-  // A copy an earlier run left: the output beside it may be the broken one.
   MainWindow& f = ready();
   f.settings.opt_overwrite = L"on";
   platform.put_lines(output, {L"old"});
-  platform.files[copy] = {L"older", CodePage::Ansi, 0, true};
-  f.get<run_button>().click();
-  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「" + copy +
-            L"」が残っています。前の実行が退避した出力ファイルです。中身を確かめてから移すか削除してください。\r\n");
-  EXPECT_EQ(platform.files.at(copy).text, L"older");
-  // No copy can be made: nothing starts.
-  platform.files.erase(copy);
-  platform.unwritable.insert(copy);
-  f.get<run_button>().click();
-  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「" + output +
-            L"」を退避できません。（cannot copy）\r\n");
-  // The copy cannot be put back: the message names it, and it stays.
   platform.unwritable = {output};
   platform.batch_runs = [] { return 1; };
-  f.settings.opt_overwrite = L"on";
   f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, failure() + L"\r以前の出力ファイルを戻せませんでした。「" + copy + L"」に残っています。");
   EXPECT_TRUE(platform.files.at(copy).hidden);
@@ -278,9 +263,16 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       platform = FakePlatform{};
     }
   }
-  // So is a name the existence test itself finds invalid, a batch file that
-  // cannot be written or started; the log tells which.
+  // So is a name the existence test itself finds invalid, an old output that
+  // cannot be set aside or whose copy an earlier run left (the output may be
+  // the broken one), a batch file that cannot be written or started; the log
+  // tells which.
+  const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
+  const auto overwriting = [&] { form->settings.opt_overwrite = L"on", platform.put_lines(output, {}); };
   const std::vector<std::pair<std::function<void()>, std::wstring>> refusals = {
+      {[&] { overwriting(), platform.put_lines(copy, {}); },
+       L"「" + copy + L"」が残っています。前の実行が退避した出力ファイルです。中身を確かめてから移すか削除してください。"},
+      {[&] { overwriting(), platform.unwritable.insert(copy); }, L"「" + output + L"」を退避できません。（cannot copy）"},
       {[&] { platform.rejected.insert(L"C:\\work\\a.vbe"); }, L"「C:\\work\\a.vbe」をシステムが受け付けません。（rejected path）"},
       {[&] { platform.unwritable.insert(batch); }, L"バッチファイル「" + batch + L"」を書けません。（cannot write）"},
       {[&] { platform.start_fails = true; }, L"バッチファイル「" + batch + L"」を起動できません。（cannot start）"},
