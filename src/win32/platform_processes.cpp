@@ -129,45 +129,36 @@ namespace {
 // a start does not seem to hang.
 constexpr DWORD kEndingWaitMs = 5000;
 
-// The instance's mark: a mutex its main thread owns while the window lives, and
-// an event it sets while the window closes, named after the mutex.
-struct InstanceMark {
-  KernelHandle mutex, ending;
-};
-InstanceMark& instance_mark() {
-  static InstanceMark mark;
-  return mark;
-}
-
 }  // namespace
 
 bool Win32Platform::another_instance_running() {
   // Named after the folder, whose batch, log and settings files the instance
   // owns, in the namespace every logon session of the machine shares.
   const std::wstring name = instance_name_.empty() ? instance_name(final_folder()) : instance_name_;
-  InstanceMark& mark = instance_mark();
-  mark.mutex.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
-  if (!mark.mutex) return GetLastError() == ERROR_ACCESS_DENIED;
-  mark.ending.reset(CreateEventW(nullptr, TRUE, FALSE, (name + L"-ending").c_str()));
-  const bool closing = mark.ending && WaitForSingleObject(mark.ending.get(), 0) == WAIT_OBJECT_0;
+  // The mark: a mutex the main thread owns while the window lives, and an
+  // event set while the window closes.
+  mark_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+  if (!mark_) return GetLastError() == ERROR_ACCESS_DENIED;
+  mark_ending_.reset(CreateEventW(nullptr, TRUE, FALSE, (name + L"-ending").c_str()));
+  const bool closing = mark_ending_ && WaitForSingleObject(mark_ending_.get(), 0) == WAIT_OBJECT_0;
   // An instance that ended without letting go leaves the mark abandoned: free.
-  const DWORD got = WaitForSingleObject(mark.mutex.get(), closing ? kEndingWaitMs : 0);
+  const DWORD got = WaitForSingleObject(mark_.get(), closing ? kEndingWaitMs : 0);
   if (got != WAIT_OBJECT_0 && got != WAIT_ABANDONED) {
-    mark = {};
+    release_instance();
     return true;
   }
-  if (mark.ending) ResetEvent(mark.ending.get());
+  if (mark_ending_) ResetEvent(mark_ending_.get());
   return false;
 }
 
 void Win32Platform::instance_ending() {
-  if (instance_mark().ending) SetEvent(instance_mark().ending.get());
+  if (mark_ending_) SetEvent(mark_ending_.get());
 }
 
 void Win32Platform::release_instance() {
-  InstanceMark& mark = instance_mark();
-  if (mark.mutex) ReleaseMutex(mark.mutex.get());
-  mark = {};
+  if (mark_) ReleaseMutex(mark_.get());
+  mark_.reset();
+  mark_ending_.reset();
 }
 
 }  // namespace mosa

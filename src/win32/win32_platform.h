@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/platform.h"
+#include "win32_common/handles.h"
 #include "win32_common/windows_api.h"
 
 namespace mosa {
@@ -69,6 +70,7 @@ class Win32Platform : public Platform {
   std::wstring final_folder();
 
   std::wstring instance_name_;
+  KernelHandle mark_, mark_ending_;
 };
 
 }  // namespace mosa

@@ -1,6 +1,9 @@
 // The Win32 file services on the real file system: text in code page 932,
 // replaced whole or not at all, short forms of names it cannot hold, and the
 // existence test. Batch files and the one-instance test are the journeys' work.
+#include <atomic>
+#include <thread>
+
 #include "driver.h"
 #include "win32/win32_platform.h"
 
@@ -66,6 +69,27 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const std::wstring& path : {folder / L"*.vbs", folder / L"a|b.vbs"})
     EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
+}
+
+// Two starts of one folder: a window keeps the mark; one closing lets a start wait for it.
+TEST(Instance, AStartWaitsForTheMarkOfAWindowThatIsClosing) {
+  Win32Platform first{L"mosa-trevlin.test.instance"}, second{L"mosa-trevlin.test.instance"};
+  std::atomic<int> step = 0;
+  std::thread holder([&] {
+    EXPECT_FALSE(first.another_instance_running());
+    step = 1;
+    wait_until([&] { return step == 2; });
+    first.instance_ending();
+    step = 3;
+    Sleep(300);  // the window going
+    first.release_instance();
+  });
+  ASSERT_TRUE(wait_until([&] { return step == 1; }));
+  EXPECT_TRUE(second.another_instance_running());
+  step = 2;
+  wait_until([&] { return step == 3; });
+  EXPECT_FALSE(second.another_instance_running());
+  holder.join();
 }
 
 }  // namespace
