@@ -67,31 +67,30 @@ void EncodeRun::run(const Settings& settings, Window& window,
     run_steps(settings, window, save_settings);
   } catch (const Refusal& refusal) {
     write_log_reason(refusal.reason);
-    report_failure(settings, Restoration::NoneHeld, L"");
+    report_failure(settings);
   } catch (const std::exception&) {
-    report_failure(settings, Restoration::NoneHeld, L"");
+    report_failure(settings);
   }
 }
 
-void EncodeRun::report_failure(const Settings& settings, Restoration restoration,
-                               const std::wstring& copy) {
-  std::wstring text = L"\"" + settings.out_base + L"." + settings.script_ext +
-                      L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                      L"を見て原因を確認することができるかもしれません。";
-  if (restoration == Restoration::Restored) text += L"\r以前の出力ファイルを戻しました。";
-  if (restoration == Restoration::Failed)
-    text += L"\r以前の出力ファイルを戻せませんでした。" + quoted(copy) + L"に残っています。";
-  dialogs_.message_box(text, L"エラー", kExclamation);
+void EncodeRun::report_failure(const Settings& settings, const std::wstring& note) {
+  dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
+                           L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
+                           L"を見て原因を確認することができるかもしれません。" +
+                           (note.empty() ? L"" : L"\r" + note),
+                       L"エラー", kExclamation);
 }
 
 void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
-  // The program's own lines, told from the encoder's by their mark.
-  std::vector<std::wstring> marked;
-  for (const std::wstring& line : lines) marked.push_back(L"mosa-trevlin: " + line);
-  try {
-    files_.append_text_file(files_.app_folder() + kLogFileName, marked, CodePage::Ansi);
-  } catch (const PlatformError&) {
-    // The message still says what came of the run.
+  // The program's own lines, told from the encoder's by their mark; each on
+  // its own, so that a path the code page cannot hold costs only its line. The
+  // message still says what came of the run.
+  for (const std::wstring& line : lines) {
+    try {
+      files_.append_text_file(files_.app_folder() + kLogFileName, {L"mosa-trevlin: " + line},
+                              CodePage::Ansi);
+    } catch (const PlatformError&) {
+    }
   }
 }
 
@@ -161,13 +160,13 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
   } else {
     const Restoration restoration = guard.restore();
-    std::vector<std::wstring> lines{fault};
-    if (restoration == Restoration::Restored) lines.push_back(L"以前の出力ファイルを戻しました。");
-    if (restoration == Restoration::Failed)
-      lines.push_back(L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) +
-                      L"に残っています。");
-    append_log(lines);
-    report_failure(s, restoration, guard.copy());
+    const std::wstring note =
+        restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
+        : restoration == Restoration::Failed
+            ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
+            : L"";
+    append_log(note.empty() ? std::vector{fault} : std::vector{fault, note});
+    report_failure(s, note);
   }
   save_settings();
   files_.delete_file(batch);

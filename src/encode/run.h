@@ -8,7 +8,6 @@
 
 #include "core/control.h"
 #include "core/platform.h"
-#include "encode/output_guard.h"
 #include "settings/settings.h"
 
 namespace mosa {
@@ -30,9 +29,9 @@ class EncodeRun {
  private:
   void run_steps(const Settings& settings, Window& window,
                  const std::function<void()>& save_settings);
-  // The failure message, which points the user to the log and says what became
-  // of an output the run had set aside.
-  void report_failure(const Settings& settings, Restoration restoration, const std::wstring& copy);
+  // The failure message, which points the user to the log; the note says what
+  // became of an output the run had set aside.
+  void report_failure(const Settings& settings, const std::wstring& note = L"");
   // Ends the log with the program's own word on the run.
   void append_log(const std::vector<std::wstring>& lines);
   // What was wrong with the run that ended, in a line of the log; empty when
