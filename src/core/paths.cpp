@@ -1,6 +1,7 @@
 #include "core/paths.h"
 
 #include <cstdint>
+#include <cwchar>
 #include <cwctype>
 
 namespace mosa {
@@ -19,6 +20,17 @@ std::wstring drive_or_share(const std::wstring& folder) {
   size_t cut = folder.find_first_of(L"\\/", 2);
   if (cut != std::wstring::npos) cut = folder.find_first_of(L"\\/", cut + 1);
   return folder.substr(0, cut);
+}
+
+// The text's characters, one beyond the first 65536 being its two units.
+std::vector<std::wstring> characters_of(const std::wstring& text) {
+  std::vector<std::wstring> characters;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
+    characters.push_back(text.substr(i, pair ? 2 : 1));
+    i += pair;
+  }
+  return characters;
 }
 
 std::wstring inside(const std::wstring& folder, const std::wstring& name) {
@@ -72,14 +84,27 @@ std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, C
 }
 
 std::wstring first_outside_code_page(Files& files, const std::wstring& text, CodePage code_page) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    // A character beyond the first 65536 is two units, tested together.
-    const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
-    const std::wstring character = text.substr(i, pair ? 2 : 1);
+  for (const std::wstring& character : characters_of(text))
     if (!files.fits_code_page(character, code_page)) return character;
-    i += pair;
-  }
   return L"";
+}
+
+std::wstring numbered_outside_code_page(Files& files, const std::wstring& text,
+                                        CodePage code_page) {
+  std::wstring result;
+  for (const std::wstring& character : characters_of(text)) {
+    if (files.fits_code_page(character, code_page)) {
+      result += character;
+      continue;
+    }
+    const char32_t number = character.size() == 2 ? 0x10000 + ((character[0] - 0xD800) << 10) +
+                                                        (character[1] - 0xDC00)
+                                                  : character[0];
+    wchar_t code[12];
+    std::swprintf(code, 12, L"<U+%04X>", static_cast<unsigned>(number));
+    result += code;
+  }
+  return result;
 }
 
 std::wstring instance_name(const std::wstring& folder) {

@@ -97,10 +97,12 @@ void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
 void EncodeRun::write_log_reason(const std::wstring& reason) {
   const std::wstring log = files_.app_folder() + kLogFileName;
   const std::wstring heading = L"エンコーダーを起動する前に中止しました。";
-  // A reason naming a path the code page cannot hold goes without it; a log
-  // that cannot be written at all leaves the message to say what it can.
+  // A reason naming a path the code page cannot hold names its characters by
+  // their numbers; a log that cannot be written at all leaves the message to
+  // say what it can.
   for (const std::vector<std::wstring>& lines :
-       {std::vector<std::wstring>{heading, reason}, std::vector<std::wstring>{heading}}) {
+       {std::vector<std::wstring>{heading, reason},
+        std::vector<std::wstring>{heading, numbered_outside_code_page(files_, reason, CodePage::Ansi)}, std::vector<std::wstring>{heading}}) {
     try {
       files_.write_text_file(log, lines, CodePage::Ansi);
       return;

@@ -340,8 +340,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   g.settings.out_path = L"C:\\café\\b.vbe";
   platform.events.clear();
   g.get<run_button>().click();
-  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n")
-      << "nothing started; the reason names a path the log cannot hold";
+  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「C:\\caf<U+00E9>\\b.vbe」"
+            L"はバッチファイルの文字コードで書けず、短い名前もありません。\r\n")
+      << "nothing started; a character the log cannot hold named by its number";
   EXPECT_EQ(platform.messages.back().title, L"エラー");
 
   // A relative path is shortened as the run takes it, from the program's folder.
