@@ -3,18 +3,14 @@
 namespace mosa {
 
 OutputGuard::OutputGuard(Files& files, std::wstring output)
-    : files_(files), output_(std::move(output)), copy_(copy_of(output_)) {}
+    : files_(files), output_(std::move(output)), copy_(output_ + L".mosa-trevlin.bak") {}
 
 OutputGuard::~OutputGuard() {
+  // Whatever comes of it, the copy stays under its name where it cannot go back.
   try {
     restore();
   } catch (...) {
-    // The copy stays under its documented name.
   }
-}
-
-std::wstring OutputGuard::copy_of(const std::wstring& output) {
-  return output + L".mosa-trevlin.bak";
 }
 
 bool OutputGuard::copy_left_over() { return files_.stamp(copy_).has_value(); }
@@ -37,14 +33,13 @@ void OutputGuard::drop() {
 
 Restoration OutputGuard::restore() {
   if (!held_) return Restoration::NoneHeld;
+  held_ = false;
   try {
     files_.move_over(copy_, output_);
+    return Restoration::Restored;
   } catch (const PlatformError&) {
-    held_ = false;
     return Restoration::Failed;
   }
-  held_ = false;
-  return Restoration::Restored;
 }
 
 }  // namespace mosa

@@ -22,7 +22,6 @@ class OutputGuard {
   ~OutputGuard();
 
   // The output's path with ".mosa-trevlin.bak" after it.
-  static std::wstring copy_of(const std::wstring& output);
   const std::wstring& copy() const { return copy_; }
   // A copy an earlier run left behind: its output may be the broken one.
   bool copy_left_over();
