@@ -2,7 +2,8 @@
 # Configures (once) and builds the trees named (default all three): build/native
 # for the model and its unit tests, build/win (x86) and build/win64 (x64) for the
 # program and its Windows tests.
-# With the Windows tree on Linux it also makes the Wine prefix they run in.
+# With a Windows tree on Linux it also makes the Wine prefix its programs run in
+# (scripts/env.sh), where this machine runs them.
 #   bash scripts/build.sh [native] [win] [win64]
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
@@ -34,6 +35,9 @@ for tree in "${trees[@]}"; do
         build_tree "build/$tree" -DCMAKE_BUILD_TYPE=Release
       else
         build_tree "build/$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$toolchain
+        # The build's own prefix, where this machine can run the build at all.
+        use_windows_build "$tree"
+        if [ "$tree" = win ] && ! runs_32bit_wine; then continue; fi
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
           echo "build: creating the Wine prefix $WINEPREFIX"
           # Without a display, and waited for: a Wine server left running here
