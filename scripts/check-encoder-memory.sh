@@ -2,9 +2,8 @@
 # Checks that large files encode within bounded memory: a 150 MB script and a
 # 30 MB ASP page of small <% %> sections, both in code page 932. The native
 # screnc must stay within 8 times the input's size at its peak; each Windows
-# build this machine runs under Wine must encode both: above all the 32-bit one,
-# which needs more than the 2 GB a 32-bit program gets by default. Too slow for
-# every test run.
+# build this machine runs must encode both under Wine, the 32-bit one within its
+# smaller address space. Too slow for every test run.
 #   bash scripts/check-encoder-memory.sh
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
