@@ -16,7 +16,7 @@ void MainWindow::on_input_browse_clicked() {
   const int position = script_type_position(settings.script_ext);
   if (position >= 0) file_dialog.filter = kScriptTypes[position].filter;
   platform_.show_open_dialog(file_dialog);
-  if (!file_dialog.file_name.empty()) {
+  if (!file_dialog.file_name.empty() && passable(file_dialog.file_name)) {
     settings.in_file = file_dialog.file_name;
     split_input_path(file_dialog.file_name);
   }
@@ -55,27 +55,46 @@ void MainWindow::on_encoder_browse_clicked() {
   platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
 }
 
+bool MainWindow::passable(const std::wstring& path) {
+  // What the batch file cannot name, the encoder would never get: said now, by
+  // the character, rather than by a run that fails.
+  if (exact_form(platform_, path, CodePage::Oem)) return true;
+  platform_.message_box(L"「" + first_outside_code_page(platform_, path, CodePage::Oem) +
+                            L"」はエンコーダーのコマンドラインで使えない文字です。\r" + path,
+                        L"報告", kExclamation);
+  return false;
+}
+
 void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
   // Dragged data without a file (text, say) changes nothing.
   if (files.empty()) return;
   const std::wstring& path = files.front();
+  if (platform_.is_folder(path)) {
+    platform_.message_box(path + L"  はフォルダです。", L"報告", kExclamation);
+    return;
+  }
   const std::wstring ext = extension_of(path);
   const int position = script_type_position(ext);
   if (position < 0) {
     platform_.message_box(L"未対応のファイル拡張子です。", L"報告", kExclamation);
     return;
   }
+  if (!passable(path)) return;
   get<type_list>().select(position);
   get<input_box>().set_text(path);
   split_input_path(path);
   refresh_output_from_input();
 }
 
-void MainWindow::take_handed_files(const std::vector<std::wstring>& files) {
+void MainWindow::take_handed_files(const std::vector<std::wstring>& handed) {
+  // An empty argument (a script's "" for a name it did not have) names nothing.
+  std::vector<std::wstring> files;
+  for (const std::wstring& file : handed)
+    if (!file.empty()) files.push_back(file);
   if (files.empty()) return;
   // What the file manager drops is there; a shortcut or a typed command line
   // may name a file that has gone, which the run would only report later.
-  if (!ordinary_file_at(platform_, files.front())) {
+  if (!platform_.is_folder(files.front()) && !ordinary_file_at(platform_, files.front())) {
     report_missing(platform_, files.front());
     return;
   }

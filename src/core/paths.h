@@ -35,6 +35,12 @@ std::wstring without_long_prefix(const std::wstring& path);
 std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page,
                                        const std::wstring& folder = L"");
 
+// The first character of the text that has no form in the code page; empty when
+// every one has.
+std::wstring first_outside_code_page(Files& files, const std::wstring& text, CodePage code_page);
+// The text with each character that has no form in the code page as "<U+XXXX>".
+std::wstring numbered_outside_code_page(Files& files, const std::wstring& text, CodePage code_page);
+
 // The name of the one-instance mark of the program in this folder: the same for
 // every spelling of the folder's letters and for every logon session of the
 // machine, and short enough for any folder.

@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "encode/command_line.h"
+#include "encode/output_guard.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
 #include "types/script_types.h"
@@ -72,20 +73,36 @@ void EncodeRun::run(const Settings& settings, Window& window,
   }
 }
 
-void EncodeRun::report_failure(const Settings& settings) {
+void EncodeRun::report_failure(const Settings& settings, const std::wstring& note) {
   dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
                            L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                           L"を見て原因を確認することができるかもしれません。",
+                           L"を見て原因を確認することができるかもしれません。" +
+                           (note.empty() ? L"" : L"\r" + note),
                        L"エラー", kExclamation);
+}
+
+void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
+  // The program's own lines, told from the encoder's by their mark; each on
+  // its own, so that a path the code page cannot hold costs only its line. The
+  // message still says what came of the run.
+  for (const std::wstring& line : lines) {
+    try {
+      files_.append_text_file(files_.app_folder() + kLogFileName, {L"mosa-trevlin: " + line},
+                              CodePage::Ansi);
+    } catch (const PlatformError&) {
+    }
+  }
 }
 
 void EncodeRun::write_log_reason(const std::wstring& reason) {
   const std::wstring log = files_.app_folder() + kLogFileName;
   const std::wstring heading = L"エンコーダーを起動する前に中止しました。";
-  // A reason naming a path the code page cannot hold goes without it; a log
-  // that cannot be written at all leaves the message to say what it can.
+  // A reason naming a path the code page cannot hold names its characters by
+  // their numbers; a log that cannot be written at all leaves the message to
+  // say what it can.
   for (const std::vector<std::wstring>& lines :
-       {std::vector<std::wstring>{heading, reason}, std::vector<std::wstring>{heading}}) {
+       {std::vector<std::wstring>{heading, reason},
+        std::vector<std::wstring>{heading, numbered_outside_code_page(files_, reason, CodePage::Ansi)}, std::vector<std::wstring>{heading}}) {
     try {
       files_.write_text_file(log, lines, CodePage::Ansi);
       return;
@@ -114,6 +131,11 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.encoder_path);
     return;
   }
+  OutputGuard guard(files_, output);
+  if (guard.copy_left_over())
+    throw Refusal(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
+                  L"中身を確かめてから移すか削除してください。");
+  refused_on_failure(quoted(output) + L"を退避できません。", [&] { guard.set_aside(); });
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
       command_line(batch_form(encoder), switch_string(s), batch_form(input), batch_form(output),
@@ -134,15 +156,37 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
              dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
     });
   }();
+  const std::wstring fault = fault_of(status, before, output, input, s.script_ext);
+  if (fault.empty()) {
+    guard.drop();
+    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+  } else {
+    const Restoration restoration = guard.restore();
+    const std::wstring note =
+        restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
+        : restoration == Restoration::Failed
+            ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
+            : L"";
+    append_log(note.empty() ? std::vector{fault} : std::vector{fault, note});
+    report_failure(s, note);
+  }
+  save_settings();
+  files_.delete_file(batch);
+}
+
+std::wstring EncodeRun::fault_of(const std::optional<int>& status,
+                                const std::optional<FileStamp>& before, const std::wstring& output,
+                                const std::wstring& input, const std::wstring& script_ext) {
+  if (!status) return L"エンコードを中止しました。";
+  if (*status != 0) return L"エンコーダーが終了コード " + std::to_wstring(*status) + L" で終わりました。";
   // Only a file this run changed counts: an encoder that ends well without
   // writing leaves an existing output's stamp as it was.
   const std::optional<FileStamp> after = files_.stamp(output);
-  if (status == 0 && after && after != before && encoded_well(output, input, s.script_ext))
-    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
-  else
-    report_failure(s);
-  save_settings();
-  files_.delete_file(batch);
+  if (!after) return L"エンコーダーは出力ファイルを書きませんでした。";
+  if (after == before) return L"出力ファイルは実行の前のままです。";
+  if (!encoded_well(output, input, script_ext))
+    return L"出力ファイルに正しくエンコードされたブロックがありません。";
+  return L"";
 }
 
 bool EncodeRun::exists(const std::wstring& path) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/control.h"
 #include "core/platform.h"
@@ -28,8 +29,16 @@ class EncodeRun {
  private:
   void run_steps(const Settings& settings, Window& window,
                  const std::function<void()>& save_settings);
-  // The failure message, which points the user to the log.
-  void report_failure(const Settings& settings);
+  // The failure message, which points the user to the log; the note says what
+  // became of an output the run had set aside.
+  void report_failure(const Settings& settings, const std::wstring& note = L"");
+  // Ends the log with the program's own word on the run.
+  void append_log(const std::vector<std::wstring>& lines);
+  // What was wrong with the run that ended, in a line of the log; empty when
+  // it wrote a good output.
+  std::wstring fault_of(const std::optional<int>& status, const std::optional<FileStamp>& before,
+                        const std::wstring& output, const std::wstring& input,
+                        const std::wstring& script_ext);
   // A run that ends before the encoder starts leaves its reason in the log, so
   // the log the failure message names is about this run.
   void write_log_reason(const std::wstring& reason);

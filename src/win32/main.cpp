@@ -18,12 +18,19 @@ int run(int show) {
   // here without making one, and the window is built at the height it first
   // shows with, so the controls it hides are made only after it shows.
   if (!form.on_load()) return 0;
-  FormView view(main_window_setup(form));
-  view.show(show);
-  // After the window shows, so that a refusal has it as its owner; a command
-  // line that cannot be read is reported and the window stays.
-  guarded([&form] { form.take_handed_files(handed_files()); });
-  return run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+  int exit_code = 0;
+  {
+    FormView view(main_window_setup(form));
+    view.show(show);
+    // After the window shows, so that a refusal has it as its owner; a command
+    // line that cannot be read is reported and the window stays.
+    guarded([&form] { form.take_handed_files(handed_files()); });
+    exit_code = run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+    platform.instance_ending();
+  }
+  // A file handed to the next start while this process winds down is its to take.
+  platform.release_instance();
+  return exit_code;
 }
 
 }  // namespace

@@ -68,6 +68,15 @@ std::wstring Win32Platform::app_folder() {
   return path.substr(0, path.rfind(L'\\'));
 }
 
+std::wstring Win32Platform::final_folder() {
+  const std::wstring folder = app_folder();
+  try {
+    return dos_path(folder);
+  } catch (const PlatformError&) {
+    return folder;  // a file system that cannot say: the folder as started
+  }
+}
+
 std::wstring Win32Platform::short_path(const std::wstring& path) {
   if (path.empty()) return L"";
   std::wstring whole = system_short_path(path);
