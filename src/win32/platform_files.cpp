@@ -169,8 +169,10 @@ void Win32Platform::delete_file(const std::wstring& path) {
 void Win32Platform::copy_hidden(const std::wstring& path, const std::wstring& copy) {
   if (!CopyFileW(path.c_str(), copy.c_str(), TRUE)) throw last_error("CopyFileW", copy);
   const DWORD attributes = GetFileAttributesW(copy.c_str());
+  // Not read-only, whatever the output was: the copy must go again after a good run.
   if (attributes == INVALID_FILE_ATTRIBUTES ||
-      !SetFileAttributesW(copy.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN)) {
+      !SetFileAttributesW(copy.c_str(),
+                          (attributes | FILE_ATTRIBUTE_HIDDEN) & ~FILE_ATTRIBUTE_READONLY)) {
     const PlatformError error = last_error("SetFileAttributesW", copy);
     DeleteFileW(copy.c_str());
     throw error;
@@ -180,10 +182,20 @@ void Win32Platform::copy_hidden(const std::wstring& path, const std::wstring& co
 void Win32Platform::move_over(const std::wstring& from, const std::wstring& to) {
   const DWORD attributes = GetFileAttributesW(from.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) throw last_error("GetFileAttributesW", from);
-  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw last_error("MoveFileExW", to);
+  // A read-only output that the encoder could not touch is replaced all the
+  // same, by its own copy, and stays read-only.
+  const DWORD replaced = GetFileAttributesW(to.c_str());
+  const bool read_only =
+      replaced != INVALID_FILE_ATTRIBUTES && (replaced & FILE_ATTRIBUTE_READONLY) != 0;
+  if (read_only) SetFileAttributesW(to.c_str(), replaced & ~FILE_ATTRIBUTE_READONLY);
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const PlatformError error = last_error("MoveFileExW", to);
+    if (read_only) SetFileAttributesW(to.c_str(), replaced);
+    throw error;
+  }
   // Shown again; a failure here leaves the whole file, only hidden.
-  SetFileAttributesW(to.c_str(), attributes & ~FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(to.c_str(),
+                     (attributes & ~FILE_ATTRIBUTE_HIDDEN) | (read_only ? FILE_ATTRIBUTE_READONLY : 0));
 }
 
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {

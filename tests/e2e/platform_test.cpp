@@ -66,6 +66,21 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
 }
 
+// A read-only output is set aside and put back as it was; its copy can go.
+TEST_F(Files, AReadOnlyOutputSetAsideComesBackReadOnly) {
+  const std::wstring output = folder / L"a.vbe", copy = output + L".bak";
+  write_bytes(output, "old");
+  SetFileAttributesW(output.c_str(), FILE_ATTRIBUTE_READONLY);
+  platform.copy_hidden(output, copy);
+  platform.move_over(copy, output);
+  EXPECT_EQ(read_bytes(output), "old");
+  EXPECT_EQ(GetFileAttributesW(output.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+            DWORD{FILE_ATTRIBUTE_READONLY});
+  platform.copy_hidden(output, copy);
+  EXPECT_NO_THROW(platform.delete_file(copy));
+  SetFileAttributesW(output.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // Two starts of one folder: a window keeps the mark; one closing lets a start wait for it.
 TEST(Instance, AStartWaitsForTheMarkOfAWindowThatIsClosing) {
   Win32Platform first{L"mosa-trevlin.test.instance"}, second{L"mosa-trevlin.test.instance"};
