@@ -1,6 +1,7 @@
 #include "encoder/script_file.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "encoder/block.h"
@@ -76,9 +77,11 @@ bool for_each_piece(std::string_view bytes, TextForm form, const LegacyCodec& le
 // match among the bytes is the first in the text.
 std::size_t after_marker(std::string_view bytes, std::size_t from, TextForm form) {
   if (form != TextForm::Utf16LeBom) {
-    std::string marker(kMarker.begin(), kMarker.end());
-    const std::size_t at = bytes.find(marker, from);
-    return at == std::string_view::npos ? from : at + marker.size();
+    // A script full of '*' would stop a plain find at every one.
+    const std::string marker(kMarker.begin(), kMarker.end());
+    const auto at = std::search(bytes.begin() + from, bytes.end(),
+                                std::boyer_moore_horspool_searcher(marker.begin(), marker.end()));
+    return at == bytes.end() ? from : at - bytes.begin() + marker.size();
   }
   std::string marker;
   append_utf16le(marker, kMarker);

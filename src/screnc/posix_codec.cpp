@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace screnc {
 
@@ -93,6 +95,14 @@ std::optional<std::u16string> Cp932Codec::to_text(std::string_view bytes) const 
   const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = at + bytes.size();
   while (at < end) {
+    // Mostly ASCII: eight bytes at a time while none has its high bit set.
+    std::uint64_t eight;
+    while (end - at >= 8 && (std::memcpy(&eight, at, 8), (eight & 0x8080808080808080) == 0)) {
+      for (int i = 0; i < 8; ++i) next[i] = at[i];
+      next += 8;
+      at += 8;
+    }
+    if (at == end) break;
     const unsigned char b = *at;
     if (b < 0x80) {
       *next++ = b;
