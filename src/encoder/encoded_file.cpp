@@ -25,11 +25,13 @@ std::optional<std::size_t> EncodedFile::ByteWalker::byte_of(std::size_t unit) {
 }
 
 EncodedFile::EncodedFile(std::u16string_view source_text, std::string_view source_bytes,
-                         TextForm form, const LegacyCodec& legacy)
+                         TextForm form, const LegacyCodec& legacy,
+                         std::function<bool(std::string_view)> write)
     : source_text_(source_text),
       source_bytes_(source_bytes),
       form_(form),
       legacy_(legacy),
+      write_(std::move(write)),
       bytes_(byte_order_mark(form)) {
   if (text_form(source_bytes) == form) walker_.emplace(source_bytes, form, legacy);
 }
@@ -39,6 +41,7 @@ void EncodedFile::keep(std::size_t begin, std::size_t end) {
     const std::optional<std::size_t> from = walker_->byte_of(begin), to = walker_->byte_of(end);
     if (from && to) {
       bytes_.append(source_bytes_.substr(*from, *to - *from));
+      flush(1 << 20);
       return;
     }
     walker_.reset();
@@ -48,9 +51,17 @@ void EncodedFile::keep(std::size_t begin, std::size_t end) {
 
 void EncodedFile::add(std::u16string_view text) {
   if (!failed_ && !append_in_form(bytes_, text, form_, legacy_)) failed_ = true;
+  flush(1 << 20);
+}
+
+void EncodedFile::flush(std::size_t at_least) {
+  if (!write_ || failed_ || bytes_.size() < at_least) return;
+  if (!write_(bytes_)) failed_ = write_failed_ = true;
+  bytes_.clear();
 }
 
 std::optional<std::string> EncodedFile::take() {
+  flush(0);
   if (failed_) return std::nullopt;
   return std::move(bytes_);
 }

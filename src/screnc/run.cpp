@@ -68,10 +68,9 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
   const TextForm form = text_form(bytes);
   const TextForm written_form = output_form(form, *kind);
 
-  // Both ways keep the source's text and the encoded file alive until it is written.
+  // Both ways keep the source's text alive until the file is written.
   ScriptFile script(bytes, system.legacy);
   std::optional<std::u16string> text;
-  std::optional<std::string> whole;
   Encoded encoded;
   if (is_plain_script(*kind)) {
     switch (script.measure()) {
@@ -103,16 +102,18 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
   } else {
     text = file_text(bytes, system.legacy);
     if (!text) return fail(Failure::NotText, input, form);
-    EncodedFile page(*text, bytes, written_form, system.legacy);
-    try {
-      encoded.blocks = encode_text(*text, *kind, a.options, page);
-    } catch (const EncodeError& e) {
-      return fail_encoding(e);
-    }
-    whole = page.take();
-    if (!whole) return fail(Failure::NotWritable, output, written_form);
-    encoded.content = [&whole](const std::function<bool(std::string_view)>& write) {
-      return write(*whole);
+    // Encoded as it is written: a page that is not closed leaves nothing.
+    encoded.content = [&](const std::function<bool(std::string_view)>& write) {
+      EncodedFile page(*text, bytes, written_form, system.legacy, write);
+      try {
+        encoded.blocks = encode_text(*text, *kind, a.options, page);
+      } catch (const EncodeError& e) {
+        encoded.error = e;
+        return false;
+      }
+      if (page.take()) return true;
+      if (!page.write_failed()) encoded.failure = Failure::NotWritable;
+      return false;
     };
   }
   switch (files.replace_file(output, encoded.content, a.force)) {
