@@ -43,9 +43,12 @@ ForeignForm foreign_form(std::string_view bytes) {
   if (bytes.starts_with("\xFE\xFF")) return ForeignForm::Utf16Be;
   if (bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) || bytes.size() % 2 != 0)
     return ForeignForm::None;
+  // UTF-16 shows itself at once: the start says enough, and a large script is
+  // not read through once more for it.
+  const std::string_view start = bytes.substr(0, 1 << 16);
   bool odd = false, even = false;
-  for (std::size_t at = bytes.find('\0'); at != std::string_view::npos && !(odd && even);
-       at = bytes.find('\0', at + 1))
+  for (std::size_t at = start.find('\0'); at != std::string_view::npos && !(odd && even);
+       at = start.find('\0', at + 1))
     (at % 2 ? odd : even) = true;
   if (odd == even) return ForeignForm::None;
   return odd ? ForeignForm::Utf16LeUnmarked : ForeignForm::Utf16Be;

@@ -35,8 +35,8 @@ TextForm text_form(std::string_view bytes);
 
 // Forms the script host cannot read, refused by name rather than read as ANSI
 // text full of NULs. Without a mark, a file holding NULs only at odd offsets
-// looks like UTF-16 LE (ASCII characters end in a NUL byte), one holding them
-// only at even offsets like UTF-16 BE.
+// (within its first 64 KB) looks like UTF-16 LE, whose ASCII characters end in
+// a NUL byte; one holding them only at even offsets like UTF-16 BE.
 enum class ForeignForm { None, Utf16Be, Utf16LeUnmarked };
 ForeignForm foreign_form(std::string_view bytes);
 

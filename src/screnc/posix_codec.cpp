@@ -127,7 +127,17 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
   for (const char16_t c : text) size += c < 0x80 ? 1 : 2;
   std::string bytes(size, '\0');
   char* next = bytes.data();
-  for (const char16_t c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Mostly ASCII: four units at a time while none is above it.
+    std::uint64_t four;
+    while (text.size() - i >= 4 &&
+           (std::memcpy(&four, text.data() + i, 8), (four & 0xFF80FF80FF80FF80) == 0)) {
+      for (int k = 0; k < 4; ++k) next[k] = static_cast<char>(text[i + k]);
+      next += 4;
+      i += 4;
+    }
+    if (i == text.size()) break;
+    const char16_t c = text[i];
     if (c < 0x80) {
       *next++ = static_cast<char>(c);
       continue;
