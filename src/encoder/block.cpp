@@ -85,8 +85,9 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
 // `position`, for a body decoded in pieces.
 template <typename Put>
 std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
-                                         std::uint32_t& position) {
+                                         std::uint32_t& position_on) {
   std::uint32_t checksum = 0;
+  std::uint32_t position = position_on;
   for (std::size_t i = 0; i < body.size(); ++i) {
     const char16_t c = body[i];
     if (c >= 0x80) {
@@ -102,6 +103,7 @@ std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
     checksum += plain;
     ++position;
   }
+  position_on = position;
   return checksum;
 }
 
@@ -132,26 +134,43 @@ std::optional<Frame> frame_at(std::u16string_view text, std::size_t begin) {
 
 }  // namespace
 
-void BodyEncoder::append(std::u16string& out, std::u16string_view plain) {
-  // Written in place into exactly the room it takes: a whole script's block is
-  // as large as the script.
+namespace {
+
+std::size_t escapes_in(std::u16string_view plain) {
   std::size_t escapes = 0;
   for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
-  const std::size_t start = out.size();
-  out.resize(start + plain.size() + escapes);
-  char16_t* next = out.data() + start;
+  return escapes;
+}
+
+}  // namespace
+
+char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
+  char16_t* const start = next;
+  // In locals, which the writes through `next` cannot be taken to change.
+  std::uint32_t position = position_, checksum = checksum_;
   for (const char16_t c : plain) {
     if (c >= 0x80) {
       *next++ = c;
       continue;
     }
-    const std::uint32_t written = kTables.written[variant_at(position_)][c];
+    const std::uint32_t written = kTables.written[variant_at(position)][c];
     *next++ = static_cast<char16_t>(written);
     if (written >> 16) *next++ = static_cast<char16_t>(written >> 16);
-    checksum_ += c;
-    ++position_;
+    checksum += c;
+    ++position;
   }
-  length_ += plain.size() + escapes;
+  position_ = position;
+  checksum_ = checksum;
+  length_ += next - start;
+  return next;
+}
+
+void BodyEncoder::append(std::u16string& out, std::u16string_view plain) {
+  // Written in place into exactly the room it takes: a whole script's block is
+  // as large as the script.
+  const std::size_t start = out.size();
+  out.resize(start + plain.size() + escapes_in(plain));
+  put(out.data() + start, plain);
 }
 
 void BodyEncoder::count(std::u16string_view plain) {
@@ -188,12 +207,13 @@ std::u16string block_trailer(std::uint32_t checksum) {
 
 void append_block(std::u16string& out, std::u16string_view plain) {
   const std::size_t start = out.size();
-  out.resize(start + kHeaderSize);
+  out.resize(start + kHeaderSize + plain.size() + escapes_in(plain) + kTrailerSize);
   BodyEncoder body;
-  body.append(out, plain);
+  char16_t* const end = body.put(out.data() + start + kHeaderSize, plain);
   kBlockStart.copy(out.data() + start, kBlockStart.size());
   write_field(out.data() + start + kBlockStart.size(), static_cast<std::uint32_t>(body.length()));
-  out += block_trailer(body.checksum());
+  write_field(end, body.checksum());
+  kBlockEnd.copy(end + kFieldSize, kBlockEnd.size());
 }
 
 std::u16string encode_block(std::u16string_view plain) {

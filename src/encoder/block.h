@@ -25,6 +25,9 @@ class BodyEncoder {
   // Characters of the body; beyond 32 bits the text is too long for a block.
   std::uint64_t length() const { return length_; }
   std::uint32_t checksum() const { return checksum_; }
+  // Writes the piece's encoding at `next`, where there is room for it; returns
+  // its end.
+  char16_t* put(char16_t* next, std::u16string_view plain);
 
  private:
   std::uint32_t position_ = 0;
