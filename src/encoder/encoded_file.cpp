@@ -4,19 +4,25 @@ namespace screnc {
 
 EncodedFile::ByteWalker::ByteWalker(std::string_view bytes, TextForm form,
                                     const LegacyCodec& legacy)
-    : bytes_(bytes), form_(form), legacy_(legacy), at_(byte_order_mark(form).size()) {}
-
-std::optional<std::size_t> EncodedFile::ByteWalker::byte_of(std::size_t unit) {
-  while (unit_ < unit && at_ < bytes_.size()) {
-    const unsigned char lead = static_cast<unsigned char>(bytes_[at_]);
+    : bytes_(bytes), at_(byte_order_mark(form).size()) {
+  // The length of the character each byte starts, and the UTF-16 units it
+  // makes, asked once rather than for every character.
+  for (int lead = 0; lead < 256; ++lead) {
     std::size_t size = 2, units = 1;
-    if (form_ == TextForm::Legacy) {
-      size = legacy_.char_size(lead);
-      if (size == 0) return std::nullopt;
-    } else if (form_ != TextForm::Utf16LeBom) {
+    if (form == TextForm::Legacy) {
+      size = lead < 0x80 ? 1 : legacy.char_size(static_cast<unsigned char>(lead));
+    } else if (form != TextForm::Utf16LeBom) {
       size = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
       units = size == 4 ? 2 : 1;
     }
+    sizes_[lead] = {static_cast<unsigned char>(size), static_cast<unsigned char>(units)};
+  }
+}
+
+std::optional<std::size_t> EncodedFile::ByteWalker::byte_of(std::size_t unit) {
+  while (unit_ < unit && at_ < bytes_.size()) {
+    const auto [size, units] = sizes_[static_cast<unsigned char>(bytes_[at_])];
+    if (size == 0) return std::nullopt;
     at_ += size;
     unit_ += units;
   }

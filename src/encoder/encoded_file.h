@@ -4,6 +4,7 @@
 // were are copied from the source's bytes, not converted back from the text: a
 // character with two codes (code page 932's NEC and IBM rows, ED40 and FA5C)
 // keeps the one it had around the scripts.
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,9 +40,11 @@ class EncodedFile : public EncodedOutput {
     std::optional<std::size_t> byte_of(std::size_t unit);
 
    private:
+    struct Size {
+      unsigned char bytes, units;
+    };
     std::string_view bytes_;
-    TextForm form_;
-    const LegacyCodec& legacy_;
+    std::array<Size, 256> sizes_;
     std::size_t at_;
     std::size_t unit_ = 0;
   };
