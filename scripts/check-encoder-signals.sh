@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Stops the native screnc with SIGTERM, Ctrl+C's SIGINT, SIGQUIT, SIGHUP and
 # SIGPIPE while it writes its output: it must end by the signal, leave no
-# temporary file of its own and keep the old output. Too slow for the test run (a large file each time).
+# temporary file of its own and keep the old output. Too slow for the test run
+# (a large file each time).
 #   bash scripts/check-encoder-signals.sh [megabytes]
 set -uo pipefail
 source "$(dirname "$0")/env.sh"
