@@ -1,10 +1,15 @@
 #include "encoder/encoded_file.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace screnc {
 
 EncodedFile::ByteWalker::ByteWalker(std::string_view bytes, TextForm form,
                                     const LegacyCodec& legacy)
-    : bytes_(bytes), at_(byte_order_mark(form).size()) {
+    : bytes_(bytes),
+      ascii_by_bytes_(form != TextForm::Utf16LeBom),
+      at_(byte_order_mark(form).size()) {
   // The length of the character each byte starts, and the UTF-16 units it
   // makes, asked once rather than for every character.
   for (int lead = 0; lead < 256; ++lead) {
@@ -21,6 +26,14 @@ EncodedFile::ByteWalker::ByteWalker(std::string_view bytes, TextForm form,
 
 std::optional<std::size_t> EncodedFile::ByteWalker::byte_of(std::size_t unit) {
   while (unit_ < unit && at_ < bytes_.size()) {
+    // ASCII, a unit a byte in every form but UTF-16: eight bytes at a time.
+    std::uint64_t eight;
+    if (ascii_by_bytes_ && unit - unit_ >= 8 && bytes_.size() - at_ >= 8 &&
+        (std::memcpy(&eight, bytes_.data() + at_, 8), (eight & 0x8080808080808080) == 0)) {
+      at_ += 8;
+      unit_ += 8;
+      continue;
+    }
     const auto [size, units] = sizes_[static_cast<unsigned char>(bytes_[at_])];
     if (size == 0) return std::nullopt;
     at_ += size;

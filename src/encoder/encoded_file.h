@@ -45,6 +45,7 @@ class EncodedFile : public EncodedOutput {
     };
     std::string_view bytes_;
     std::array<Size, 256> sizes_;
+    bool ascii_by_bytes_;
     std::size_t at_;
     std::size_t unit_ = 0;
   };
