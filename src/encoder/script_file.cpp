@@ -57,15 +57,15 @@ bool to_text(std::u16string& text, std::string_view piece, TextForm form,
   return true;
 }
 
-// Hands each piece of the bytes, as text and as the bytes it was read from, to
-// `take`; false when a piece is no text or `take` stops.
+// Hands each piece of the bytes, as text, to `take`; false when a piece is no
+// text or `take` stops.
 template <typename Take>
 bool for_each_piece(std::string_view bytes, TextForm form, const LegacyCodec& legacy,
                     std::size_t most, Take take) {
   std::u16string text;
   while (!bytes.empty()) {
     const std::string_view piece = bytes.substr(0, piece_size(bytes, form, most));
-    if (!to_text(text, piece, form, legacy) || !take(std::u16string_view(text), piece))
+    if (!to_text(text, piece, form, legacy) || !take(std::u16string_view(text)))
       return false;
     bytes.remove_prefix(piece.size());
   }
@@ -100,11 +100,12 @@ ScriptFile::Problem ScriptFile::measure() {
   const std::size_t text_begin = byte_order_mark(form_).size();
   body_begin_ = after_marker(bytes_, text_begin, form_);
   const std::string_view prefix = bytes_.substr(text_begin, body_begin_ - text_begin);
-  if (!for_each_piece(prefix, form_, legacy_, piece_bytes_, [](std::u16string_view, std::string_view) { return true; }))
+  const auto read = [](std::u16string_view) { return true; };
+  if (!for_each_piece(prefix, form_, legacy_, piece_bytes_, read))
     return Problem::NotText;
   BodyEncoder body;
   if (!for_each_piece(bytes_.substr(body_begin_), form_, legacy_, piece_bytes_,
-                      [&](std::u16string_view text, std::string_view) {
+                      [&](std::u16string_view text) {
                         body.count(text);
                         return true;
                       }))
@@ -145,7 +146,7 @@ ScriptFile::Problem ScriptFile::write(TextForm written,
   const bool prefix_done =
       written == form_ ? (out.append(prefix), true)
                        : for_each_piece(prefix, form_, legacy_, piece_bytes_,
-                                        [&](std::u16string_view text, std::string_view) {
+                                        [&](std::u16string_view text) {
                                           return put(text, false);
                                         });
   if (!prefix_done || !put(block_header(length_))) return problem;
@@ -153,7 +154,7 @@ ScriptFile::Problem ScriptFile::write(TextForm written,
   BodyChecker checker;
   std::u16string encoded;
   const bool all_written = for_each_piece(
-      bytes_.substr(body_begin_), form_, legacy_, piece_bytes_, [&](std::u16string_view text, std::string_view) {
+      bytes_.substr(body_begin_), form_, legacy_, piece_bytes_, [&](std::u16string_view text) {
         encoded.clear();
         body.append(encoded, text);
         if (checker.check(encoded, text)) return put(encoded);

@@ -22,8 +22,8 @@ bool reads_as_katakana(std::string_view bytes) {
     if (i + 1 == bytes.size() || at(i) < 0xC2 || at(i) > 0xDF || at(i + 1) < 0xA1 ||
         at(i + 1) > 0xBF)
       return false;
-    if ((i > 0 && is_ascii_letter(at(i - 1))) || (i + 2 < bytes.size() && is_ascii_letter(at(i + 2))))
-      return false;
+    const bool after_letter = i > 0 && is_ascii_letter(at(i - 1));
+    if (after_letter || (i + 2 < bytes.size() && is_ascii_letter(at(i + 2)))) return false;
     ++i;
   }
   return true;
