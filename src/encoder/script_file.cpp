@@ -125,30 +125,28 @@ ScriptFile::Problem ScriptFile::write(TextForm written,
                                       const std::function<bool(std::string_view)>& write) const {
   Problem problem = Problem::None;
   std::string out(byte_order_mark(written));
-  // Appends the text in the output's form and writes what has gathered.
-  const auto put = [&](std::u16string_view text, bool flush = true) {
-    if (!append_in_form(out, text, written, legacy_)) {
-      problem = Problem::NotWritable;
-      return false;
-    }
-    if (!flush) return true;
-    if (!write(out)) {
+  // Writes what has gathered and the bytes given.
+  const auto flush = [&](std::string_view bytes = {}) {
+    if (!write(out) || (!bytes.empty() && !write(bytes))) {
       problem = Problem::WriteFailed;
       return false;
     }
     out.clear();
     return true;
   };
+  // Writes the text in the output's form.
+  const auto put = [&](std::u16string_view text) {
+    if (append_in_form(out, text, written, legacy_)) return flush();
+    problem = Problem::NotWritable;
+    return false;
+  };
   const std::size_t text_begin = byte_order_mark(form_).size();
   const std::string_view prefix = bytes_.substr(text_begin, body_begin_ - text_begin);
   // Text kept as it was keeps its very bytes where the form stays: a character
   // with two codes in the code page keeps the one it had.
-  const bool prefix_done =
-      written == form_ ? (out.append(prefix), true)
-                       : for_each_piece(prefix, form_, legacy_, piece_bytes_,
-                                        [&](std::u16string_view text) {
-                                          return put(text, false);
-                                        });
+  const bool prefix_done = written == form_
+                               ? flush(prefix)
+                               : for_each_piece(prefix, form_, legacy_, piece_bytes_, put);
   if (!prefix_done || !put(block_header(length_))) return problem;
   BodyEncoder body;
   BodyChecker checker;
