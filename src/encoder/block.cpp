@@ -23,13 +23,20 @@ struct Tables {
   std::array<std::array<char16_t, 128>, 3> decoded{};
   // The character after '@' back to the plain one.
   std::array<char16_t, 128> unescape{};
+  // A base64 digit's value; a page holds a field for each of its many blocks.
+  std::array<char16_t, 128> digit{};
 };
+
+constexpr std::u16string_view kBase64 =
+    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 constexpr Tables make_tables() {
   const char16_t escaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
                                  {u'@', u'$'}};
   Tables t;
   t.unescape.fill(kNone);
+  t.digit.fill(kNone);
+  for (std::size_t i = 0; i < kBase64.size(); ++i) t.digit[kBase64[i]] = static_cast<char16_t>(i);
   for (int v = 0; v < 3; ++v) {
     t.decoded[v].fill(kNone);
     for (char16_t c = 0; c < 0x20; ++c) t.written[v][c] = t.decoded[v][c] = c;
@@ -47,9 +54,6 @@ constexpr Tables make_tables() {
 }
 
 constexpr Tables kTables = make_tables();
-
-constexpr std::u16string_view kBase64 =
-    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 int variant_at(std::uint32_t position) { return kVariantAt[position % 64] - '0'; }
 
@@ -70,8 +74,8 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
   if (field.size() < kFieldSize) return std::nullopt;
   std::uint64_t bits = 0;
   for (std::size_t i = 0; i < 6; ++i) {
-    const std::size_t digit = kBase64.find(field[i]);
-    if (digit == std::u16string_view::npos) return std::nullopt;
+    const char16_t digit = field[i] < 0x80 ? kTables.digit[field[i]] : kNone;
+    if (digit == kNone) return std::nullopt;
     bits = (bits << 6) | digit;
   }
   if ((bits & 0xF) != 0 || field.substr(6) != u"==") return std::nullopt;

@@ -49,8 +49,9 @@ bool to_text(std::u16string& text, std::string_view piece, TextForm form,
       read = utf16le_to_text(piece);
       break;
     case TextForm::Legacy:
-      read = legacy.to_text(piece);
-      break;
+      // Into the room of the piece before.
+      text.clear();
+      return legacy.append_text(text, piece);
   }
   if (!read) return false;
   text = std::move(*read);
