@@ -55,7 +55,23 @@ constexpr Tables make_tables() {
 
 constexpr Tables kTables = make_tables();
 
-int variant_at(std::uint32_t position) { return kVariantAt[position % 64] - '0'; }
+// Each position's row of the tables, found once rather than for every character.
+struct Rows {
+  std::array<const std::uint32_t*, 64> written;
+  std::array<const char16_t*, 64> decoded;
+};
+
+constexpr Rows make_rows() {
+  Rows rows{};
+  for (std::size_t p = 0; p < 64; ++p) {
+    const int v = kVariantAt[p] - '0';
+    rows.written[p] = kTables.written[v].data();
+    rows.decoded[p] = kTables.decoded[v].data();
+  }
+  return rows;
+}
+
+constexpr Rows kRows = make_rows();
 
 // The number as base64 of its four bytes, least significant first: six
 // characters and "==".
@@ -98,7 +114,7 @@ std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
       if (!put(c)) return std::nullopt;
       continue;
     }
-    char16_t plain = kTables.decoded[variant_at(position)][c];
+    char16_t plain = kRows.decoded[position % 64][c];
     if (c == u'@') {
       if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
       plain = kTables.unescape[body[i]];
@@ -138,16 +154,6 @@ std::optional<Frame> frame_at(std::u16string_view text, std::size_t begin) {
 
 }  // namespace
 
-namespace {
-
-std::size_t escapes_in(std::u16string_view plain) {
-  std::size_t escapes = 0;
-  for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
-  return escapes;
-}
-
-}  // namespace
-
 char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
   char16_t* const start = next;
   // In locals, which the writes through `next` cannot be taken to change.
@@ -157,7 +163,7 @@ char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
       *next++ = c;
       continue;
     }
-    const std::uint32_t written = kTables.written[variant_at(position)][c];
+    const std::uint32_t written = kRows.written[position % 64][c];
     *next++ = static_cast<char16_t>(written);
     if (written >> 16) *next++ = static_cast<char16_t>(written >> 16);
     checksum += c;
@@ -170,11 +176,11 @@ char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
 }
 
 void BodyEncoder::append(std::u16string& out, std::u16string_view plain) {
-  // Written in place into exactly the room it takes: a whole script's block is
-  // as large as the script.
+  // Written in place into room for the most it can take, two characters for
+  // each, rather than read through once more to size it.
   const std::size_t start = out.size();
-  out.resize(start + plain.size() + escapes_in(plain));
-  put(out.data() + start, plain);
+  out.resize(start + 2 * plain.size());
+  out.resize(put(out.data() + start, plain) - out.data());
 }
 
 void BodyEncoder::count(std::u16string_view plain) {
@@ -209,7 +215,18 @@ std::u16string block_trailer(std::uint32_t checksum) {
   return trailer;
 }
 
+namespace {
+
+std::size_t escapes_in(std::u16string_view plain) {
+  std::size_t escapes = 0;
+  for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
+  return escapes;
+}
+
+}  // namespace
+
 void append_block(std::u16string& out, std::u16string_view plain) {
+  // Exactly the room it takes: a page's one script may be nearly all of it.
   const std::size_t start = out.size();
   out.resize(start + kHeaderSize + plain.size() + escapes_in(plain) + kTrailerSize);
   BodyEncoder body;
