@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "screnc/posix_memory.h"
+
 namespace screnc {
 
 namespace {
@@ -103,6 +105,11 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
 bool Cp932Codec::append_text(std::u16string& text, std::string_view bytes) const {
   // A unit for each byte at most, written in place.
   const std::size_t start = text.size();
+  if (text.capacity() < start + bytes.size()) {
+    text.reserve(start + bytes.size());
+    // A whole page's text is as large as the page.
+    prefer_huge_pages(text.data() + start, (text.capacity() - start) * sizeof(char16_t));
+  }
   text.resize(start + bytes.size());
   char16_t* next = text.data() + start;
   const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());

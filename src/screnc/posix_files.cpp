@@ -2,20 +2,18 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <stdexcept>
 
+#include "screnc/posix_memory.h"
 #include "screnc/posix_names.h"
 
 namespace screnc {
@@ -87,23 +85,6 @@ int create_temporary(const std::string& folder, std::string& name) {
   }
 }
 
-// Memory for a whole file, not cleared before it is read into. A large file's
-// is asked for in huge pages where the system gives them: faulting in 4 KB
-// pages one by one took longer than the read itself.
-std::shared_ptr<char[]> file_memory(std::size_t size) {
-  constexpr std::size_t kHugePage = 2 << 20;
-  if (size < kHugePage) return std::make_unique_for_overwrite<char[]>(size);
-  const std::size_t mapped = size + kHugePage;
-  void* const map =
-      ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (map == MAP_FAILED) throw std::bad_alloc();
-  const auto address = reinterpret_cast<std::uintptr_t>(map);
-  char* const start = reinterpret_cast<char*>((address + kHugePage - 1) & ~(kHugePage - 1));
-  // Only a hint: without it the pages are small, and the file is read all the same.
-  ::madvise(start, size, MADV_HUGEPAGE);
-  return std::shared_ptr<char[]>(start, [map, mapped](char*) { ::munmap(map, mapped); });
-}
-
 }  // namespace
 
 bool PosixFiles::exists(std::u16string_view path) const {
@@ -137,7 +118,7 @@ InputFile PosixFiles::read_file(std::u16string_view path) const {
     if (input.size > kMostInputBytes) {
       input.problem = InputFile::Problem::TooLarge;
     } else {
-      input.data = file_memory(input.size);
+      input.data = large_memory(input.size);
       // A read gives at most about 2 GB, and less when interrupted.
       std::size_t done = 0;
       ssize_t got = 1;
