@@ -94,7 +94,7 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
     if (digit == kNone) return std::nullopt;
     bits = (bits << 6) | digit;
   }
-  if ((bits & 0xF) != 0 || field.substr(6) != u"==") return std::nullopt;
+  if ((bits & 0xF) != 0 || field[6] != u'=' || field[7] != u'=') return std::nullopt;
   return static_cast<std::uint32_t>(((bits >> 28) & 0xFF) | (((bits >> 20) & 0xFF) << 8) |
                                     (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
 }
