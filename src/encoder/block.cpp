@@ -30,9 +30,11 @@ struct Tables {
 constexpr std::u16string_view kBase64 =
     u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
+// The characters written as '@' and a second one.
+constexpr char16_t kEscaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
+                                    {u'@', u'$'}};
+
 constexpr Tables make_tables() {
-  const char16_t escaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
-                                 {u'@', u'$'}};
   Tables t;
   t.unescape.fill(kNone);
   t.digit.fill(kNone);
@@ -44,7 +46,7 @@ constexpr Tables make_tables() {
       t.written[v][s.plain] = s.variant[v];
       t.decoded[v][s.variant[v]] = s.plain;
     }
-    for (const auto& [plain, second] : escaped) {
+    for (const auto& [plain, second] : kEscaped) {
       t.written[v][plain] = u'@' | std::uint32_t{second} << 16;
       t.decoded[v][plain] = kNone;
       t.unescape[second] = plain;
@@ -109,19 +111,19 @@ std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
   std::uint32_t checksum = 0;
   std::uint32_t position = position_on;
   for (std::size_t i = 0; i < body.size(); ++i) {
-    const char16_t c = body[i];
-    if (c >= 0x80) {
-      if (!put(c)) return std::nullopt;
-      continue;
+    char16_t plain = body[i];
+    if (plain < 0x80) {
+      if (plain != u'@') {
+        plain = kRows.decoded[position % 64][plain];
+      } else {
+        if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
+        plain = kTables.unescape[body[i]];
+      }
+      if (plain == kNone) return std::nullopt;
+      checksum += plain;
+      ++position;
     }
-    char16_t plain = kRows.decoded[position % 64][c];
-    if (c == u'@') {
-      if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
-      plain = kTables.unescape[body[i]];
-    }
-    if (plain == kNone || !put(plain)) return std::nullopt;
-    checksum += plain;
-    ++position;
+    if (!put(plain)) return std::nullopt;
   }
   position_on = position;
   return checksum;
