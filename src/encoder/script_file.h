@@ -16,9 +16,9 @@ class ScriptFile {
  public:
   enum class Problem { None, NotText, TooLong, NotWritable, WriteFailed, BlockMismatch };
 
-  // Large enough that a piece costs nothing to start, small enough to stay in
-  // the cache.
-  static constexpr std::size_t kPieceBytes = 1 << 18;
+  // Large enough that a piece costs nothing to start, small enough that the
+  // piece, its text, its encoding and its bytes all stay in the cache.
+  static constexpr std::size_t kPieceBytes = 1 << 16;
 
   // `piece_bytes` only for tests of the pieces' ends.
   ScriptFile(std::string_view bytes, const LegacyCodec& legacy,
