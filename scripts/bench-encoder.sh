@@ -6,7 +6,8 @@
 # `cp` of the same file and a durable copy (`dd conv=fsync`, since screnc syncs
 # what it writes), with each one's peak memory. Both use the optimised,
 # uninstrumented build of build/native. With SCRENC_BEFORE naming another screnc
-# (an earlier build), that one is measured too, in the same run.
+# (an earlier build), that one is measured too, in the same run, and both must
+# write the same bytes.
 #   [SCRENC_BEFORE=path] bash scripts/bench-encoder.sh [megabytes]
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
@@ -77,7 +78,13 @@ for input in script.vbs page.asp; do
   if [ -n "${SCRENC_BEFORE:-}" ]; then
     read -r s kb < <(best_of_five "$SCRENC_BEFORE" /s /f "$work/$input" "$output")
     line "screnc before" "$s" "$kb"
+    mv "$output" "$output.before"
   fi
   read -r s kb < <(best_of_five "$dir/screnc" /s /f "$work/$input" "$output")
   line screnc "$s" "$kb"
+  # Faster, but never different.
+  if [ -n "${SCRENC_BEFORE:-}" ] && ! cmp -s "$output.before" "$output"; then
+    echo "bench: screnc and the one before wrote different bytes for $input" >&2
+    exit 1
+  fi
 done
