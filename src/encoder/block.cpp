@@ -195,6 +195,23 @@ void BodyEncoder::count(std::u16string_view plain) {
   length_ += plain.size() + escapes;
 }
 
+void BodyEncoder::count(std::string_view bytes, const std::array<unsigned char, 256>& sizes) {
+  std::size_t units = 0, escapes = 0;
+  std::uint32_t checksum = checksum_;
+  for (std::size_t at = 0; at < bytes.size(); ++units) {
+    const auto b = static_cast<unsigned char>(bytes[at]);
+    if (b < 0x80) {
+      escapes += kTables.written[0][b] >> 16 != 0;
+      checksum += b;
+      ++at;
+    } else {
+      at += sizes[b];
+    }
+  }
+  checksum_ = checksum;
+  length_ += units + escapes;
+}
+
 bool BodyChecker::check(std::u16string_view encoded, std::u16string_view plain) {
   std::size_t matched = 0;
   const std::optional<std::uint32_t> checksum = decode_body(
