@@ -23,13 +23,22 @@ struct Tables {
   std::array<std::array<char16_t, 128>, 3> decoded{};
   // The character after '@' back to the plain one.
   std::array<char16_t, 128> unescape{};
+  // A base64 digit's value; a page holds a field for each of its many blocks.
+  std::array<char16_t, 128> digit{};
 };
 
+constexpr std::u16string_view kBase64 =
+    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// The characters written as '@' and a second one.
+constexpr char16_t kEscaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
+                                    {u'@', u'$'}};
+
 constexpr Tables make_tables() {
-  const char16_t escaped[][2] = {{u'\r', u'#'}, {u'\n', u'&'}, {u'<', u'!'}, {u'>', u'*'},
-                                 {u'@', u'$'}};
   Tables t;
   t.unescape.fill(kNone);
+  t.digit.fill(kNone);
+  for (std::size_t i = 0; i < kBase64.size(); ++i) t.digit[kBase64[i]] = static_cast<char16_t>(i);
   for (int v = 0; v < 3; ++v) {
     t.decoded[v].fill(kNone);
     for (char16_t c = 0; c < 0x20; ++c) t.written[v][c] = t.decoded[v][c] = c;
@@ -37,7 +46,7 @@ constexpr Tables make_tables() {
       t.written[v][s.plain] = s.variant[v];
       t.decoded[v][s.variant[v]] = s.plain;
     }
-    for (const auto& [plain, second] : escaped) {
+    for (const auto& [plain, second] : kEscaped) {
       t.written[v][plain] = u'@' | std::uint32_t{second} << 16;
       t.decoded[v][plain] = kNone;
       t.unescape[second] = plain;
@@ -48,10 +57,23 @@ constexpr Tables make_tables() {
 
 constexpr Tables kTables = make_tables();
 
-constexpr std::u16string_view kBase64 =
-    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+// Each position's row of the tables, found once rather than for every character.
+struct Rows {
+  std::array<const std::uint32_t*, 64> written;
+  std::array<const char16_t*, 64> decoded;
+};
 
-int variant_at(std::uint32_t position) { return kVariantAt[position % 64] - '0'; }
+constexpr Rows make_rows() {
+  Rows rows{};
+  for (std::size_t p = 0; p < 64; ++p) {
+    const int v = kVariantAt[p] - '0';
+    rows.written[p] = kTables.written[v].data();
+    rows.decoded[p] = kTables.decoded[v].data();
+  }
+  return rows;
+}
+
+constexpr Rows kRows = make_rows();
 
 // The number as base64 of its four bytes, least significant first: six
 // characters and "==".
@@ -70,11 +92,11 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
   if (field.size() < kFieldSize) return std::nullopt;
   std::uint64_t bits = 0;
   for (std::size_t i = 0; i < 6; ++i) {
-    const std::size_t digit = kBase64.find(field[i]);
-    if (digit == std::u16string_view::npos) return std::nullopt;
+    const char16_t digit = field[i] < 0x80 ? kTables.digit[field[i]] : kNone;
+    if (digit == kNone) return std::nullopt;
     bits = (bits << 6) | digit;
   }
-  if ((bits & 0xF) != 0 || field.substr(6) != u"==") return std::nullopt;
+  if ((bits & 0xF) != 0 || field[6] != u'=' || field[7] != u'=') return std::nullopt;
   return static_cast<std::uint32_t>(((bits >> 28) & 0xFF) | (((bits >> 20) & 0xFF) << 8) |
                                     (((bits >> 12) & 0xFF) << 16) | (((bits >> 4) & 0xFF) << 24));
 }
@@ -89,19 +111,19 @@ std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
   std::uint32_t checksum = 0;
   std::uint32_t position = position_on;
   for (std::size_t i = 0; i < body.size(); ++i) {
-    const char16_t c = body[i];
-    if (c >= 0x80) {
-      if (!put(c)) return std::nullopt;
-      continue;
+    char16_t plain = body[i];
+    if (plain < 0x80) {
+      if (plain != u'@') {
+        plain = kRows.decoded[position % 64][plain];
+      } else {
+        if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
+        plain = kTables.unescape[body[i]];
+      }
+      if (plain == kNone) return std::nullopt;
+      checksum += plain;
+      ++position;
     }
-    char16_t plain = kTables.decoded[variant_at(position)][c];
-    if (c == u'@') {
-      if (++i == body.size() || body[i] >= 0x80) return std::nullopt;
-      plain = kTables.unescape[body[i]];
-    }
-    if (plain == kNone || !put(plain)) return std::nullopt;
-    checksum += plain;
-    ++position;
+    if (!put(plain)) return std::nullopt;
   }
   position_on = position;
   return checksum;
@@ -134,16 +156,6 @@ std::optional<Frame> frame_at(std::u16string_view text, std::size_t begin) {
 
 }  // namespace
 
-namespace {
-
-std::size_t escapes_in(std::u16string_view plain) {
-  std::size_t escapes = 0;
-  for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
-  return escapes;
-}
-
-}  // namespace
-
 char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
   char16_t* const start = next;
   // In locals, which the writes through `next` cannot be taken to change.
@@ -153,7 +165,7 @@ char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
       *next++ = c;
       continue;
     }
-    const std::uint32_t written = kTables.written[variant_at(position)][c];
+    const std::uint32_t written = kRows.written[position % 64][c];
     *next++ = static_cast<char16_t>(written);
     if (written >> 16) *next++ = static_cast<char16_t>(written >> 16);
     checksum += c;
@@ -166,11 +178,11 @@ char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
 }
 
 void BodyEncoder::append(std::u16string& out, std::u16string_view plain) {
-  // Written in place into exactly the room it takes: a whole script's block is
-  // as large as the script.
+  // Written in place into room for the most it can take, two characters for
+  // each, rather than read through once more to size it.
   const std::size_t start = out.size();
-  out.resize(start + plain.size() + escapes_in(plain));
-  put(out.data() + start, plain);
+  out.resize(start + 2 * plain.size());
+  out.resize(put(out.data() + start, plain) - out.data());
 }
 
 void BodyEncoder::count(std::u16string_view plain) {
@@ -181,6 +193,23 @@ void BodyEncoder::count(std::u16string_view plain) {
     checksum_ += c;
   }
   length_ += plain.size() + escapes;
+}
+
+void BodyEncoder::count(std::string_view bytes, const std::array<unsigned char, 256>& sizes) {
+  std::size_t units = 0, escapes = 0;
+  std::uint32_t checksum = checksum_;
+  for (std::size_t at = 0; at < bytes.size(); ++units) {
+    const auto b = static_cast<unsigned char>(bytes[at]);
+    if (b < 0x80) {
+      escapes += kTables.written[0][b] >> 16 != 0;
+      checksum += b;
+      ++at;
+    } else {
+      at += sizes[b];
+    }
+  }
+  checksum_ = checksum;
+  length_ += units + escapes;
 }
 
 bool BodyChecker::check(std::u16string_view encoded, std::u16string_view plain) {
@@ -205,7 +234,18 @@ std::u16string block_trailer(std::uint32_t checksum) {
   return trailer;
 }
 
+namespace {
+
+std::size_t escapes_in(std::u16string_view plain) {
+  std::size_t escapes = 0;
+  for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
+  return escapes;
+}
+
+}  // namespace
+
 void append_block(std::u16string& out, std::u16string_view plain) {
+  // Exactly the room it takes: a page's one script may be nearly all of it.
   const std::size_t start = out.size();
   out.resize(start + kHeaderSize + plain.size() + escapes_in(plain) + kTrailerSize);
   BodyEncoder body;

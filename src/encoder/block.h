@@ -2,6 +2,7 @@
 // One encoded block: "#@~^", the body's length, the body, the checksum of the
 // plain text, "^#~@", all on one line. Blocks are independent: each starts its
 // own sequence of variants.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,10 @@ class BodyEncoder {
   void append(std::u16string& out, std::u16string_view plain);
   // Takes the piece into the length and checksum only.
   void count(std::u16string_view plain);
+  // The same from the bytes of a code page in which each character is one unit
+  // and ASCII stands for itself, `sizes` giving the length of the character
+  // each byte starts.
+  void count(std::string_view bytes, const std::array<unsigned char, 256>& sizes);
   // Characters of the body; beyond 32 bits the text is too long for a block.
   std::uint64_t length() const { return length_; }
   std::uint32_t checksum() const { return checksum_; }

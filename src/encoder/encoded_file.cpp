@@ -69,6 +69,8 @@ void EncodedFile::keep(std::size_t begin, std::size_t end) {
 }
 
 void EncodedFile::add(std::u16string_view text) {
+  // Most blocks of a page have nothing around them.
+  if (text.empty()) return;
   if (!failed_ && !append_in_form(bytes_, text, form_, legacy_)) failed_ = true;
   flush(1 << 20);
 }

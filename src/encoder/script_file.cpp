@@ -1,6 +1,7 @@
 #include "encoder/script_file.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -49,8 +50,9 @@ bool to_text(std::u16string& text, std::string_view piece, TextForm form,
       read = utf16le_to_text(piece);
       break;
     case TextForm::Legacy:
-      read = legacy.to_text(piece);
-      break;
+      // Into the room of the piece before.
+      text.clear();
+      return legacy.append_text(text, piece);
   }
   if (!read) return false;
   text = std::move(*read);
@@ -91,6 +93,21 @@ std::size_t after_marker(std::string_view bytes, std::size_t from, TextForm form
   return from;
 }
 
+// Takes the bytes into the block's length and checksum without making their
+// text, where every character of the code page is one unit whose first byte
+// tells its length; false where the code page does not say. Whether the bytes
+// are text shows as they are written.
+bool count_code_page(BodyEncoder& body, std::string_view bytes, const LegacyCodec& legacy) {
+  std::array<unsigned char, 256> sizes;
+  for (std::size_t lead = 0; lead < sizes.size(); ++lead) {
+    const std::size_t size = lead < 0x80 ? 1 : legacy.char_size(static_cast<unsigned char>(lead));
+    if (size == 0) return false;
+    sizes[lead] = static_cast<unsigned char>(size);
+  }
+  body.count(bytes, sizes);
+  return true;
+}
+
 }  // namespace
 
 ScriptFile::ScriptFile(std::string_view bytes, const LegacyCodec& legacy, std::size_t piece_bytes)
@@ -104,11 +121,13 @@ ScriptFile::Problem ScriptFile::measure() {
   if (!for_each_piece(prefix, form_, legacy_, piece_bytes_, read))
     return Problem::NotText;
   BodyEncoder body;
-  if (!for_each_piece(bytes_.substr(body_begin_), form_, legacy_, piece_bytes_,
-                      [&](std::u16string_view text) {
-                        body.count(text);
-                        return true;
-                      }))
+  const std::string_view body_bytes = bytes_.substr(body_begin_);
+  const bool counted = form_ == TextForm::Legacy && count_code_page(body, body_bytes, legacy_);
+  if (!counted && !for_each_piece(body_bytes, form_, legacy_, piece_bytes_,
+                                  [&](std::u16string_view text) {
+                                    body.count(text);
+                                    return true;
+                                  }))
     return Problem::NotText;
   if (body.length() > UINT32_MAX) return Problem::TooLong;
   length_ = static_cast<std::uint32_t>(body.length());

@@ -1,9 +1,10 @@
 #pragma once
 // A plain script file (.vbs, .js) encoded from its bytes to the bytes of the
 // encoded file piece by piece, so that neither its whole text nor its whole
-// block is ever held in memory: a file is read as text twice, once to size and
-// check the block, once to write it. The bytes written are those the whole-text
-// encoder and EncodedFile give.
+// block is ever held in memory: a file is read twice, once to size the block,
+// once to write it. Only the writing makes the text of a file in a code page
+// whose characters' lengths are known; any other is read as text both times.
+// The bytes written are those the whole-text encoder and EncodedFile give.
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -16,9 +17,9 @@ class ScriptFile {
  public:
   enum class Problem { None, NotText, TooLong, NotWritable, WriteFailed, BlockMismatch };
 
-  // Large enough that a piece costs nothing to start, small enough to stay in
-  // the cache.
-  static constexpr std::size_t kPieceBytes = 1 << 18;
+  // Large enough that a piece costs nothing to start, small enough that the
+  // piece, its text, its encoding and its bytes all stay in the cache.
+  static constexpr std::size_t kPieceBytes = 1 << 16;
 
   // `piece_bytes` only for tests of the pieces' ends.
   ScriptFile(std::string_view bytes, const LegacyCodec& legacy,
@@ -26,11 +27,13 @@ class ScriptFile {
   TextForm form() const { return form_; }
   // The line the block starts on, from 1; after measure().
   std::size_t block_line() const;
-  // Reads the text through: NotText when the bytes are not text in their form,
+  // Reads the file through: NotText when the bytes are not text in their form
+  // (in a code page whose characters' lengths are known, write() tells),
   // TooLong when the block would not fit its 32-bit length field.
   Problem measure();
   // Hands the encoded file in the form to `write`, which returns false to stop
-  // (WriteFailed); after measure().
+  // (WriteFailed); NotText where the bytes turn out to be no text. After
+  // measure().
   Problem write(TextForm written, const std::function<bool(std::string_view)>& write) const;
 
  private:

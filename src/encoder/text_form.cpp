@@ -31,6 +31,18 @@ bool reads_as_katakana(std::string_view bytes) {
 
 }  // namespace
 
+bool LegacyCodec::append_text(std::u16string& out, std::string_view bytes) const {
+  const std::optional<std::u16string> text = to_text(bytes);
+  if (text) out += *text;
+  return text.has_value();
+}
+
+bool LegacyCodec::append_bytes(std::string& out, std::u16string_view text) const {
+  const std::optional<std::string> bytes = to_bytes(text);
+  if (bytes) out += *bytes;
+  return bytes.has_value();
+}
+
 TextForm text_form(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return TextForm::Utf8Bom;
   if (bytes.starts_with(kUtf16LeMark)) return TextForm::Utf16LeBom;
@@ -90,14 +102,7 @@ bool append_in_form(std::string& out, std::u16string_view text, TextForm form,
     case TextForm::Legacy:
       break;
   }
-  std::optional<std::string> bytes = legacy.to_bytes(text);
-  if (!bytes) return false;
-  // A whole script's text is taken as it is, not copied.
-  if (out.empty())
-    out = std::move(*bytes);
-  else
-    out += *bytes;
-  return true;
+  return legacy.append_bytes(out, text);
 }
 
 std::optional<std::string> file_bytes(std::u16string_view text, TextForm form,

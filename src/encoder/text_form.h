@@ -24,6 +24,11 @@ class LegacyCodec {
   virtual ~LegacyCodec() = default;
   virtual std::optional<std::u16string> to_text(std::string_view bytes) const = 0;
   virtual std::optional<std::string> to_bytes(std::u16string_view text) const = 0;
+  // The same appended to `out`, which then holds part of it where they fail. A
+  // codec that can writes in place, where a large file's many pieces would each
+  // cost a string of their own.
+  virtual bool append_text(std::u16string& out, std::string_view bytes) const;
+  virtual bool append_bytes(std::string& out, std::u16string_view text) const;
   // How many bytes the character that starts with `lead` takes, each character
   // being one UTF-16 unit; 0 when the code page is not known to be so.
   virtual std::size_t char_size(unsigned char lead) const = 0;

@@ -26,7 +26,8 @@ struct InputFile {
   // As the system gives it: for TooLarge the file's, for ShortRead what the
   // file claimed to hold.
   std::uint64_t size = 0;
-  std::unique_ptr<char[]> data;
+  // Shared only for the system's own way of giving the memory back.
+  std::shared_ptr<char[]> data;
   std::string_view bytes() const { return {data.get(), static_cast<std::size_t>(size)}; }
 };
 

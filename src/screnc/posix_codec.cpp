@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "screnc/posix_memory.h"
+
 namespace screnc {
 
 namespace {
@@ -89,9 +91,27 @@ Cp932Codec::Cp932Codec() : tables_(std::make_unique<Tables>()) {}
 Cp932Codec::~Cp932Codec() = default;
 
 std::optional<std::u16string> Cp932Codec::to_text(std::string_view bytes) const {
+  std::u16string text;
+  if (!append_text(text, bytes)) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const {
+  std::string bytes;
+  if (!append_bytes(bytes, text)) return std::nullopt;
+  return bytes;
+}
+
+bool Cp932Codec::append_text(std::u16string& text, std::string_view bytes) const {
   // A unit for each byte at most, written in place.
-  std::u16string text(bytes.size(), u'\0');
-  char16_t* next = text.data();
+  const std::size_t start = text.size();
+  if (text.capacity() < start + bytes.size()) {
+    text.reserve(start + bytes.size());
+    // A whole page's text is as large as the page.
+    prefer_huge_pages(text.data() + start, (text.capacity() - start) * sizeof(char16_t));
+  }
+  text.resize(start + bytes.size());
+  char16_t* next = text.data() + start;
   const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = at + bytes.size();
   while (at < end) {
@@ -110,23 +130,24 @@ std::optional<std::u16string> Cp932Codec::to_text(std::string_view bytes) const 
       continue;
     }
     const std::size_t size = lead_size(b);
-    if (static_cast<std::size_t>(end - at) < size) return std::nullopt;
+    if (static_cast<std::size_t>(end - at) < size) break;
     const char16_t code = size == 1 ? b : static_cast<char16_t>(b << 8 | at[1]);
     char16_t c = tables_->unit[code];
     if (c == kUnknown) c = tables_->unit_of(code);
-    if (c == kNone) return std::nullopt;
+    if (c == kNone) break;
     *next++ = c;
     at += size;
   }
   text.resize(next - text.data());
-  return text;
+  return at == end;
 }
 
-std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const {
-  std::size_t size = 0;
-  for (const char16_t c : text) size += c < 0x80 ? 1 : 2;
-  std::string bytes(size, '\0');
-  char* next = bytes.data();
+bool Cp932Codec::append_bytes(std::string& bytes, std::u16string_view text) const {
+  // Two bytes for each unit at most, written in place.
+  const std::size_t start = bytes.size();
+  bytes.resize(start + 2 * text.size());
+  char* next = bytes.data() + start;
+  bool converted = true;
   for (std::size_t i = 0; i < text.size(); ++i) {
     // Mostly ASCII: four units at a time while none is above it.
     std::uint64_t four;
@@ -143,12 +164,15 @@ std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const 
       continue;
     }
     const char16_t code = tables_->code_of(c);
-    if (code == kNone) return std::nullopt;
+    if (code == kNone) {
+      converted = false;
+      break;
+    }
     if (code >= 0x100) *next++ = static_cast<char>(code >> 8);
     *next++ = static_cast<char>(code & 0xFF);
   }
   bytes.resize(next - bytes.data());
-  return bytes;
+  return converted;
 }
 
 std::size_t Cp932Codec::char_size(unsigned char lead) const { return lead_size(lead); }

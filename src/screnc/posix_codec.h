@@ -18,6 +18,8 @@ class Cp932Codec : public LegacyCodec {
   ~Cp932Codec() override;
   std::optional<std::u16string> to_text(std::string_view bytes) const override;
   std::optional<std::string> to_bytes(std::u16string_view text) const override;
+  bool append_text(std::u16string& out, std::string_view bytes) const override;
+  bool append_bytes(std::string& out, std::u16string_view text) const override;
   std::size_t char_size(unsigned char lead) const override;
 
  private:

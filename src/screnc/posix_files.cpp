@@ -13,6 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "screnc/posix_memory.h"
 #include "screnc/posix_names.h"
 
 namespace screnc {
@@ -117,7 +118,7 @@ InputFile PosixFiles::read_file(std::u16string_view path) const {
     if (input.size > kMostInputBytes) {
       input.problem = InputFile::Problem::TooLarge;
     } else {
-      input.data = std::make_unique_for_overwrite<char[]>(input.size);
+      input.data = large_memory(input.size);
       // A read gives at most about 2 GB, and less when interrupted.
       std::size_t done = 0;
       ssize_t got = 1;

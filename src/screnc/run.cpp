@@ -91,6 +91,9 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
         case ScriptFile::Problem::NotWritable:
           encoded.failure = Failure::NotWritable;
           break;
+        case ScriptFile::Problem::NotText:
+          encoded.failure = Failure::NotText;
+          break;
         case ScriptFile::Problem::BlockMismatch:
           encoded.error.emplace(EncodeError::Problem::BlockMismatch, script.block_line());
           break;
@@ -123,6 +126,8 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
       return fail(Failure::OutputExists, output);
     case WriteResult::Failed:
       if (encoded.error) return fail_encoding(*encoded.error);
+      // The input's fault, found as it was written.
+      if (encoded.failure == Failure::NotText) return fail(Failure::NotText, input, form);
       if (encoded.failure) return fail(*encoded.failure, output, written_form);
       return fail(output_there ? Failure::WriteFailed : Failure::NewWriteFailed, output);
   }

@@ -12,7 +12,7 @@ namespace win32_common {
 namespace {
 
 // Appends the text of whole characters; false when the bytes are no text.
-bool append_text(std::u16string& text, std::string_view bytes) {
+bool append_system_text(std::u16string& text, std::string_view bytes) {
   if (bytes.empty()) return true;
   if (bytes.size() > INT_MAX) return false;
   const int length = static_cast<int>(bytes.size());
@@ -27,13 +27,13 @@ bool append_text(std::u16string& text, std::string_view bytes) {
 }
 
 // Appends the bytes of the text; false when a character has no exact form.
-bool append_bytes(std::string& bytes, std::u16string_view text) {
+bool append_system_bytes(std::string& bytes, std::u16string_view text) {
   const std::optional<std::string> converted =
       to_code_page(std::wstring_view(wide_data(text.data()), text.size()), GetACP());
   // A converter that lets a look-alike through unflagged is caught by reading
   // the bytes back.
   std::u16string again;
-  if (!converted || !append_text(again, *converted) || again != text) return false;
+  if (!converted || !append_system_text(again, *converted) || again != text) return false;
   bytes += *converted;
   return true;
 }
@@ -54,16 +54,17 @@ std::size_t AnsiCodec::char_size(unsigned char lead) const {
 
 std::optional<std::u16string> AnsiCodec::to_text(std::string_view bytes) const {
   if (max_char_size_ == 1 || max_char_size_ == 2)
-    return screnc::text_by_runs(bytes, [this](unsigned char lead) { return char_size(lead); }, append_text);
+    return screnc::text_by_runs(
+        bytes, [this](unsigned char lead) { return char_size(lead); }, append_system_text);
   std::u16string text;
-  if (!append_text(text, bytes)) return std::nullopt;
+  if (!append_system_text(text, bytes)) return std::nullopt;
   return text;
 }
 
 std::optional<std::string> AnsiCodec::to_bytes(std::u16string_view text) const {
-  if (max_char_size_ == 1 || max_char_size_ == 2) return screnc::bytes_by_runs(text, append_bytes);
+  if (max_char_size_ == 1 || max_char_size_ == 2) return screnc::bytes_by_runs(text, append_system_bytes);
   std::string bytes;
-  if (!append_bytes(bytes, text)) return std::nullopt;
+  if (!append_system_bytes(bytes, text)) return std::nullopt;
   return bytes;
 }
 

@@ -190,19 +190,22 @@ TEST_F(Screnc, WritesPagesInTheirFormAndScriptsInOneTheScriptHostReads) {
     return file_bytes(text, form, Cp932Codec()).value();
   };
   const std::u16string japanese = u"MsgBox \"日本語\" ' ～\r\n", ascii = u"MsgBox 1\r\n";
+  // Megabytes: a script of many pieces, and input and text in memory of their own.
+  std::u16string large;
+  for (int i = 0; i < 100000; ++i) large += japanese;
   using enum TextForm;
   // The input's form and text, then the form a plain script and a page are written in.
   const std::tuple<TextForm, std::u16string, TextForm, TextForm> cases[] = {
       {Utf8Bom, japanese, Utf16LeBom, Utf8Bom}, {Utf8, japanese, Utf16LeBom, Utf8},
       {Utf16LeBom, japanese, Utf16LeBom, Utf16LeBom}, {Legacy, japanese, Legacy, Legacy},
-      {Legacy, ascii, Legacy, Legacy}};
+      {Legacy, ascii, Legacy, Legacy}, {Legacy, large, Legacy, Legacy}};
   for (const auto& [form, text, script_form, page_form] : cases) {
     const std::u16string page = u"<p>" + text + u"<script>" + text + u"</script>";
     const std::tuple<std::string, std::u16string, std::string, TextForm, std::u16string> files[] = {
         {"in.vbs", text, "out.vbe", script_form, encode_block(text)},
         {"in.htm", page, "out.htm", page_form, encode_text(page, FileKind::HtmlPage, {}).text}};
     for (const auto& [input, source, output, written_form, encoded] : files) {
-      SCOPED_TRACE(input + " " + testing::PrintToString(in_form(source, form)));
+      SCOPED_TRACE(input + " " + testing::PrintToString(in_form(source, form).substr(0, 80)));
       put({{input, in_form(source, form)}});
       EXPECT_EQ(run({"/f", input, output}),
                 std::pair(0, utf8(success_message(utf8_to_text(input).value(), utf8_to_text(output).value(),
