@@ -20,12 +20,6 @@ const FileTime kClockStepMs = 2000;
 // room included, is text the encoder copied, not a block it wrote.
 const size_t kCopiedMarkerLength = 12;
 
-// The run ended before the encoder started, for a reason the user can read.
-struct Refusal : PlatformError {
-  explicit Refusal(std::wstring why) : PlatformError("run refused"), reason(std::move(why)) {}
-  std::wstring reason;
-};
-
 std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
 
 // A platform failure as the reason for a refusal, with the system's own words.
@@ -33,26 +27,14 @@ template <typename Step>
 auto refused_on_failure(const std::wstring& reason, Step&& step) {
   try {
     return step();
-  } catch (const Refusal&) {
+  } catch (const RunRefused&) {
     throw;
   } catch (const PlatformError& error) {
     const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
-    throw Refusal(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
+    throw RunRefused(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
                                    : std::wstring()));
   }
 }
-
-// Takes input from the window for as long as it lives.
-class BusyWindow {
- public:
-  explicit BusyWindow(Window& window) : window_(window) { window_.set_busy(true); }
-  BusyWindow(const BusyWindow&) = delete;
-  BusyWindow& operator=(const BusyWindow&) = delete;
-  ~BusyWindow() { window_.set_busy(false); }
-
- private:
-  Window& window_;
-};
 
 }  // namespace
 
@@ -64,7 +46,7 @@ void EncodeRun::run(const Settings& settings, Window& window,
                     const std::function<void()>& save_settings) {
   try {
     run_steps(settings, window, save_settings);
-  } catch (const Refusal& refusal) {
+  } catch (const RunRefused& refusal) {
     write_log_reason(refusal.reason);
     report_failure(settings);
   } catch (const std::exception&) {
@@ -114,15 +96,27 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.encoder_path);
     return;
   }
+  const Encoded outcome =
+      encode_file({encoder, input, output, switch_string(s), s.script_ext}, window);
+  if (outcome == Encoded::Written)
+    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+  else
+    report_failure(s);
+  save_settings();
+  files_.delete_file(folder + kBatchFileName);
+}
+
+Encoded EncodeRun::encode_file(const EncodeJob& job, Window& window) {
+  const std::wstring folder = files_.app_folder();
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
-      command_line(batch_form(encoder), switch_string(s), batch_form(input), batch_form(output),
-                   batch_form(folder + kLogFileName));
+      command_line(batch_form(job.encoder), job.switches, batch_form(job.input),
+                   batch_form(job.output), batch_form(folder + kLogFileName));
   refused_on_failure(L"バッチファイル" + quoted(batch) + L"を書けません。", [&] {
     files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
   });
 
-  const std::optional<FileStamp> before = files_.stamp(output);
+  const std::optional<FileStamp> before = files_.stamp(job.output);
   const std::optional<int> status = [&] {
     const BusyWindow busy(window);
     outwait_clock_step(before);
@@ -134,20 +128,19 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
              dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
     });
   }();
+  if (!status) return Encoded::Stopped;
   // Only a file this run changed counts: an encoder that ends well without
   // writing leaves an existing output's stamp as it was.
-  const std::optional<FileStamp> after = files_.stamp(output);
-  if (status == 0 && after && after != before && encoded_well(output, input, s.script_ext))
-    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
-  else
-    report_failure(s);
-  save_settings();
-  files_.delete_file(batch);
+  const std::optional<FileStamp> after = files_.stamp(job.output);
+  return *status == 0 && after && after != before &&
+                 encoded_well(job.output, job.input, job.script_ext)
+             ? Encoded::Written
+             : Encoded::Failed;
 }
 
 bool EncodeRun::exists(const std::wstring& path) {
   if (has_forbidden_character(path))
-    throw Refusal(quoted(path) + L"にはファイル名に使えない文字があります。");
+    throw RunRefused(quoted(path) + L"にはファイル名に使えない文字があります。");
   return refused_on_failure(quoted(path) + L"をシステムが受け付けません。",
                             [&] { return !files_.find_file(path).empty(); });
 }
@@ -156,7 +149,7 @@ std::wstring EncodeRun::batch_form(const std::wstring& path) {
   // A path that no form can carry would reach the encoder garbled.
   const std::optional<std::wstring> form = exact_form(files_, path, kBatchCodePage);
   if (!form)
-    throw Refusal(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
+    throw RunRefused(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
   return *form;
 }
 
