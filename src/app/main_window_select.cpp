@@ -13,9 +13,14 @@ void MainWindow::on_input_browse_clicked() {
   file_dialog.title = L"Select, " + settings.script_ext + L" script file";
   file_dialog.init_dir = settings.in_folder;
   file_dialog.file_name.clear();
+  file_dialog.multiple = true;
   const int position = script_type_position(settings.script_ext);
   if (position >= 0) file_dialog.filter = kScriptTypes[position].filter;
   platform_.show_open_dialog(file_dialog);
+  if (file_dialog.chosen.size() > 1) {
+    take_several(file_dialog.chosen);
+    return;
+  }
   if (!file_dialog.file_name.empty()) {
     settings.in_file = file_dialog.file_name;
     split_input_path(file_dialog.file_name);
@@ -44,6 +49,7 @@ void MainWindow::refresh_output_from_input() {
 
 void MainWindow::on_encoder_browse_clicked() {
   file_dialog.file_name.clear();
+  file_dialog.multiple = false;
   file_dialog.filter = L"Windows Script Encoder (screnc.exe)|screnc.exe";
   platform_.show_open_dialog(file_dialog);
   if (!file_dialog.file_name.empty()) {
@@ -58,7 +64,13 @@ void MainWindow::on_encoder_browse_clicked() {
 void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
   // Dragged data without a file (text, say) changes nothing.
   if (files.empty()) return;
-  const std::wstring& path = files.front();
+  if (files.size() == 1 && !platform_.is_folder(files.front()))
+    drop_one(files.front());
+  else
+    take_several(files);
+}
+
+void MainWindow::drop_one(const std::wstring& path) {
   const std::wstring ext = extension_of(path);
   const int position = script_type_position(ext);
   if (position < 0) {
@@ -74,8 +86,10 @@ void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
 void MainWindow::take_handed_files(const std::vector<std::wstring>& files) {
   if (files.empty()) return;
   // What the file manager drops is there; a shortcut or a typed command line
-  // may name a file that has gone, which the run would only report later.
-  if (!ordinary_file_at(platform_, files.front())) {
+  // may name a file that has gone, which the run would only report later (of
+  // several, the run's summary names it).
+  if (files.size() == 1 && !platform_.is_folder(files.front()) &&
+      !ordinary_file_at(platform_, files.front())) {
     report_missing(platform_, files.front());
     return;
   }

@@ -43,6 +43,7 @@ class Win32Platform : public Platform {
                                                 ShowMode show) override;
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
   bool another_instance_running() override;
+  bool hand_to_running_window(const std::vector<std::wstring>& files) override;
 
   void open_with_automation(const std::wstring& path) override;
   void open_with_default_program(const std::wstring& path) override;
@@ -51,8 +52,15 @@ class Win32Platform : public Platform {
   std::wstring current_folder() override;
   std::wstring drive_folder(const std::wstring& drive) override;
   std::vector<std::wstring> subfolders(const std::wstring& folder) override;
+  bool is_folder(const std::wstring& path) override;
+  std::vector<std::wstring> files_in(const std::wstring& folder) override;
 
  private:
+  // The folder's subfolders, or its other entries.
+  std::vector<std::wstring> folder_entries(const std::wstring& folder, bool folders);
+  // The name that marks the instance of this folder.
+  std::wstring instance_key();
+
   std::wstring instance_name_;
 };
 
