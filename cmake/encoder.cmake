@@ -29,9 +29,12 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
   target_link_libraries(mosa_screnc PUBLIC mosa_win32_common)
   add_executable(screnc src/screnc/windows_main.cpp)
   mosa_windows_target(screnc)
+  target_link_options(screnc PRIVATE -municode)
   # A large script needs more than the 2 GB a 32-bit program gets by default;
   # on 64-bit Windows this one may use 4 GB.
-  target_link_options(screnc PRIVATE -municode -Wl,--large-address-aware)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_options(screnc PRIVATE -Wl,--large-address-aware)
+  endif()
   target_link_libraries(screnc PRIVATE mosa_screnc)
 
   # Decodes the blocks of a file in the ANSI code page, for the check below.
@@ -42,7 +45,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
 
   add_test(NAME shipped_encoder
            COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:screnc>
-                   -DSUBSYSTEM=console -DLARGE_ADDRESS_AWARE=ON
+                   -DSUBSYSTEM=console -DBITS=${windows_bits}
                    -P ${CMAKE_SOURCE_DIR}/tests/tools/check_shipped_program.cmake)
   add_test(NAME encoder_under_wine
            COMMAND ${CMAKE_COMMAND} -DENCODER=$<TARGET_FILE:screnc>

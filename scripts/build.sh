@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the trees named (default both): build/native for
-# the model and its unit tests, build/win for the program and its Windows tests.
+# Configures (once) and builds the trees named (default all three): build/native
+# for the model and its unit tests, build/win (x86) and build/win64 (x64) for the
+# program and its Windows tests.
 # With the Windows tree on Linux it also makes the Wine prefix they run in.
-#   bash scripts/build.sh [native] [win]
+#   bash scripts/build.sh [native] [win] [win64]
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$repo_root"
 
 trees=("$@")
-[ ${#trees[@]} -gt 0 ] || trees=(native win)
+[ ${#trees[@]} -gt 0 ] || trees=(native win win64)
 
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
@@ -25,23 +26,25 @@ for tree in "${trees[@]}"; do
     native)
       on_windows || build_tree build/native -DCMAKE_BUILD_TYPE=Debug
       ;;
-    win)
+    win | win64)
+      toolchain=cmake/mingw-i686.cmake
+      [ "$tree" = win64 ] && toolchain=cmake/mingw-x86_64.cmake
       if on_windows; then
         # The MinGW toolchain on the PATH builds for the machine itself.
-        build_tree build/win -DCMAKE_BUILD_TYPE=Release
+        build_tree "build/$tree" -DCMAKE_BUILD_TYPE=Release
       else
-        build_tree build/win -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+        build_tree "build/$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$toolchain
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
           echo "build: creating the Wine prefix $WINEPREFIX"
           # Without a display, and waited for: a Wine server left running here
           # would keep a desktop without a screen for the tests that follow.
-          DISPLAY= wineboot -i
+          DISPLAY= wine wineboot -i
           wineserver -w
         fi
       fi
       ;;
     *)
-      echo "build: unknown tree '$tree' (native or win)" >&2
+      echo "build: unknown tree '$tree' (native, win or win64)" >&2
       exit 2
       ;;
   esac

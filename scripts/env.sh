@@ -8,12 +8,30 @@ export WINEDEBUG=-all
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mshtml=d;mscoree=d;winemenubuilder.exe=d"
 
-# A screen for Wine where there is none; big enough for any of our windows.
-xvfb_screen="-screen 0 1280x1024x24"
-
 on_windows() {
   case "$(uname -s)" in MINGW* | MSYS* | CYGWIN*) return 0 ;; *) return 1 ;; esac
 }
+
+# Whether Wine runs 32-bit programs here: the kernel may have no 32-bit layer,
+# and then Wine's 32-bit loader fails with "Exec format error". Asked of the
+# loader itself, once per shell. MOSA_TREVLIN_64_ONLY=1 takes the 64-bit-only
+# path on any machine, so that it can be checked anywhere.
+runs_32bit_wine() {
+  if [ -z "${mosa_runs_32bit:-}" ]; then
+    mosa_runs_32bit=no
+    if [ "${MOSA_TREVLIN_64_ONLY:-0}" != 1 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+      mosa_runs_32bit=yes
+    fi
+    export mosa_runs_32bit
+  fi
+  [ "$mosa_runs_32bit" = yes ]
+}
+if ! on_windows && ! runs_32bit_wine; then
+  case ":$PATH:" in *":$repo_root/scripts/wine64-only:"*) ;; *) PATH="$repo_root/scripts/wine64-only:$PATH" ;; esac
+fi
+
+# A screen for Wine where there is none; big enough for any of our windows.
+xvfb_screen="-screen 0 1280x1024x24"
 
 # Runs a command on a virtual screen of its own. Wine's server must not outlive
 # the screen it started with, or the next start would get a desktop on a display

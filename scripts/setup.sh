@@ -10,7 +10,7 @@ if on_windows || ! command -v dpkg >/dev/null; then
 fi
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev g++-mingw-w64-i686
-          wine wine32:i386 xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick)
+          wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,9 @@
 # The programs are shipped as files that users unpack and start: each must be a
-# program for 32-bit Windows of its subsystem (the front end a GUI one, the
+# program for Windows of its build's width and subsystem (the front end a GUI one, the
 # encoder a console one) and import nothing but the system's own DLLs.
 # Wine would not notice a missing MinGW runtime DLL if one sat on its path.
-# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe> [-DSUBSYSTEM=console]
-# [-DLARGE_ADDRESS_AWARE=ON].
+# Run with -DOBJDUMP=<objdump for the target> -DPROGRAM=<exe> -DBITS=<32 or 64>
+# [-DSUBSYSTEM=console]. A 32-bit encoder must also be large address aware.
 cmake_minimum_required(VERSION 3.21)
 set(system_dlls
   advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32
@@ -16,7 +16,11 @@ if(NOT code EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
 endif()
 
-if(NOT dump MATCHES "file format pei-i386\n")
+if(BITS EQUAL 64)
+  if(NOT dump MATCHES "file format pei-x86-64\n")
+    message(SEND_ERROR "not a 64-bit Windows program")
+  endif()
+elseif(NOT dump MATCHES "file format pei-i386\n")
   message(SEND_ERROR "not a 32-bit Windows program")
 endif()
 if(SUBSYSTEM STREQUAL "console")
@@ -26,7 +30,7 @@ if(SUBSYSTEM STREQUAL "console")
 elseif(NOT dump MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
   message(SEND_ERROR "not a GUI program: it would open a console window")
 endif()
-if(LARGE_ADDRESS_AWARE AND NOT dump MATCHES "large address aware")
+if(BITS EQUAL 32 AND SUBSYSTEM STREQUAL "console" AND NOT dump MATCHES "large address aware")
   message(SEND_ERROR "not large address aware: limited to 2 GB of memory")
 endif()
 
