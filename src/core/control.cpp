@@ -114,6 +114,8 @@ void Window::set_progress(int current, int total) {
 void Window::set_busy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
+  // A request that came after the last wait has nothing left to stop.
+  if (!busy) stop_requested_ = false;
   changed();
 }
 

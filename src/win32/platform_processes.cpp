@@ -3,6 +3,7 @@
 
 #include "core/paths.h"
 #include "win32/message_loop.h"
+#include "win32/running_window.h"
 #include "win32/win32_error.h"
 #include "win32_common/handles.h"
 #include "win32_common/system_folder.h"
@@ -125,12 +126,26 @@ bool Win32Platform::another_instance_running() {
   // Named after the folder, whose batch, log and settings files the instance
   // owns, in the namespace every logon session of the machine shares.
   static std::vector<KernelHandle> held;
-  const std::wstring name = instance_name_.empty() ? instance_name(app_folder()) : instance_name_;
-  KernelHandle mutex(CreateMutexW(nullptr, FALSE, name.c_str()));
+  KernelHandle mutex(CreateMutexW(nullptr, FALSE, instance_key().c_str()));
   if (!mutex) return GetLastError() == ERROR_ACCESS_DENIED;
   if (GetLastError() == ERROR_ALREADY_EXISTS) return true;
   held.push_back(std::move(mutex));
   return false;
+}
+
+std::wstring Win32Platform::instance_key() {
+  return instance_name_.empty() ? instance_name(app_folder()) : instance_name_;
+}
+
+bool Win32Platform::hand_to_running_window(const std::vector<std::wstring>& files) {
+  // The first start may hold its lock a moment before its window shows.
+  constexpr DWORD kWindowWaitMs = 5000;
+  const HWND window = running_window(instance_key(), kWindowWaitMs);
+  if (!window) return false;
+  // This start is the user's doing, so it may bring the window to the front.
+  if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return files.empty() || send_files(window, files);
 }
 
 }  // namespace mosa

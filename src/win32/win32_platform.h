@@ -44,6 +44,8 @@ class Win32Platform : public Platform {
   std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) override;
   bool another_instance_running() override;
   bool hand_to_running_window(const std::vector<std::wstring>& files) override;
+  // The name that marks the instance of this folder.
+  std::wstring instance_key();
 
   void open_with_automation(const std::wstring& path) override;
   void open_with_default_program(const std::wstring& path) override;
@@ -58,9 +60,6 @@ class Win32Platform : public Platform {
  private:
   // The folder's subfolders, or its other entries.
   std::vector<std::wstring> folder_entries(const std::wstring& folder, bool folders);
-  // The name that marks the instance of this folder.
-  std::wstring instance_key();
-
   std::wstring instance_name_;
 };
 
