@@ -14,6 +14,7 @@ void MainWindow::on_input_browse_clicked() {
   file_dialog.init_dir = settings.in_folder;
   file_dialog.file_name.clear();
   file_dialog.multiple = true;
+  file_dialog.chosen.clear();
   const int position = script_type_position(settings.script_ext);
   if (position >= 0) file_dialog.filter = kScriptTypes[position].filter;
   platform_.show_open_dialog(file_dialog);
