@@ -21,5 +21,7 @@ cmake --build "$tree" -j2 --target batch_timer
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/mosa-batch-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-on_virtual_screen wine "$tree/batch_timer.exe" "$tree/mosa-trevlin.exe" \
-  "$tree/mosa-trevlin/encoder/screnc.exe" "$(winepath -w "$work")" "$count"
+# Wine's drive Z: is the root of the file system.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+on_virtual_screen wine "$tree/batch_timer.exe" "$(windows_path "$repo_root/$tree/mosa-trevlin.exe")" \
+  "$(windows_path "$repo_root/$tree/mosa-trevlin/encoder/screnc.exe")" "$(windows_path "$work")" "$count"
