@@ -36,6 +36,13 @@ TEST(Batch, ThreeScriptsHandedAtOnceThenOneMoreFromALaterStart) {
   EXPECT_TRUE(wait_until([&] { return app[L"txt1"].text() == more; })) << u8(app[L"txt1"].text());
   EXPECT_EQ(app[L"txt2"].text(), work.path + L"\\");
   ASSERT_TRUE(app.start_again(L"")) << "a start without files only brings the window forward";
+
+  // Two chosen in the dialog, from the folder of the last input.
+  app[L"cmd1"].post_click();
+  app.wait_file_dialog().choose(L"\"b.js\" \"報告 書.vbs\"");
+  answer_box(app, L"2 個のファイルをエンコードします。\r\rb.js\r報告 書.vbs\r\r出力先: 各入力ファイルと同じフォルダ"
+                  L"\r\rよろしいですか？", L"確認", IDNO);
+  EXPECT_EQ(app[L"txt1"].text(), more);
   EXPECT_TRUE(app.close());
 }
 
