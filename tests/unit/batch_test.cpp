@@ -54,7 +54,8 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
     std::vector<std::wstring> ran;      // the outputs of the files the encoder ran for, in order
     std::wstring report;                // the summary's first line
     std::vector<std::wstring> reasons;  // the log's lines for the files not written
-    std::deque<int> answers = {kYes};
+    size_t stop_at = 0;               // the run in which the user asks to stop, from 1; 0 for none
+    const wchar_t* existing = nullptr;  // an output there before
   };
   auto drop = [](std::vector<std::wstring> paths) { return [=](MainWindow& f) { f.on_files_dropped(paths); }; };
   const Row rows[] = {
@@ -72,7 +73,7 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
       {"an existing output, overwrite off",
        [](MainWindow& f) { f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\b.js"}); }, {L"C:\\w\\b.jse"},
        L"2 個のうち 1 個のファイルをエンコードしました。",
-       {L"「C:\\w\\a.vbs」 出力「C:\\w\\a.vbe」が既に存在します。"}},
+       {L"「C:\\w\\a.vbs」 出力「C:\\w\\a.vbe」が既に存在します。"}, 0, L"C:\\w\\a.vbe"},
       {"into the output folder, two inputs of one name",
        [](MainWindow& f) {
          f.get<same_folder_check>().set_value(0);
@@ -83,26 +84,24 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
        {L"「C:\\w\\sub\\..\\a.vbs」 出力「C:\\out\\a.vbe」が先のファイルの出力と重なります。"}},
       {"stopped during the second", drop({L"C:\\w\\a.vbs", L"C:\\w\\b.js", L"C:\\w\\c.asp"}),
        {L"C:\\w\\a.vbe", L"C:\\w\\b.jse"}, L"3 個のうち 1 個のファイルをエンコードしました。",
-       {L"「C:\\w\\b.js」 中止しました。", L"「C:\\w\\c.asp」 中止したためエンコードしていません。"}, {kYes, kYes}},
+       {L"「C:\\w\\b.js」 中止しました。", L"「C:\\w\\c.asp」 中止したためエンコードしていません。"}, 2},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     MainWindow& f = ready();
-    if (row.what == std::string("an existing output, overwrite off")) platform.put_lines(L"C:\\w\\a.vbe", {});
+    if (row.existing) platform.put_lines(row.existing, {});
     platform.on_open_dialog = [](FileDialog& d) {
       EXPECT_TRUE(d.multiple);
       d.chosen = {L"C:\\w\\a.vbs", L"C:\\w\\b.js"};
       d.file_name = d.chosen[0];
     };
-    if (row.what == std::string("stopped during the second")) {
-      const auto encode = platform.batch_runs;
-      platform.batch_runs = [&, encode] {
-        if (captions.size() == 1) f.window.request_stop();
-        return encode();
-      };
-    }
+    const auto encode = platform.batch_runs;
+    platform.batch_runs = [&, encode] {
+      if (captions.size() + 1 == row.stop_at) f.window.request_stop();
+      return encode();
+    };
     const Settings before = f.settings;
-    platform.answers = row.answers;
+    platform.answers = {kYes, kYes};
     row.act(f);
 
     std::vector<std::wstring> log = split_lines(platform.files[kLog].text, 100);
