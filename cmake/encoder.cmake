@@ -45,7 +45,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
 
   add_test(NAME shipped_encoder
            COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:screnc>
-                   -DSUBSYSTEM=console -DBITS=${windows_bits}
+                   -DSUBSYSTEM=console
                    -P ${CMAKE_SOURCE_DIR}/tests/tools/check_shipped_program.cmake)
   add_test(NAME encoder_under_wine
            COMMAND ${CMAKE_COMMAND} -DENCODER=$<TARGET_FILE:screnc>
@@ -54,6 +54,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL Windows)
                    -DWORK_DIR=${CMAKE_BINARY_DIR}/encoder-check
                    -P ${CMAKE_SOURCE_DIR}/tests/tools/check_encoder_wine.cmake)
   set_tests_properties(shipped_encoder encoder_under_wine PROPERTIES RESOURCE_LOCK wine)
+  set_tests_properties(encoder_under_wine PROPERTIES LABELS runs_programs)
 else()
   # Two builds from the same sources. The tests', under the native tree's
   # sanitizers (the front end's model links this library too); and the one users

@@ -17,7 +17,10 @@ if on_windows; then
   exit 1
 fi
 bash scripts/setup.sh
-bash scripts/build.sh win
+# The build this machine runs (scripts/env.sh): x86, else x64.
+tree=build/$mosa_windows_build
+echo "bench-startup: the $([ "$mosa_windows_build" = win ] && echo x86 || echo x64) build"
+bash scripts/build.sh "$mosa_windows_build"
 
 # A fresh application folder for each program, with a settings file, so that no
 # start writes one first.
@@ -31,9 +34,9 @@ add_program() {  # <exe> <caption>
     '' '' '' '' '' .vbe off off off off on vb off >"$app/mosa-trevlin.ini"
   programs+=("$app/$(basename "$1")" "$2")
 }
-add_program build/win/mosa-trevlin.exe 'mosa-trevlin v0.0.1'
+add_program "$tree/mosa-trevlin.exe" 'mosa-trevlin v0.0.1'
 for other in "${others[@]}"; do add_program "$other" 'mosa-trevlin v0.0.1'; done
-add_program build/win/floor_window.exe 'mosa-trevlin v0.0.1'
-add_program build/win/minimal_window.exe 'minimal window'
+add_program "$tree/floor_window.exe" 'mosa-trevlin v0.0.1'
+add_program "$tree/minimal_window.exe" 'minimal window'
 
-on_virtual_screen wine build/win/startup_timer.exe "$runs" "${programs[@]}"
+on_virtual_screen wine "$tree/startup_timer.exe" "$runs" "${programs[@]}"

@@ -1,9 +1,9 @@
 # The environment every script shares; sourced, not run.
-# Wine runs in a prefix of our own inside the build folder, in Japanese, where
-# the ANSI code page is 932 as on the systems the program is made for. No Mono
-# or Gecko install prompts, no desktop menu entries written into the home folder.
+# Wine runs in prefixes of our own inside the build folder (one for each
+# Windows build, below), in Japanese, where the ANSI code page is 932 as on the
+# systems the program is made for. No Mono or Gecko install prompts, no desktop
+# menu entries written into the home folder.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$repo_root/build/wineprefix"
 export WINEDEBUG=-all
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mshtml=d;mscoree=d;winemenubuilder.exe=d"
@@ -26,8 +26,35 @@ runs_32bit_wine() {
   fi
   [ "$mosa_runs_32bit" = yes ]
 }
-if ! on_windows && ! runs_32bit_wine; then
-  case ":$PATH:" in *":$repo_root/scripts/wine64-only:"*) ;; *) PATH="$repo_root/scripts/wine64-only:$PATH" ;; esac
+runs_64bit_wine() { /usr/lib/wine/wine64 --version >/dev/null 2>&1; }
+
+# The Windows build that `wine` and `wineserver` serve: win (x86) or win64 (x64).
+# Each has a prefix of its own, made for its architecture: a 64-bit prefix made
+# where 32-bit code cannot run lacks the 32-bit half that WoW64 needs, and a
+# 32-bit one cannot run x64 programs, so neither build depends on how the other's
+# prefix came to be. An x64 program goes to the 64-bit loader directly: Wine's
+# launcher takes the 32-bit loader whenever it is installed.
+use_windows_build() {  # win | win64
+  export mosa_windows_build=$1
+  local path=":$PATH:"
+  path=${path//":$repo_root/scripts/wine-x64:"/:}
+  path=${path#:}
+  PATH=${path%:}
+  if [ "$1" = win64 ]; then
+    export WINEPREFIX="$repo_root/build/wineprefix-x64" WINEARCH=win64
+    PATH="$repo_root/scripts/wine-x64:$PATH"
+  else
+    export WINEPREFIX="$repo_root/build/wineprefix-x86" WINEARCH=win32
+  fi
+}
+if ! on_windows; then
+  if [ -n "${mosa_windows_build:-}" ]; then
+    use_windows_build "$mosa_windows_build"
+  elif runs_32bit_wine; then
+    use_windows_build win
+  else
+    use_windows_build win64
+  fi
 fi
 
 # A screen for Wine where there is none; big enough for any of our windows.

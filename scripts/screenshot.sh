@@ -10,12 +10,12 @@ if on_windows; then
   exit 1
 fi
 bash scripts/setup.sh
-bash scripts/build.sh win
+bash scripts/build.sh "$mosa_windows_build"
 
 app=build/shot
 rm -rf "$app"
 mkdir -p "$app" docs
-cp build/win/mosa-trevlin.exe "$app/"
+cp "build/$mosa_windows_build/mosa-trevlin.exe" "$app/"
 
 # A settings file with an input chosen, so the picture shows the program at
 # work; its last line says whether the detail area is open.

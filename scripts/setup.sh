@@ -5,10 +5,13 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
 if on_windows || ! command -v dpkg >/dev/null; then
-  echo "setup: not a Debian system; install CMake and a MinGW-w64 i686 toolchain yourself" >&2
+  echo "setup: not a Debian system; install CMake and the MinGW-w64 i686 and x86_64 toolchains yourself" >&2
   exit 0
 fi
 
+# Both of Wine's loaders on every machine: where the kernel runs no 32-bit code
+# the 32-bit one is still what the scripts ask (scripts/env.sh), and the x64
+# build's tests need only the 64-bit one.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev g++-mingw-w64-i686
           wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick)
 

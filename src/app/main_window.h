@@ -57,7 +57,7 @@ class MainWindow {
   // settings and start-up
   void restore_defaults();
   void on_initialise_clicked();
-  bool load_settings();
+  void load_settings(const std::vector<std::wstring>& lines);
   void apply_line(int number, const std::wstring& text);
   void save_settings();
   void report_settings_failure();
@@ -87,6 +87,8 @@ class MainWindow {
   void on_option_reset_clicked();
   // select
   void on_input_browse_clicked();
+  // Says so when the encoder's command line cannot carry the path.
+  bool passable(const std::wstring& path);
   void split_input_path(const std::wstring& path);
   void refresh_output_from_input();
   void on_output_browse_clicked();

@@ -7,7 +7,7 @@ namespace mosa {
 
 void MainWindow::take_several(const std::vector<std::wstring>& paths) {
   std::wstring unreadable;
-  const std::vector<std::wstring> scripts = handed_scripts(platform_, paths, unreadable);
+  const std::vector<std::wstring> scripts = handed_scripts(platform_, platform_, paths, unreadable);
   if (!unreadable.empty()) {
     platform_.message_box(unreadable + L"  は読み取れません。", L"報告", kExclamation);
     return;

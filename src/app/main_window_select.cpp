@@ -4,7 +4,6 @@
 #include "core/paths.h"
 #include "encode/output.h"
 #include "encode/run.h"
-#include "select/input_path.h"
 #include "types/script_types.h"
 
 namespace mosa {
@@ -22,7 +21,7 @@ void MainWindow::on_input_browse_clicked() {
     take_several(file_dialog.chosen);
     return;
   }
-  if (!file_dialog.file_name.empty()) {
+  if (!file_dialog.file_name.empty() && passable(file_dialog.file_name)) {
     settings.in_file = file_dialog.file_name;
     split_input_path(file_dialog.file_name);
   }
@@ -62,6 +61,13 @@ void MainWindow::on_encoder_browse_clicked() {
   platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
 }
 
+bool MainWindow::passable(const std::wstring& path) {
+  const std::wstring uncarried = uncarried_by_command_line(platform_, path);
+  if (uncarried.empty()) return true;
+  platform_.message_box(uncarried + L"\r" + path, L"報告", kExclamation);
+  return false;
+}
+
 void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
   // Dragged data without a file (text, say) changes nothing.
   if (files.empty()) return;
@@ -78,13 +84,18 @@ void MainWindow::drop_one(const std::wstring& path) {
     platform_.message_box(L"未対応のファイル拡張子です。", L"報告", kExclamation);
     return;
   }
+  if (!passable(path)) return;
   get<type_list>().select(position);
   get<input_box>().set_text(path);
   split_input_path(path);
   refresh_output_from_input();
 }
 
-void MainWindow::take_handed_files(const std::vector<std::wstring>& files) {
+void MainWindow::take_handed_files(const std::vector<std::wstring>& handed) {
+  // An empty argument (a script's "" for a name it did not have) names nothing.
+  std::vector<std::wstring> files;
+  for (const std::wstring& file : handed)
+    if (!file.empty()) files.push_back(file);
   if (files.empty()) return;
   // What the file manager drops is there; a shortcut or a typed command line
   // may name a file that has gone, which the run would only report later (of

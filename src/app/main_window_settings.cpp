@@ -9,19 +9,25 @@ namespace mosa {
 
 bool MainWindow::on_load() {
   if (platform_.another_instance_running()) return false;
-  std::optional<bool> found;  // none: a file that may be there could not be read
+  std::optional<std::vector<std::wstring>> lines;
+  bool readable = true;
   try {
-    found = load_settings();
+    lines = settings_file_.read();
   } catch (const PlatformError&) {
-    report_settings_failure();
+    readable = false;
   }
-  if (found != true) {
+  // A file cut short (by a full disk, say) holds what it holds over the
+  // defaults, never over the window's laid-out placeholders.
+  const bool whole = lines && lines->size() >= static_cast<size_t>(kFileLineCount);
+  if (!whole) {
     restore_defaults();
-    // Not a first start when the file could not be read: no defaults over it.
-    if (found == false) save_settings();
     window.set_height(kDetailClosedHeight);
     detail_tabstops_off();
   }
+  if (lines) load_settings(*lines);
+  // Not a first start when the file could not be read: no defaults over it.
+  if (!lines && readable) save_settings();
+  if (!readable || (lines && !whole)) report_settings_failure();
   get<initialise_button>().set_visible(false);
   // The input box is the only drop target: the view accepts dropped files on it alone.
   return true;
@@ -74,12 +80,9 @@ void MainWindow::on_initialise_clicked() {
   }
 }
 
-bool MainWindow::load_settings() {
-  const std::optional<std::vector<std::wstring>> lines = settings_file_.read();
-  if (!lines) return false;
+void MainWindow::load_settings(const std::vector<std::wstring>& lines) {
   int number = 0;
-  for (const std::wstring& line : *lines) apply_line(++number, line);
-  return true;
+  for (const std::wstring& line : lines) apply_line(++number, line);
 }
 
 void MainWindow::apply_line(int number, const std::wstring& text) {
@@ -93,8 +96,8 @@ void MainWindow::apply_line(int number, const std::wstring& text) {
       break;
     }
     case 3:
-      // The box starts clear and its text box enabled; ticking it disables that.
-      if (s.same_folder != kOff) get<same_folder_check>().set_value(1);
+      // Ticking disables the folder box and clearing enables it again.
+      get<same_folder_check>().set_value(s.same_folder != kOff ? 1 : 0);
       break;
     case 4:
       get<output_name_check>().set_value(s.out_name_set == kOn ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "core/paths.h"
 
 #include <cstdint>
+#include <cwchar>
 #include <cwctype>
 
 namespace mosa {
@@ -21,14 +22,46 @@ std::wstring drive_or_share(const std::wstring& folder) {
   return folder.substr(0, cut);
 }
 
+// The text's characters, one beyond the first 65536 being its two units.
+std::vector<std::wstring> characters_of(const std::wstring& text) {
+  std::vector<std::wstring> characters;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
+    characters.push_back(text.substr(i, pair ? 2 : 1));
+    i += pair;
+  }
+  return characters;
+}
+
 std::wstring inside(const std::wstring& folder, const std::wstring& name) {
   return folder.empty() || is_separator(folder.back()) ? folder + name : folder + L"\\" + name;
 }
 
+std::wstring file_name(const std::wstring& path) {
+  const size_t cut = path.rfind(L'\\');
+  return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
 }  // namespace
 
+InputParts split_path(const std::wstring& path) {
+  const size_t cut = path.rfind(L'\\');
+  const std::wstring name = file_name(path);
+  const size_t dot = name.rfind(L'.');
+  return {cut == std::wstring::npos ? L"" : path.substr(0, cut),
+          dot == std::wstring::npos ? L"" : name.substr(0, dot)};
+}
+
+std::wstring extension_of(const std::wstring& path) {
+  const std::wstring name = file_name(path);
+  const size_t dot = name.rfind(L'.');
+  return dot == std::wstring::npos ? name : name.substr(dot + 1);
+}
+
 bool has_forbidden_character(const std::wstring& path) {
-  for (wchar_t c : path)
+  // The "?" of a long path's "\\?\" is no wildcard.
+  const bool long_form = path.rfind(L"\\\\?\\", 0) == 0;
+  for (wchar_t c : std::wstring_view(path).substr(long_form ? 4 : 0))
     if (c < 0x20 || std::wstring_view(L"\"<>|*?").find(c) != std::wstring_view::npos) return true;
   return false;
 }
@@ -67,6 +100,30 @@ std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, C
   const std::wstring short_form = files.short_path(resolve_against(folder, path));
   if (!short_form.empty() && files.fits_code_page(short_form, code_page)) return short_form;
   return std::nullopt;
+}
+
+std::wstring first_outside_code_page(Files& files, const std::wstring& text, CodePage code_page) {
+  for (const std::wstring& character : characters_of(text))
+    if (!files.fits_code_page(character, code_page)) return character;
+  return L"";
+}
+
+std::wstring numbered_outside_code_page(Files& files, const std::wstring& text,
+                                        CodePage code_page) {
+  std::wstring result;
+  for (const std::wstring& character : characters_of(text)) {
+    if (files.fits_code_page(character, code_page)) {
+      result += character;
+      continue;
+    }
+    const char32_t number = character.size() == 2 ? 0x10000 + ((character[0] - 0xD800) << 10) +
+                                                        (character[1] - 0xDC00)
+                                                  : character[0];
+    wchar_t code[12];
+    std::swprintf(code, 12, L"<U+%04X>", static_cast<unsigned>(number));
+    result += code;
+  }
+  return result;
 }
 
 std::wstring instance_name(const std::wstring& folder) {

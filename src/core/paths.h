@@ -1,13 +1,24 @@
 #pragma once
-// Rules for the paths the user gives the program: which ones the system would
-// reject, where a relative one points, and how a file in an 8-bit code page can
-// carry one exactly.
+// Rules for the paths the user gives the program: how one is taken apart, which
+// ones the system would reject, where a relative one points, and how a file in an
+// 8-bit code page can carry one exactly.
 #include <optional>
 #include <string>
 
 #include "core/platform.h"
 
 namespace mosa {
+
+// A path taken apart, with "\" as the only separator and nothing trimmed.
+struct InputParts {
+  std::wstring folder;  // every piece but the last, without a trailing "\"
+  std::wstring base;    // the file name up to its last "."; empty without a "."
+};
+
+InputParts split_path(const std::wstring& path);
+
+// The last piece of the file name cut at "."; a name without "." is its own extension.
+std::wstring extension_of(const std::wstring& path);
 
 // Whether a path holds a character that no file name can hold: '"', '<', '>',
 // '|', '*', '?' or a control character. Such a path names no file; inside a
@@ -34,6 +45,12 @@ std::wstring without_long_prefix(const std::wstring& path);
 // page holds it; none where neither does.
 std::optional<std::wstring> exact_form(Files& files, const std::wstring& path, CodePage code_page,
                                        const std::wstring& folder = L"");
+
+// The first character of the text that has no form in the code page; empty when
+// every one has.
+std::wstring first_outside_code_page(Files& files, const std::wstring& text, CodePage code_page);
+// The text with each character that has no form in the code page as "<U+XXXX>".
+std::wstring numbered_outside_code_page(Files& files, const std::wstring& text, CodePage code_page);
 
 // The name of the one-instance mark of the program in this folder: the same for
 // every spelling of the folder's letters and for every logon session of the

@@ -73,6 +73,8 @@ class Files {
   // the name found, or the empty text when there is none. Directories, hidden and
   // system files count as missing. Throws for a path the system rejects.
   virtual std::wstring find_file(const std::wstring& path) = 0;
+  // Whether a folder is at this path; false also when the system cannot tell.
+  virtual bool is_folder(const std::wstring& path) = 0;
   // The stamp of the file at this path; none when there is no file.
   virtual std::optional<FileStamp> stamp(const std::wstring& path) = 0;
   virtual FileTime now() = 0;
@@ -91,7 +93,17 @@ class Files {
   // UTF-16 byte order mark, else the ANSI code page), as UTF-16 text. Throws when
   // it cannot be read or is not text in its character set.
   virtual std::u16string read_script(const std::wstring& path) = 0;
+  // Adds the lines, each ended by CR LF, converted to the code page, to the end of
+  // the file, which is made where there is none. Throws as write_text_file does.
+  virtual void append_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                                CodePage code_page) = 0;
   virtual void delete_file(const std::wstring& path) = 0;
+  // Copies the file, attributes included, to a new file marked hidden in the same
+  // folder. Throws when a file is at `copy` already or the copy cannot be made whole.
+  virtual void copy_hidden(const std::wstring& path, const std::wstring& copy) = 0;
+  // Puts the file at `from` in the place of the one at `to` in one step, with the
+  // hidden mark taken off. Throws when it cannot, leaving both as they were.
+  virtual void move_over(const std::wstring& from, const std::wstring& to) = 0;
   // Whether every character of the text has an exact form in the code page.
   virtual bool fits_code_page(const std::wstring& text, CodePage code_page) = 0;
   // The 8.3 form of a path; for a file that does not exist yet, the 8.3 form of its
@@ -107,7 +119,8 @@ class Process {
   // Waits for the process to end and returns its exit status. The windows of
   // the program keep painting meanwhile; each time the user asks to stop,
   // stop_wanted decides, and when it says so every process started with this
-  // one is ended and there is no status. Throws when it cannot be waited for.
+  // one is ended and there is no status, unless the process had ended by then.
+  // Throws when it cannot be waited for.
   virtual std::optional<int> finish(const std::function<bool()>& stop_wanted) = 0;
 };
 
@@ -149,8 +162,6 @@ class Folders {
   virtual std::wstring drive_folder(const std::wstring& drive) = 0;
   // The names of the folders in a folder, sorted; throws when it cannot be read.
   virtual std::vector<std::wstring> subfolders(const std::wstring& folder) = 0;
-  // Whether there is a folder at the path.
-  virtual bool is_folder(const std::wstring& path) = 0;
   // The names of the ordinary files in a folder (no hidden or system ones, as
   // the existence test counts them); throws when it cannot be read.
   virtual std::vector<std::wstring> files_in(const std::wstring& folder) = 0;

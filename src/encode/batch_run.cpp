@@ -7,7 +7,6 @@
 #include "core/paths.h"
 #include "encode/command_line.h"
 #include "encode/run.h"
-#include "select/input_path.h"
 #include "settings/settings_file.h"
 #include "types/script_types.h"
 
@@ -85,8 +84,14 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
                              L"にあります。",
                          L"報告", kExclamation);
   save_settings();
-  // A batch file that nothing wrote is not there to remove.
-  if (reached_encoder_) files_.delete_file(files_.app_folder() + kBatchFileName);
+  // A batch file that nothing wrote is not there to remove, nor is one when
+  // every file that came this far was refused before its batch was written.
+  if (reached_encoder_) {
+    try {
+      files_.delete_file(files_.app_folder() + kBatchFileName);
+    } catch (const PlatformError&) {
+    }
+  }
 }
 
 bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inputs) {
@@ -113,17 +118,22 @@ std::wstring BatchRun::encode(const Settings& s, const std::wstring& input_as_gi
     if (!single.exists(input)) return L"存在しません。";
     if (single.exists(output) && s.opt_overwrite == kOff)
       return L"出力" + quoted(output) + L"が既に存在します。";
+    for (const std::wstring& path : {input, output})
+      if (const std::wstring reason = uncarried_by_command_line(files_, path); !reason.empty())
+        return reason;
     const std::wstring encoder = resolve_against(folder, s.encoder_path);
     log_.push_back(quoted(input) + L" → " + quoted(output));
     reached_encoder_ = true;
-    const Encoded outcome =
+    const EncodeOutcome outcome =
         single.encode_file({encoder, input, output, switch_string(s), kScriptTypes[type].ext}, window);
     keep_encoder_messages();
-    if (outcome == Encoded::Stopped) {
+    const std::vector<std::wstring> program_lines = outcome.log_lines();
+    log_.insert(log_.end(), program_lines.begin(), program_lines.end());
+    if (outcome.encoded == Encoded::Stopped) {
       stopped = true;
       return L"中止しました。";
     }
-    return outcome == Encoded::Written ? L"" : L"エンコーダーが正しい出力を書きませんでした。";
+    return outcome.encoded == Encoded::Written ? L"" : L"エンコーダーが正しい出力を書きませんでした。";
   } catch (const RunRefused& refused) {
     return refused.reason;
   } catch (const PlatformError&) {
@@ -146,20 +156,13 @@ void BatchRun::write_log(const std::vector<NotWritten>& not_written) {
   if (!not_written.empty()) log_.push_back(L"エンコードしなかったファイル:");
   for (const NotWritten& file : not_written)
     log_.push_back(quoted(file.input) + L" " + file.reason);
-  for (std::wstring& line : log_) line = fit_for_log(line);
+  // A character the log's code page cannot hold is named by its number.
+  for (std::wstring& line : log_) line = numbered_outside_code_page(files_, line, CodePage::Ansi);
   try {
     files_.write_text_file(files_.app_folder() + kLogFileName, log_, CodePage::Ansi);
   } catch (const PlatformError&) {
     // The report still says how many were written; the log is what it can be.
   }
-}
-
-std::wstring BatchRun::fit_for_log(const std::wstring& line) {
-  if (files_.fits_code_page(line, CodePage::Ansi)) return line;
-  std::wstring fitted;
-  for (wchar_t c : line)
-    fitted += files_.fits_code_page(std::wstring(1, c), CodePage::Ansi) ? c : L'?';
-  return fitted;
 }
 
 }  // namespace mosa

@@ -41,8 +41,6 @@ class BatchRun {
   // The encoder's messages of the file just run, from the log its batch wrote.
   void keep_encoder_messages();
   void write_log(const std::vector<NotWritten>& not_written);
-  // The line as the log's code page can hold it, a character it cannot as "?".
-  std::wstring fit_for_log(const std::wstring& line);
 
   Dialogs& dialogs_;
   Files& files_;

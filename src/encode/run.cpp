@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "encode/command_line.h"
+#include "encode/output_guard.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
 #include "types/script_types.h"
@@ -38,8 +39,24 @@ auto refused_on_failure(const std::wstring& reason, Step&& step) {
 
 }  // namespace
 
+std::vector<std::wstring> EncodeOutcome::log_lines() const {
+  // The program's own lines, told from the encoder's by their mark.
+  std::vector<std::wstring> lines;
+  for (const std::wstring& line : {fault, note})
+    if (!line.empty()) lines.push_back(L"mosa-trevlin: " + line);
+  return lines;
+}
+
 void report_missing(Dialogs& dialogs, const std::wstring& path) {
   dialogs.message_box(path + L"  は存在しません。", L"報告", kExclamation);
+}
+
+std::wstring uncarried_by_command_line(Files& files, const std::wstring& path) {
+  // What the batch file cannot name, the encoder would never get: said before
+  // the run, by the character, rather than by a run that fails.
+  if (exact_form(files, path, kBatchCodePage)) return L"";
+  return L"「" + first_outside_code_page(files, path, kBatchCodePage) +
+         L"」はエンコーダーのコマンドラインで使えない文字です。";
 }
 
 void EncodeRun::run(const Settings& settings, Window& window,
@@ -54,20 +71,35 @@ void EncodeRun::run(const Settings& settings, Window& window,
   }
 }
 
-void EncodeRun::report_failure(const Settings& settings) {
+void EncodeRun::report_failure(const Settings& settings, const std::wstring& note) {
   dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
                            L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                           L"を見て原因を確認することができるかもしれません。",
+                           L"を見て原因を確認することができるかもしれません。" +
+                           (note.empty() ? L"" : L"\r" + note),
                        L"エラー", kExclamation);
+}
+
+void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
+  // Each line on its own, so that a path the code page cannot hold costs only
+  // its line. The message still says what came of the run.
+  for (const std::wstring& line : lines) {
+    try {
+      files_.append_text_file(files_.app_folder() + kLogFileName, {line},
+                              CodePage::Ansi);
+    } catch (const PlatformError&) {
+    }
+  }
 }
 
 void EncodeRun::write_log_reason(const std::wstring& reason) {
   const std::wstring log = files_.app_folder() + kLogFileName;
   const std::wstring heading = L"エンコーダーを起動する前に中止しました。";
-  // A reason naming a path the code page cannot hold goes without it; a log
-  // that cannot be written at all leaves the message to say what it can.
+  // A reason naming a path the code page cannot hold names its characters by
+  // their numbers; a log that cannot be written at all leaves the message to
+  // say what it can.
   for (const std::vector<std::wstring>& lines :
-       {std::vector<std::wstring>{heading, reason}, std::vector<std::wstring>{heading}}) {
+       {std::vector<std::wstring>{heading, reason},
+        std::vector<std::wstring>{heading, numbered_outside_code_page(files_, reason, CodePage::Ansi)}, std::vector<std::wstring>{heading}}) {
     try {
       files_.write_text_file(log, lines, CodePage::Ansi);
       return;
@@ -96,18 +128,25 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.encoder_path);
     return;
   }
-  const Encoded outcome =
+  const EncodeOutcome outcome =
       encode_file({encoder, input, output, switch_string(s), s.script_ext}, window);
-  if (outcome == Encoded::Written)
+  if (outcome.encoded == Encoded::Written) {
     dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
-  else
-    report_failure(s);
+  } else {
+    append_log(outcome.log_lines());
+    report_failure(s, outcome.note);
+  }
   save_settings();
   files_.delete_file(folder + kBatchFileName);
 }
 
-Encoded EncodeRun::encode_file(const EncodeJob& job, Window& window) {
+EncodeOutcome EncodeRun::encode_file(const EncodeJob& job, Window& window) {
   const std::wstring folder = files_.app_folder();
+  OutputGuard guard(files_, job.output);
+  if (guard.copy_left_over())
+    throw RunRefused(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
+                     L"中身を確かめてから移すか削除してください。");
+  refused_on_failure(quoted(job.output) + L"を退避できません。", [&] { guard.set_aside(); });
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
       command_line(batch_form(job.encoder), job.switches, batch_form(job.input),
@@ -128,14 +167,33 @@ Encoded EncodeRun::encode_file(const EncodeJob& job, Window& window) {
              dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
     });
   }();
-  if (!status) return Encoded::Stopped;
+  const std::wstring fault = fault_of(status, before, job.output, job.input, job.script_ext);
+  if (fault.empty()) {
+    guard.drop();
+    return {Encoded::Written, L"", L""};
+  }
+  const Restoration restoration = guard.restore();
+  const std::wstring note =
+      restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
+      : restoration == Restoration::Failed
+          ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
+          : L"";
+  return {status ? Encoded::Failed : Encoded::Stopped, fault, note};
+}
+
+std::wstring EncodeRun::fault_of(const std::optional<int>& status,
+                                const std::optional<FileStamp>& before, const std::wstring& output,
+                                const std::wstring& input, const std::wstring& script_ext) {
+  if (!status) return L"エンコードを中止しました。";
+  if (*status != 0) return L"エンコーダーが終了コード " + std::to_wstring(*status) + L" で終わりました。";
   // Only a file this run changed counts: an encoder that ends well without
   // writing leaves an existing output's stamp as it was.
-  const std::optional<FileStamp> after = files_.stamp(job.output);
-  return *status == 0 && after && after != before &&
-                 encoded_well(job.output, job.input, job.script_ext)
-             ? Encoded::Written
-             : Encoded::Failed;
+  const std::optional<FileStamp> after = files_.stamp(output);
+  if (!after) return L"エンコーダーは出力ファイルを書きませんでした。";
+  if (after == before) return L"出力ファイルは実行の前のままです。";
+  if (!encoded_well(output, input, script_ext))
+    return L"出力ファイルに正しくエンコードされたブロックがありません。";
+  return L"";
 }
 
 bool EncodeRun::exists(const std::wstring& path) {

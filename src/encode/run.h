@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/control.h"
 #include "core/platform.h"
@@ -15,6 +16,10 @@ namespace mosa {
 // The word on a file that is not there: the run's, and a handed file's before it
 // is taken as dropped.
 void report_missing(Dialogs& dialogs, const std::wstring& path);
+
+// The word on a path the encoder's command line cannot carry, naming the first
+// character it cannot; empty where it can carry the path.
+std::wstring uncarried_by_command_line(Files& files, const std::wstring& path);
 
 // A run that ends before the encoder starts, for a reason the user can read.
 struct RunRefused : PlatformError {
@@ -45,6 +50,15 @@ struct EncodeJob {
 
 enum class Encoded { Written, Failed, Stopped };
 
+// What came of one file: for a file not written well, the program's word on
+// what it found and on what became of the output the run had set aside.
+struct EncodeOutcome {
+  Encoded encoded;
+  std::wstring fault, note;
+  // Those words as the log's lines, each only where there is one.
+  std::vector<std::wstring> log_lines() const;
+};
+
 class EncodeRun {
  public:
   EncodeRun(Dialogs& dialogs, Files& files, Processes& processes)
@@ -56,8 +70,10 @@ class EncodeRun {
   void run(const Settings& settings, Window& window, const std::function<void()>& save_settings);
 
   // The job through the batch file and the encoder, waited for, its output
-  // checked. Throws RunRefused when the encoder could not be started.
-  Encoded encode_file(const EncodeJob& job, Window& window);
+  // checked; an existing output is set aside for the length of it and put back
+  // unless the run wrote a good one. Throws RunRefused when the encoder could
+  // not be started, or a copy an earlier run set aside is still there.
+  EncodeOutcome encode_file(const EncodeJob& job, Window& window);
   // The existence test of a path the run is about to hand on; throws RunRefused
   // for a path no file can have or the system rejects.
   bool exists(const std::wstring& path);
@@ -65,8 +81,16 @@ class EncodeRun {
  private:
   void run_steps(const Settings& settings, Window& window,
                  const std::function<void()>& save_settings);
-  // The failure message, which points the user to the log.
-  void report_failure(const Settings& settings);
+  // The failure message, which points the user to the log; the note says what
+  // became of an output the run had set aside.
+  void report_failure(const Settings& settings, const std::wstring& note = L"");
+  // Ends the log with the program's own word on the run.
+  void append_log(const std::vector<std::wstring>& lines);
+  // What was wrong with the run that ended, in a line of the log; empty when
+  // it wrote a good output.
+  std::wstring fault_of(const std::optional<int>& status, const std::optional<FileStamp>& before,
+                        const std::wstring& output, const std::wstring& input,
+                        const std::wstring& script_ext);
   // A run that ends before the encoder starts leaves its reason in the log, so
   // the log the failure message names is about this run.
   void write_log_reason(const std::wstring& reason);

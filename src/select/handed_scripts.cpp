@@ -1,15 +1,16 @@
 #include "select/handed_scripts.h"
 
-#include "select/input_path.h"
+#include "core/paths.h"
 #include "types/script_types.h"
 
 namespace mosa {
 
-std::vector<std::wstring> handed_scripts(Folders& folders, const std::vector<std::wstring>& paths,
+std::vector<std::wstring> handed_scripts(Files& files, Folders& folders,
+                                         const std::vector<std::wstring>& paths,
                                          std::wstring& unreadable) {
   std::vector<std::wstring> scripts;
   for (const std::wstring& path : paths) {
-    if (!folders.is_folder(path)) {
+    if (!files.is_folder(path)) {
       scripts.push_back(path);
       continue;
     }

@@ -9,9 +9,6 @@ namespace mosa {
 namespace {
 
 const wchar_t kSettingsFileName[] = L"\\mosa-trevlin.ini";
-// Only the start of a file is read: seventeen lines of paths fit in it many times over.
-constexpr size_t kReadLimit = 1 << 20;
-
 // The fields that hold paths, which have another name where the code page cannot
 // hold their own.
 bool holds_path(std::wstring Settings::*field) {
@@ -41,8 +38,12 @@ std::optional<std::vector<std::wstring>> SettingsFile::read() {
     // The search finds no hidden file, which counts as missing; a search that
     // finds nothing for want of a network says no more than that, so only a
     // read that is told there is nothing there makes the file missing.
-    if (!files_.find_file(file).empty())
-      return split_lines(files_.read_text_file(file, kReadLimit), kFileLineCount);
+    // Read in the form it is in, as a script is: an editor may have saved it in
+    // UTF-8; a file that is text in no form throws, as an unreadable one does.
+    if (!files_.find_file(file).empty()) {
+      const std::u16string text = files_.read_script(file);
+      return split_lines(std::wstring(text.begin(), text.end()), kFileLineCount);
+    }
     files_.read_text_file(file, 0);
     return std::nullopt;
   } catch (const FileNotFound&) {

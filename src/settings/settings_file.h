@@ -22,8 +22,8 @@ class SettingsFile {
   std::wstring path() const;
   // The file's lines, at most seventeen; none when there is no file. A file that
   // may be there but cannot be read (access refused, a network failure, another
-  // program holding it) throws, and from then on is never written over, so that
-  // the user's settings are not lost.
+  // program holding it) or is not text throws, and from then on is never written
+  // over, so that the user's settings are not lost.
   std::optional<std::vector<std::wstring>> read();
   // Writes the record's seventeen fields. A path the code page cannot hold is
   // written in the 8.3 form of the file the run would use. Throws when the file

@@ -23,13 +23,20 @@ int run(int show) {
     guarded([&form] { form.hand_over(handed_files()); });
     return 0;
   }
-  FormView view(main_window_setup(form));
-  const RunningWindowMark mark(platform.instance_key(), view.hwnd());
-  view.show(show);
-  // After the window shows, so that a refusal has it as its owner; a command
-  // line that cannot be read is reported and the window stays.
-  guarded([&form] { form.take_handed_files(handed_files()); });
-  return run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+  int exit_code = 0;
+  {
+    FormView view(main_window_setup(form));
+    const RunningWindowMark mark(platform.instance_key(), view.hwnd());
+    view.show(show);
+    // After the window shows, so that a refusal has it as its owner; a command
+    // line that cannot be read is reported and the window stays.
+    guarded([&form] { form.take_handed_files(handed_files()); });
+    exit_code = run_messages(view.hwnd(), [&form] { return form.window.unloaded(); });
+    platform.instance_ending();
+  }
+  // A file handed to the next start while this process winds down is its to take.
+  platform.release_instance();
+  return exit_code;
 }
 
 }  // namespace

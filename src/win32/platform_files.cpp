@@ -57,6 +57,20 @@ FileTime milliseconds(const FILETIME& time) {
                                10000);
 }
 
+// The lines, each ended by CR LF, in the code page.
+std::string text_bytes(const std::vector<std::wstring>& lines, CodePage code_page) {
+  const UINT number = code_page_number(code_page);
+  std::string bytes;
+  for (const std::wstring& line : lines) {
+    const std::optional<std::string> encoded = win32_common::to_code_page(line + L"\r\n", number);
+    if (!encoded)
+      throw PlatformError("a character has no form in code page " + std::to_string(number) + ": " +
+                          to_utf8(line));
+    bytes += *encoded;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::wstring Win32Platform::find_file(const std::wstring& path) {
@@ -74,6 +88,11 @@ std::wstring Win32Platform::find_file(const std::wstring& path) {
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   if (found.dwFileAttributes & not_ordinary) return L"";
   return found.cFileName;
+}
+
+bool Win32Platform::is_folder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<FileStamp> Win32Platform::stamp(const std::wstring& path) {
@@ -103,15 +122,7 @@ void Win32Platform::wait(FileTime milliseconds) {
 
 void Win32Platform::write_text_file(const std::wstring& path,
                                     const std::vector<std::wstring>& lines, CodePage code_page) {
-  const UINT number = code_page_number(code_page);
-  std::string bytes;
-  for (const std::wstring& line : lines) {
-    const std::optional<std::string> encoded = win32_common::to_code_page(line + L"\r\n", number);
-    if (!encoded)
-      throw PlatformError("a character has no form in code page " + std::to_string(number) + ": " +
-                          to_utf8(line));
-    bytes += *encoded;
-  }
+  const std::string bytes = text_bytes(lines, code_page);
 
   // A rename replaces a read-only, hidden or system file where writing it would
   // be refused; the user set those marks, so it is refused before anything is written.
@@ -139,8 +150,52 @@ std::u16string Win32Platform::read_script(const std::wstring& path) {
   return std::move(*text);
 }
 
+void Win32Platform::append_text_file(const std::wstring& path,
+                                     const std::vector<std::wstring>& lines, CodePage code_page) {
+  const std::string bytes = text_bytes(lines, code_page);
+  const FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw last_error("CreateFileW", path);
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size())
+    throw last_error("WriteFile", path);
+}
+
 void Win32Platform::delete_file(const std::wstring& path) {
   if (!DeleteFileW(path.c_str())) throw last_error("DeleteFileW", path);
+}
+
+void Win32Platform::copy_hidden(const std::wstring& path, const std::wstring& copy) {
+  if (!CopyFileW(path.c_str(), copy.c_str(), TRUE)) throw last_error("CopyFileW", copy);
+  const DWORD attributes = GetFileAttributesW(copy.c_str());
+  // Not read-only, whatever the output was: the copy must go again after a good run.
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !SetFileAttributesW(copy.c_str(),
+                          (attributes | FILE_ATTRIBUTE_HIDDEN) & ~FILE_ATTRIBUTE_READONLY)) {
+    const PlatformError error = last_error("SetFileAttributesW", copy);
+    DeleteFileW(copy.c_str());
+    throw error;
+  }
+}
+
+void Win32Platform::move_over(const std::wstring& from, const std::wstring& to) {
+  const DWORD attributes = GetFileAttributesW(from.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) throw last_error("GetFileAttributesW", from);
+  // A read-only output that the encoder could not touch is replaced all the
+  // same, by its own copy, and stays read-only.
+  const DWORD replaced = GetFileAttributesW(to.c_str());
+  const bool read_only =
+      replaced != INVALID_FILE_ATTRIBUTES && (replaced & FILE_ATTRIBUTE_READONLY) != 0;
+  if (read_only) SetFileAttributesW(to.c_str(), replaced & ~FILE_ATTRIBUTE_READONLY);
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const PlatformError error = last_error("MoveFileExW", to);
+    if (read_only) SetFileAttributesW(to.c_str(), replaced);
+    throw error;
+  }
+  // Shown again; a failure here leaves the whole file, only hidden.
+  SetFileAttributesW(to.c_str(),
+                     (attributes & ~FILE_ATTRIBUTE_HIDDEN) | (read_only ? FILE_ATTRIBUTE_READONLY : 0));
 }
 
 bool Win32Platform::fits_code_page(const std::wstring& text, CodePage code_page) {

@@ -68,6 +68,15 @@ std::wstring Win32Platform::app_folder() {
   return path.substr(0, path.rfind(L'\\'));
 }
 
+std::wstring Win32Platform::final_folder() {
+  const std::wstring folder = app_folder();
+  try {
+    return dos_path(folder);
+  } catch (const PlatformError&) {
+    return folder;  // a file system that cannot say: the folder as started
+  }
+}
+
 std::wstring Win32Platform::short_path(const std::wstring& path) {
   if (path.empty()) return L"";
   std::wstring whole = system_short_path(path);
@@ -125,11 +134,6 @@ std::vector<std::wstring> Win32Platform::subfolders(const std::wstring& folder) 
 
 std::vector<std::wstring> Win32Platform::files_in(const std::wstring& folder) {
   return folder_entries(folder, false);
-}
-
-bool Win32Platform::is_folder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::vector<std::wstring> Win32Platform::folder_entries(const std::wstring& folder, bool folders) {

@@ -17,7 +17,10 @@ class Win32Process : public Process {
   Win32Process(HANDLE process, KernelHandle job) : process_(process), job_(std::move(job)) {}
   HANDLE job() const { return job_.get(); }
   std::optional<int> finish(const std::function<bool()>& stop_wanted) override {
-    if (!wait_answering(process_.get(), INFINITE, stop_wanted)) {
+    // A process that ended while the user was asked has its status: the answer
+    // came too late to stop anything.
+    if (!wait_answering(process_.get(), INFINITE, stop_wanted) &&
+        WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
       if (!job_) throw PlatformError("a process without a job cannot be stopped");
       if (!TerminateJobObject(job_.get(), 1)) throw last_error("TerminateJobObject");
       // Gone before the caller touches the files they held.
@@ -121,20 +124,46 @@ std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_pa
   return create_process(interpreter, command_line, show, folder, true);
 }
 
+namespace {
+
+// Long enough for a closing instance to let go of its mark, short enough that
+// a start does not seem to hang.
+constexpr DWORD kEndingWaitMs = 5000;
+
+}  // namespace
+
 bool Win32Platform::another_instance_running() {
-  // The first instance keeps its mutex until it ends; later ones only look.
   // Named after the folder, whose batch, log and settings files the instance
   // owns, in the namespace every logon session of the machine shares.
-  static std::vector<KernelHandle> held;
-  KernelHandle mutex(CreateMutexW(nullptr, FALSE, instance_key().c_str()));
-  if (!mutex) return GetLastError() == ERROR_ACCESS_DENIED;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) return true;
-  held.push_back(std::move(mutex));
+  const std::wstring name = instance_key();
+  // The mark: a mutex the main thread owns while the window lives, and an
+  // event set while the window closes.
+  mark_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+  if (!mark_) return GetLastError() == ERROR_ACCESS_DENIED;
+  mark_ending_.reset(CreateEventW(nullptr, TRUE, FALSE, (name + L"-ending").c_str()));
+  const bool closing = mark_ending_ && WaitForSingleObject(mark_ending_.get(), 0) == WAIT_OBJECT_0;
+  // An instance that ended without letting go leaves the mark abandoned: free.
+  const DWORD got = WaitForSingleObject(mark_.get(), closing ? kEndingWaitMs : 0);
+  if (got != WAIT_OBJECT_0 && got != WAIT_ABANDONED) {
+    release_instance();
+    return true;
+  }
+  if (mark_ending_) ResetEvent(mark_ending_.get());
   return false;
 }
 
+void Win32Platform::instance_ending() {
+  if (mark_ending_) SetEvent(mark_ending_.get());
+}
+
+void Win32Platform::release_instance() {
+  if (mark_) ReleaseMutex(mark_.get());
+  mark_.reset();
+  mark_ending_.reset();
+}
+
 std::wstring Win32Platform::instance_key() {
-  return instance_name_.empty() ? instance_name(app_folder()) : instance_name_;
+  return instance_name_.empty() ? instance_name(final_folder()) : instance_name_;
 }
 
 bool Win32Platform::hand_to_running_window(const std::vector<std::wstring>& files) {

@@ -1,7 +1,7 @@
 #include "win32_common/whole_file.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 
 #include "win32_common/handles.h"
 
@@ -27,9 +27,10 @@ std::optional<std::string> read_whole_file(const std::wstring& path, std::size_t
   if (GetFileType(file.get()) != FILE_TYPE_DISK) return failed(file, ERROR_BAD_FILE_TYPE);
   std::string bytes;
   // Room for the whole file at once: growing by doubling would need half as
-  // much again while the last copy is made.
+  // much again while the last copy is made. Up to the largest object the
+  // build's address space allows, which is far more in x64 than in x86.
   LARGE_INTEGER size;
-  if (GetFileSizeEx(file.get(), &size) && size.QuadPart < LONGLONG{INT_MAX})
+  if (GetFileSizeEx(file.get(), &size) && size.QuadPart < LONGLONG{PTRDIFF_MAX})
     bytes.reserve(std::min(static_cast<std::size_t>(size.QuadPart) + 1, max_bytes));
   char chunk[65536];
   while (bytes.size() < max_bytes) {

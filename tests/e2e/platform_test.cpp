@@ -1,6 +1,9 @@
 // The Win32 file services on the real file system: text in code page 932,
 // replaced whole or not at all, short forms of names it cannot hold, and the
 // existence test. Batch files and the one-instance test are the journeys' work.
+#include <atomic>
+#include <thread>
+
 #include "driver.h"
 #include "win32/win32_platform.h"
 
@@ -48,6 +51,8 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const wchar_t* name : {L"dir.vbs", L"secret"}) CreateDirectoryW((folder / name).c_str(), nullptr);
   SetFileAttributesW((folder / L"secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(platform.find_file(folder / L"a.vbs"), L"a.vbs");
+  EXPECT_EQ(platform.find_file(L"\\\\?\\" + folder / L"a.vbs"), L"a.vbs") << "a long path's mark";
+  EXPECT_TRUE(platform.is_folder(folder / L"dir.vbs") && !platform.is_folder(folder / L"a.vbs"));
   // A rewrite changes the stamp; nothing there is not refused but missing.
   const std::optional<FileStamp> stamp = platform.stamp(folder / L"a.vbs");
   platform.write_text_file(folder / L"a.vbs", {L"x"}, CodePage::Ansi);
@@ -59,6 +64,42 @@ TEST_F(Files, OnlyVisibleOrdinaryFilesAndFoldersAreFound) {
   for (const std::wstring& path : {folder / L"*.vbs", folder / L"a|b.vbs"})
     EXPECT_THROW(platform.find_file(path), PlatformError) << testing::PrintToString(path);
   EXPECT_EQ(platform.subfolders(folder.path), std::vector<std::wstring>{L"dir.vbs"});
+}
+
+// A read-only output is set aside and put back as it was; its copy can go.
+TEST_F(Files, AReadOnlyOutputSetAsideComesBackReadOnly) {
+  const std::wstring output = folder / L"a.vbe", copy = output + L".bak";
+  write_bytes(output, "old");
+  SetFileAttributesW(output.c_str(), FILE_ATTRIBUTE_READONLY);
+  platform.copy_hidden(output, copy);
+  platform.move_over(copy, output);
+  EXPECT_EQ(read_bytes(output), "old");
+  EXPECT_EQ(GetFileAttributesW(output.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+            DWORD{FILE_ATTRIBUTE_READONLY});
+  platform.copy_hidden(output, copy);
+  EXPECT_NO_THROW(platform.delete_file(copy));
+  SetFileAttributesW(output.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Two starts of one folder: a window keeps the mark; one closing lets a start wait for it.
+TEST(Instance, AStartWaitsForTheMarkOfAWindowThatIsClosing) {
+  Win32Platform first{L"mosa-trevlin.test.instance"}, second{L"mosa-trevlin.test.instance"};
+  std::atomic<int> step = 0;
+  std::thread holder([&] {
+    EXPECT_FALSE(first.another_instance_running());
+    step = 1;
+    wait_until([&] { return step == 2; });
+    first.instance_ending();
+    step = 3;
+    Sleep(300);  // the window going
+    first.release_instance();
+  });
+  ASSERT_TRUE(wait_until([&] { return step == 1; }));
+  EXPECT_TRUE(second.another_instance_running());
+  step = 2;
+  wait_until([&] { return step == 3; });
+  EXPECT_FALSE(second.another_instance_running());
+  holder.join();
 }
 
 }  // namespace

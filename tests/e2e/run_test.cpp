@@ -41,6 +41,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
                                L"を見て原因を確認することができるかもしれません。";
   const std::wstring injected = work / L"injected.txt";
+  // The slow encoder's good output, which each failure after it puts back.
+  const std::wstring restored = failure + L"\r以前の出力ファイルを戻しました。";
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
@@ -49,8 +51,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   };
   const Row rows[] = {
       {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", L"エンコードが終了しました。"},
-      {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", failure},
-      {"output without a block", "' no block\r\n", L"", failure},
+      {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", restored},
+      {"output without a block", "' no block\r\n", L"", restored},
       {"quote in the input", encoded, input + L"\" & echo x> \"" + injected + L"\" & \"", failure},
   };
   for (const Row& row : rows) {
@@ -68,9 +70,8 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     }
     const Dialog box = app.wait_box();
     EXPECT_EQ(u8(box.text), u8(row.box));
-    if (row.box != failure) {
-      EXPECT_EQ(read_bytes(output), row.script) << "written before the message";
-    }
+    EXPECT_EQ(read_bytes(output), row.box == rows[0].box ? row.script : rows[0].script)
+        << "written, or put back or left, before the message";
     box.press(IDOK);
     app.settle();
     EXPECT_TRUE(app.main().enabled());
@@ -126,6 +127,47 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
              L"エラー", IDOK);
   EXPECT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }, 5000))
       << "a process of the run left";
+}
+
+TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) {
+  TempFolder tools(L"tools"), work(L"keep");
+  const std::wstring script = work / L"a.vbs", output = work / L"a.vbe", page = work / L"p.htm";
+  write_bytes(script, "' HANG: the stand-in writes half of this and never ends\r\nMsgBox 1\r\n");
+  write_bytes(page, "<p>SLEEP=3000</p>\r\n");
+  App app;
+  app.start();
+  app[L"txt3"].type(install_encoder(tools.path));
+  app.drop({script});
+  app[L"cmd3"].post_click();
+  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  const std::optional<std::string> good = read_bytes(output);
+  ASSERT_TRUE(good && decoded(output));
+
+  install_encoder(tools.path, L"STAND_IN_ENCODER");
+  app[L"ochk2"].post_click();
+  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
+  app[L"cmd3"].post_click();
+  ASSERT_TRUE(wait_until([&] { return read_bytes(output) != good; })) << "the stand-in wrote nothing";
+  app.press(VK_ESCAPE);
+  answer_box(app, L"エンコードを中止しますか？", L"確認", IDYES);
+  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。"
+             L"\r以前の出力ファイルを戻しました。", L"エラー", IDOK);
+  EXPECT_EQ(read_bytes(output), good) << "the old output, byte for byte";
+  EXPECT_FALSE(std::filesystem::exists(output + L".mosa-trevlin.bak"));
+  EXPECT_EQ(u8(cp932_text(app.read(kLogFile).value_or(""))),
+            u8(L"stand-in: hanging\r\nmosa-trevlin: エンコードを中止しました。\r\n"
+               L"mosa-trevlin: 以前の出力ファイルを戻しました。\r\n"));
+
+  // The encoder ends while the user is asked: its run stands.
+  app.drop({page});
+  const int shells = processes_named(L"cmd.exe");
+  app[L"cmd3"].post_click();
+  ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
+  app.press(VK_ESCAPE);
+  const Dialog question = app.wait_box();
+  ASSERT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }));
+  question.press(IDYES);
+  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Takes the place of an encoder where a test needs a fault that ours must not
 // have: an input holding FAIL makes it fail without writing, SLEEP=<ms> makes
-// it slow. Otherwise it copies its input to its output, so a test decides what
+// it slow, HANG makes it write half its output in place and never end, as an
+// encoder stopped halfway leaves it. Otherwise it copies its input to its output, so a test decides what
 // the output holds. Like screnc, it takes the last two arguments as input and
 // output, and what it prints goes to the log.
 #include <windows.h>
@@ -29,7 +30,14 @@ int wmain() {
   }
   const size_t sleep_at = input.find("SLEEP=");
   if (sleep_at != std::string::npos) Sleep(std::strtoul(input.c_str() + sleep_at + 6, nullptr, 10));
-  std::ofstream(std::filesystem::path(args[count - 1]), std::ios::binary) << input;
+  std::ofstream output(std::filesystem::path(args[count - 1]), std::ios::binary);
+  if (input.find("HANG") != std::string::npos) {
+    output << input.substr(0, input.size() / 2) << std::flush;
+    std::puts("stand-in: hanging");
+    std::fflush(stdout);
+    Sleep(INFINITE);
+  }
+  output << input;
   std::puts("stand-in: copied");
   return 0;
 }

@@ -137,6 +137,55 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
   }
 }
 
+TEST_F(Batch, EachFileKeepsItsOldOutputAndIsRefusedAsOneFileWould) {
+  const std::wstring old = L"C:\\w\\a.vbe", copy = old + L".mosa-trevlin.bak";
+  struct Row {
+    const char* what;
+    std::function<void()> arrange;
+    std::vector<std::wstring> program_lines;  // the log's lines from the program itself
+    std::wstring reason;                      // the log's line for a.vbs, not written
+  };
+  // Beside it in every row, a name that is skipped with its character, which
+  // the log names by its number.
+  const std::wstring uncarried =
+      L"「C:\\w\\<U+00E9>.vbs」 「<U+00E9>」はエンコーダーのコマンドラインで使えない文字です。";
+  const Row rows[] = {
+      {"the encoder fails over an old output: it comes back",
+       [&] {
+         platform.batch_runs = [&] {
+           platform.put_lines(old, {L"half"});
+           return 1;
+         };
+       },
+       {L"mosa-trevlin: エンコーダーが終了コード 1 で終わりました。", L"mosa-trevlin: 以前の出力ファイルを戻しました。"},
+       L"「C:\\w\\a.vbs」 エンコーダーが正しい出力を書きませんでした。"},
+      {"a copy an earlier run set aside", [&] { platform.put_lines(copy, {L"older"}); }, {},
+       L"「C:\\w\\a.vbs」 「" + copy + L"」が残っています。前の実行が退避した出力ファイルです。"
+       L"中身を確かめてから移すか削除してください。"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    MainWindow& f = ready();
+    f.settings.opt_overwrite = L"on";
+    platform.put_lines(L"C:\\w\\é.vbs", {L"x"});
+    platform.put_lines(old, {L"old"});
+    row.arrange();
+    platform.answers = {kYes};
+    f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\é.vbs"});
+    std::vector<std::wstring> program_lines, reasons;
+    for (const std::wstring& line : split_lines(platform.files[kLog].text, 100)) {
+      if (line.starts_with(L"mosa-trevlin: ")) program_lines.push_back(line);
+      else if (line.starts_with(L"「") && line.find(L" → ") == std::wstring::npos)
+        reasons.push_back(line);
+    }
+    EXPECT_EQ(program_lines, row.program_lines);
+    EXPECT_EQ(reasons, (std::vector{row.reason, uncarried}));
+    EXPECT_EQ(platform.files[old].text, L"old\r\n") << "the old output as it was";
+    EXPECT_EQ(split_lines(platform.messages.back().text, 1)[0], L"2 個のうち 0 個のファイルをエンコードしました。");
+    platform = FakePlatform{};
+  }
+}
+
 TEST_F(Batch, TheQuestionNamesTheFilesAndWhereTheyGo) {
   MainWindow& f = ready();
   f.get<same_folder_check>().set_value(0);

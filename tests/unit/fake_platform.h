@@ -30,6 +30,7 @@ struct FakeFile {
   std::wstring text;
   CodePage code_page = CodePage::Ansi;
   FileTime modified = 0;
+  bool hidden = false;
 };
 
 class FakePlatform : public Platform {
@@ -92,10 +93,11 @@ class FakePlatform : public Platform {
   std::wstring app_folder() override { return folder; }
   std::wstring find_file(const std::wstring& path) override {
     if (rejected.count(path)) throw PlatformError("rejected path");
-    if (!files.count(path)) return L"";
+    if (!files.count(path) || files[path].hidden) return L"";
     const size_t cut = path.rfind(L'\\');
     return cut == std::wstring::npos ? path : path.substr(cut + 1);
   }
+  bool is_folder(const std::wstring& path) override { return folders.count(path) > 0; }
   std::optional<FileStamp> stamp(const std::wstring& path) override {
     if (!files.count(path)) return std::nullopt;
     return FileStamp{files[path].modified, files[path].text.size(), 0, 0};
@@ -121,6 +123,23 @@ class FakePlatform : public Platform {
   std::u16string read_script(const std::wstring& path) override {
     const std::wstring text = read_text_file(path, std::wstring::npos);
     return std::u16string(text.begin(), text.end());
+  }
+  void append_text_file(const std::wstring& path, const std::vector<std::wstring>& lines,
+                        CodePage code_page) override {
+    const std::wstring before = files.count(path) ? files[path].text : L"";
+    write_text_file(path, lines, code_page);
+    files[path].text = before + files[path].text;
+  }
+  void copy_hidden(const std::wstring& path, const std::wstring& copy) override {
+    if (files.count(copy) || unwritable.count(copy)) throw PlatformError("cannot copy");
+    files[copy] = files.at(path);
+    files[copy].hidden = true;
+  }
+  void move_over(const std::wstring& from, const std::wstring& to) override {
+    if (unwritable.count(to)) throw PlatformError("cannot move");
+    files[to] = files.at(from);
+    files[to].hidden = false;
+    files.erase(from);
   }
   void delete_file(const std::wstring& path) override {
     events.push_back(L"delete " + path);
@@ -177,7 +196,6 @@ class FakePlatform : public Platform {
     if (found == folders.end()) throw PlatformError("cannot read folder");
     return found->second;
   }
-  bool is_folder(const std::wstring& path) override { return folders.count(path) > 0; }
   std::vector<std::wstring> files_in(const std::wstring& folder) override {
     if (unreadable.count(folder)) throw PlatformError("cannot read folder");
     std::vector<std::wstring> names;

@@ -40,6 +40,8 @@ TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   for (const wchar_t* path : {L"C:\\a\"b", L"a<b", L"a>b", L"a|b", L"a*", L"a?", L"a\tb", L"a\x1f"})
     EXPECT_TRUE(has_forbidden_character(path)) << path;
   EXPECT_FALSE(has_forbidden_character(L"C:\\100% & a^b (日本)\\x.vbs"));
+  EXPECT_FALSE(has_forbidden_character(L"\\\\?\\C:\\x.vbs")) << "a long path's mark";
+  EXPECT_TRUE(has_forbidden_character(L"\\\\?\\C:\\x?.vbs"));
   EXPECT_EQ(without_long_prefix(L"\\\\?\\C:\\app"), L"C:\\app");
   EXPECT_EQ(without_long_prefix(L"\\\\?\\UNC\\srv\\s\\app"), L"\\\\srv\\s\\app");
   EXPECT_EQ(without_long_prefix(L"C:\\a?"), L"C:\\a?");
@@ -106,54 +108,77 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   const FileTime start = FakePlatform{}.clock;
   const std::wstring broken = encoded.substr(0, 20) + L"x" + encoded.substr(21);
   const std::wstring mention = L"<p>#@~^ starts a block</p>";
+  const std::wstring old = L"the old output";
+  const wchar_t* const stopped = L"エンコードを中止しました。";
+  const wchar_t* const unwritten = L"エンコーダーは出力ファイルを書きませんでした。";
+  const wchar_t* const stale = L"出力ファイルは実行の前のままです。";
+  const wchar_t* const invalid = L"出力ファイルに正しくエンコードされたブロックがありません。";
   struct Case {
     const char* what;
     std::optional<FileTime> before;  // the output's time before the run, if it existed
     std::optional<FileTime> after;   // and after it
     int status;
     std::wstring type, output;
-    bool success;
-    FileTime waited = 0;  // before the start, for the clock's step
+    const wchar_t* fault;  // the program's line in the log; none for a success
+    FileTime waited = 0;   // before the start, for the clock's step
     std::wstring input = L"x";
     int stop = 0;  // the answer when the user asks to stop the encoder while it works
   };
   const Case cases[] = {
-      {"new output", std::nullopt, start + 10, 0, L"vbs", L"a " + encoded + L" b " + encoded, true},
-      {"failing encoder", std::nullopt, start + 10, 1, L"vbs", encoded, false},
-      {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, false},
-      {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, true},
-      {"rewritten in the same step, longer", start - 60000, start - 60000, 0, L"vbs", encoded + encoded, true},
-      {"stale output inside the step", start - 500, start - 500, 0, L"vbs", encoded, false, 1500},
-      {"rewritten after that step", start - 500, start + 1500, 0, L"vbs", encoded, true, 1500},
-      {"stale output outside the step", start - 2000, start - 2000, 0, L"vbs", encoded, false},
-      {"stale output on a clock ahead", start + 60000, start + 60000, 0, L"vbs", encoded, false, 2000},
-      {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", true},
-      {"the marker in the input", std::nullopt, start, 0, L"htm", mention + encoded, true, 0, mention},
-      {"and a block that does not check", std::nullopt, start, 0, L"htm", mention + broken, false, 0, mention},
-      {"a script whose marker is text", std::nullopt, start, 0, L"js", L"//#@~^", false, 0, L"//#@~^"},
-      {"stopped by the user", std::nullopt, start, 0, L"vbs", encoded, false, 0, L"x", kYes},
-      {"the user let it go on", std::nullopt, start, 0, L"vbs", encoded, true, 0, L"x", kNo},
+      {"new output", std::nullopt, start + 10, 0, L"vbs", L"a " + encoded + L" b " + encoded, nullptr},
+      {"failing encoder", std::nullopt, start + 10, 3, L"vbs", encoded, L"エンコーダーが終了コード 3 で終わりました。"},
+      {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, unwritten},
+      {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, nullptr},
+      {"rewritten in the same step, longer", start - 60000, start - 60000, 0, L"vbs", encoded + encoded, nullptr},
+      {"stale output inside the step", start - 500, start - 500, 0, L"vbs", old, stale, 1500},
+      {"rewritten after that step", start - 500, start + 1500, 0, L"vbs", encoded, nullptr, 1500},
+      {"stale output outside the step", start - 2000, start - 2000, 0, L"vbs", old, stale},
+      {"stale output on a clock ahead", start + 60000, start + 60000, 0, L"vbs", old, stale, 2000},
+      {"an old output gone", start - 60000, std::nullopt, 0, L"vbs", L"", unwritten},
+      {"an old output half written over", start - 60000, start, 1, L"vbs", encoded.substr(0, 9), L"エンコーダーが終了コード 1 で終わりました。"},
+      {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", nullptr},
+      {"the marker in the input", std::nullopt, start, 0, L"htm", mention + encoded, nullptr, 0, mention},
+      {"and a block that does not check", std::nullopt, start, 0, L"htm", mention + broken, invalid, 0, mention},
+      {"a script whose marker is text", std::nullopt, start, 0, L"js", L"//#@~^", invalid, 0, L"//#@~^"},
+      {"stopped by the user", std::nullopt, start, 0, L"vbs", encoded, stopped, 0, L"x", kYes},
+      {"stopped halfway over an old output", start - 60000, start, 0, L"vbs", encoded.substr(0, 9), stopped, 0, L"x", kYes},
+      {"the user let it go on", std::nullopt, start, 0, L"vbs", encoded, nullptr, 0, L"x", kNo},
   };
+  const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     MainWindow& f = ready();
     f.settings.opt_overwrite = L"on";
     f.settings.script_ext = c.type;
     platform.put_lines(L"C:\\work\\a.vbs", {c.input});
-    if (c.before) platform.files[L"C:\\work\\a.vbe"] = {encoded, CodePage::Ansi, *c.before};
+    if (c.before) platform.files[output] = {c.output == old ? old : encoded, CodePage::Ansi, *c.before};
+    const std::optional<FakeFile> kept = c.before ? std::optional(platform.files[output]) : std::nullopt;
+    platform.put_lines(log, {L"the encoder's word"});
     f.window.request_stop();  // not at work: nothing to stop
     platform.answers = {c.stop};
     platform.batch_runs = [&] {
+      EXPECT_EQ(platform.files.count(copy), kept.has_value()) << "set aside while the encoder works";
       if (c.stop) f.window.request_stop();  // the close box or Esc
-      platform.files.erase(L"C:\\work\\a.vbe");
-      if (c.after) platform.files[L"C:\\work\\a.vbe"] = {c.output, CodePage::Ansi, *c.after};
+      platform.files.erase(output);
+      if (c.after) platform.files[output] = {c.output, CodePage::Ansi, *c.after};
       return c.status;
     };
     f.get<run_button>().click();
-    std::vector<Message> said = {c.success ? Message{L"エンコードが終了しました。", L"報告", kInformation}
-                                           : Message{failure(c.type), L"エラー", kExclamation}};
+    const bool restored = kept && c.fault;
+    std::vector<Message> said = {
+        !c.fault ? Message{L"エンコードが終了しました。", L"報告", kInformation}
+                 : Message{failure(c.type) + (restored ? L"\r以前の出力ファイルを戻しました。" : L""),
+                           L"エラー", kExclamation}};
     if (c.stop) said.insert(said.begin(), {L"エンコードを中止しますか？", L"確認", kYesNo});
     EXPECT_EQ(platform.messages, said);
+    EXPECT_EQ(platform.files.at(log).text,
+              L"the encoder's word\r\n" +
+                  (c.fault ? L"mosa-trevlin: " + std::wstring(c.fault) + L"\r\n" : L"") +
+                  (restored ? L"mosa-trevlin: 以前の出力ファイルを戻しました。\r\n" : L""));
+    if (restored) {
+      EXPECT_EQ(platform.files.at(output).text, kept->text) << "the old output back";
+    }
+    EXPECT_FALSE(platform.files.count(copy)) << "no copy left";
     EXPECT_EQ(platform.clock - start, c.waited);
     EXPECT_TRUE(platform.files.count(platform.settings_path())) << "saved either way";
     EXPECT_FALSE(platform.files.count(batch)) << "removed either way";
@@ -163,6 +188,18 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   platform.unreadable.insert(L"C:\\work\\a.vbe");  // an output that cannot be checked
   f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().title, L"エラー");
+}
+
+TEST_F(Run, AnOldOutputThatCannotBePutBackIsNamed) {
+  const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
+  MainWindow& f = ready();
+  f.settings.opt_overwrite = L"on";
+  platform.put_lines(output, {L"old"});
+  platform.unwritable = {output};
+  platform.batch_runs = [] { return 1; };
+  f.get<run_button>().click();
+  EXPECT_EQ(platform.messages.back().text, failure() + L"\r以前の出力ファイルを戻せませんでした。「" + copy + L"」に残っています。");
+  EXPECT_TRUE(platform.files.at(copy).hidden);
 }
 
 TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
@@ -226,9 +263,16 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       platform = FakePlatform{};
     }
   }
-  // So is a name the existence test itself finds invalid, a batch file that
-  // cannot be written or started; the log tells which.
+  // So is a name the existence test itself finds invalid, an old output that
+  // cannot be set aside or whose copy an earlier run left (the output may be
+  // the broken one), a batch file that cannot be written or started; the log
+  // tells which.
+  const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
+  const auto overwriting = [&] { form->settings.opt_overwrite = L"on", platform.put_lines(output, {}); };
   const std::vector<std::pair<std::function<void()>, std::wstring>> refusals = {
+      {[&] { overwriting(), platform.put_lines(copy, {}); },
+       L"「" + copy + L"」が残っています。前の実行が退避した出力ファイルです。中身を確かめてから移すか削除してください。"},
+      {[&] { overwriting(), platform.unwritable.insert(copy); }, L"「" + output + L"」を退避できません。（cannot copy）"},
       {[&] { platform.rejected.insert(L"C:\\work\\a.vbe"); }, L"「C:\\work\\a.vbe」をシステムが受け付けません。（rejected path）"},
       {[&] { platform.unwritable.insert(batch); }, L"バッチファイル「" + batch + L"」を書けません。（cannot write）"},
       {[&] { platform.start_fails = true; }, L"バッチファイル「" + batch + L"」を起動できません。（cannot start）"},
@@ -284,9 +328,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   platform.undeletable.clear();
   const std::wstring before = platform.files.at(platform.settings_path()).text;
   platform.put_lines(L"C:\\work\\café.vbs", {});
-  g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.short_paths[L"C:\\work\\café.vbs"] = L"C:\\work\\CAFE~1.VBS";
   platform.short_paths[L"C:\\work\\café.vbe"] = L"C:\\work\\CAFE~1.VBE";
+  g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\café.vbe"); };
   g.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
@@ -296,8 +340,9 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   g.settings.out_path = L"C:\\café\\b.vbe";
   platform.events.clear();
   g.get<run_button>().click();
-  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n")
-      << "nothing started; the reason names a path the log cannot hold";
+  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「C:\\caf<U+00E9>\\b.vbe」"
+            L"はバッチファイルの文字コードで書けず、短い名前もありません。\r\n")
+      << "nothing started; a character the log cannot hold named by its number";
   EXPECT_EQ(platform.messages.back().title, L"エラー");
 
   // A relative path is shortened as the run takes it, from the program's folder.

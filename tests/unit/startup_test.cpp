@@ -50,20 +50,6 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
       {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
        Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0}
 , L".jse", L"on"},
-      {"empty file", {}, Screen{.input = L"Text1", .output_folder = L"Text2", .encoder = L"Text3",
-          .output_name = L"Text4", .type = L"Combo1", .language = L"Combo1", .suffix = L"lbl6", .same_folder = 0,
-          .wsf_as_sct = 0, .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
-          .no_language_usable = true, .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true,
-          .height = 4905, .detail_tabs = '+'}, L"", L""},
-      {"five lines", {L"X:\\e.exe", L"js", L"off", L"off", L"C:\\a.js"},
-       Screen{.input = L"C:\\a.js", .output_folder = L"Text2", .encoder = L"X:\\e.exe", .output_name = L"Text4",
-           .type = L"js", .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0,
-           .output_folder_usable = true, .output_browse_usable = true, .height = 4905, .detail_tabs = '+'}
-, L".jse", L"off"},
-      {"two lines", {L"X:\\screnc.exe", L"js"},
-       Screen{.output_folder = L"Text2", .encoder = L"X:\\screnc.exe", .output_name = L"Text4", .type = L"js",
-           .language = L"Combo1", .suffix = L".jse", .same_folder = 0, .wsf_as_sct = 0, .output_folder_usable = true,
-           .output_browse_usable = true, .output_name_usable = true, .height = 4905, .detail_tabs = '+'}, L".jse", L""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -79,12 +65,29 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
   }
 }
 
-TEST_F(AppTest, OnTheLaidOutWindowTheOptionResetDisablesTheLanguageList) {
-  MainWindow& f = start_with({});
-  f.get<type_list>().pick(1);
-  EXPECT_TRUE(f.get<language_list>().enabled());
-  f.get<option_reset_button>().click();
-  EXPECT_FALSE(f.get<language_list>().enabled());
+TEST_F(AppTest, AFileCutShortHoldsItsLinesOverTheDefaultsAndIsReported) {
+  const std::wstring microsoft = kFirstStartFile[0];
+  struct Case {
+    const char* what;
+    std::vector<std::wstring> lines;
+    Screen screen;
+  };
+  const Case cases[] = {
+      {"empty file", {}, Screen{.encoder = microsoft}},
+      {"two lines", {L"X:\\screnc.exe", L"js"},
+       Screen{.encoder = L"X:\\screnc.exe", .type = L"js", .suffix = L".jse"}},
+      {"five lines", {L"X:\\e.exe", L"js", L"off", L"off", L"C:\\a.js"},
+       Screen{.input = L"C:\\a.js", .encoder = L"X:\\e.exe", .type = L"js", .suffix = L".jse", .same_folder = 0,
+           .output_folder_usable = true, .output_browse_usable = true}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(screen(start_with(c.lines)), c.screen);
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{platform.settings_path() +
+              L" が存在しないか変更できません。", L"エラー", kExclamation}}));
+    EXPECT_EQ(platform.events.size(), 1u) << "the file left as it is";
+    platform = FakePlatform{};
+  }
 }
 
 TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
@@ -98,9 +101,6 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
             L"A:\\e.exe|htm|off|x|on");
   EXPECT_EQ(split_lines(L"a\n\rb\r\r", 17), (std::vector<std::wstring>{L"a", L"", L"b", L""}));
   EXPECT_EQ(split_lines(L"1\r\n2\r\n3", 2), (std::vector<std::wstring>{L"1", L"2"}));
-  // Only the first mebibyte is read: a file of any size costs nothing.
-  platform.files[platform.settings_path()] = {L"A:\\e.exe\r\n" + std::wstring(1 << 20, L'x') + L"\r\nvbs"};
-  EXPECT_EQ(start().settings.script_ext.size(), (1u << 20) - 10) << "the second line, cut";
 }
 
 TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
@@ -114,7 +114,8 @@ TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
 TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
   const Message error{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。", L"エラー",
                       kExclamation};
-  // Found and refused; or not found by a search that had no network to look on.
+  // Found and refused, or not text in any form; or not found by a search that
+  // had no network to look on.
   for (bool found : {true, false}) {
     platform = FakePlatform{};
     if (found) platform.put_lines(platform.settings_path(), {L"mine"});
