@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks that large files encode within bounded memory: a 150 MB script and a
-# 30 MB ASP page of small <% %> sections, both in code page 932. The native
-# screnc must stay within 8 times the input's size at its peak; each Windows
-# build this machine runs must encode both under Wine, the 32-bit one within its
-# smaller address space. Too slow for every test run.
+# 30 MB ASP page of small <% %> sections, both in code page 932. At its peak the
+# native screnc must stay within 1.5 times the input's size for the script,
+# which it reads as text piece by piece, and within 8 times for the page, which
+# it holds whole as text; each Windows build this machine runs must encode both
+# under Wine, the 32-bit one within its smaller address space. Too slow for
+# every test run.
 #   bash scripts/check-encoder-memory.sh
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
@@ -36,13 +38,14 @@ generate "$work/big.vbs" 150 "Dim total, i" "' 合計を計算して、結果を
 generate "$work/sections.asp" 30 '<tr><td><%= i %></td><td><% total = total + i %>合計</td></tr>'
 
 failed=0
-for input in big.vbs sections.asp; do
+for case in big.vbs:1.5 sections.asp:8; do
+  input=${case%:*} most=${case#*:}
   size=$(stat -c %s "$work/$input")
   /usr/bin/time -f '%M' -o "$work/peak" build/native/screnc /s "$work/$input" "$work/native-$input"
   peak_kb=$(tail -1 "$work/peak")
-  ratio=$(awk -v kb="$peak_kb" -v size="$size" 'BEGIN { printf "%.1f", kb * 1024 / size }')
+  ratio=$(awk -v kb="$peak_kb" -v size="$size" 'BEGIN { printf "%.2f", kb * 1024 / size }')
   echo "native  $input: $((size / 1000000)) MB, peak $((peak_kb / 1024)) MB, ${ratio}x the input"
-  awk -v r="$ratio" 'BEGIN { exit !(r <= 8) }' || { echo "  more than 8x"; failed=1; }
+  awk -v r="$ratio" -v most="$most" 'BEGIN { exit !(r <= most) }' || { echo "  more than ${most}x"; failed=1; }
   for build in "${builds[@]}"; do
     use_windows_build "$build"
     # Relative paths: the folder has the same name on both sides of Wine.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Stops the native screnc with SIGTERM and with Ctrl+C's SIGINT while it writes
-# its output: it must end by the signal, leave no temporary file of its own and
-# keep the old output. Too slow for the test run (a large file each time).
+# Stops the native screnc with SIGTERM, Ctrl+C's SIGINT, SIGQUIT, SIGHUP and
+# SIGPIPE while it writes its output: it must end by the signal, leave no
+# temporary file of its own and keep the old output. Too slow for the test run
+# (a large file each time).
 #   bash scripts/check-encoder-signals.sh [megabytes]
 set -uo pipefail
 source "$(dirname "$0")/env.sh"
@@ -14,7 +15,7 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 yes 'MsgBox "hello, world"' | head -c $((${1:-16} * 1024 * 1024)) >"$dir/big.vbs"
 failed=0
-for signal in TERM INT; do
+for signal in TERM INT QUIT HUP PIPE; do
   rm -f "$dir"/.screnc-*
   echo old >"$dir/big.vbe"
   build/native/screnc /f "$dir/big.vbs" "$dir/big.vbe" >/dev/null &

@@ -81,11 +81,13 @@ std::optional<std::uint32_t> read_field(std::u16string_view text, std::size_t at
 
 // Decodes a block's body, handing each plain character to `put`, which may stop
 // the decoding by returning false; returns the checksum, or nothing when the
-// body holds what no encoder writes or `put` stopped.
+// body holds what no encoder writes or `put` stopped. The position runs on from
+// `position`, for a body decoded in pieces.
 template <typename Put>
-std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put) {
+std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put,
+                                         std::uint32_t& position_on) {
   std::uint32_t checksum = 0;
-  std::uint32_t position = 0;
+  std::uint32_t position = position_on;
   for (std::size_t i = 0; i < body.size(); ++i) {
     const char16_t c = body[i];
     if (c >= 0x80) {
@@ -101,7 +103,14 @@ std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put) {
     checksum += plain;
     ++position;
   }
+  position_on = position;
   return checksum;
+}
+
+template <typename Put>
+std::optional<std::uint32_t> decode_body(std::u16string_view body, Put put) {
+  std::uint32_t position = 0;
+  return decode_body(body, put, position);
 }
 
 // The fields of the block whose start marker is at `begin`.
@@ -125,17 +134,20 @@ std::optional<Frame> frame_at(std::u16string_view text, std::size_t begin) {
 
 }  // namespace
 
-void append_block(std::u16string& out, std::u16string_view plain) {
-  // Written in place into exactly the room it takes: a whole script's block is
-  // as large as the script.
+namespace {
+
+std::size_t escapes_in(std::u16string_view plain) {
   std::size_t escapes = 0;
   for (const char16_t c : plain) escapes += c < 0x80 && kTables.written[0][c] >> 16 != 0;
-  const std::size_t start = out.size();
-  out.resize(start + kHeaderSize + plain.size() + escapes + kTrailerSize);
-  char16_t* const body = out.data() + start + kHeaderSize;
-  char16_t* next = body;
-  std::uint32_t checksum = 0;
-  std::uint32_t position = 0;
+  return escapes;
+}
+
+}  // namespace
+
+char16_t* BodyEncoder::put(char16_t* next, std::u16string_view plain) {
+  char16_t* const start = next;
+  // In locals, which the writes through `next` cannot be taken to change.
+  std::uint32_t position = position_, checksum = checksum_;
   for (const char16_t c : plain) {
     if (c >= 0x80) {
       *next++ = c;
@@ -147,10 +159,61 @@ void append_block(std::u16string& out, std::u16string_view plain) {
     checksum += c;
     ++position;
   }
+  position_ = position;
+  checksum_ = checksum;
+  length_ += next - start;
+  return next;
+}
+
+void BodyEncoder::append(std::u16string& out, std::u16string_view plain) {
+  // Written in place into exactly the room it takes: a whole script's block is
+  // as large as the script.
+  const std::size_t start = out.size();
+  out.resize(start + plain.size() + escapes_in(plain));
+  put(out.data() + start, plain);
+}
+
+void BodyEncoder::count(std::u16string_view plain) {
+  std::size_t escapes = 0;
+  for (const char16_t c : plain) {
+    if (c >= 0x80) continue;
+    escapes += kTables.written[0][c] >> 16 != 0;
+    checksum_ += c;
+  }
+  length_ += plain.size() + escapes;
+}
+
+bool BodyChecker::check(std::u16string_view encoded, std::u16string_view plain) {
+  std::size_t matched = 0;
+  const std::optional<std::uint32_t> checksum = decode_body(
+      encoded, [&](char16_t c) { return matched < plain.size() && plain[matched++] == c; },
+      position_);
+  return checksum && matched == plain.size();
+}
+
+std::u16string block_header(std::uint32_t length) {
+  std::u16string header(kHeaderSize, u'\0');
+  kBlockStart.copy(header.data(), kBlockStart.size());
+  write_field(header.data() + kBlockStart.size(), length);
+  return header;
+}
+
+std::u16string block_trailer(std::uint32_t checksum) {
+  std::u16string trailer(kTrailerSize, u'\0');
+  write_field(trailer.data(), checksum);
+  kBlockEnd.copy(trailer.data() + kFieldSize, kBlockEnd.size());
+  return trailer;
+}
+
+void append_block(std::u16string& out, std::u16string_view plain) {
+  const std::size_t start = out.size();
+  out.resize(start + kHeaderSize + plain.size() + escapes_in(plain) + kTrailerSize);
+  BodyEncoder body;
+  char16_t* const end = body.put(out.data() + start + kHeaderSize, plain);
   kBlockStart.copy(out.data() + start, kBlockStart.size());
-  write_field(out.data() + start + kBlockStart.size(), static_cast<std::uint32_t>(next - body));
-  write_field(next, checksum);
-  kBlockEnd.copy(next + kFieldSize, kBlockEnd.size());
+  write_field(out.data() + start + kBlockStart.size(), static_cast<std::uint32_t>(body.length()));
+  write_field(end, body.checksum());
+  kBlockEnd.copy(end + kFieldSize, kBlockEnd.size());
 }
 
 std::u16string encode_block(std::u16string_view plain) {

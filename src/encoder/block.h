@@ -3,6 +3,7 @@
 // plain text, "^#~@", all on one line. Blocks are independent: each starts its
 // own sequence of variants.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,42 @@ namespace screnc {
 
 inline constexpr std::u16string_view kBlockStart = u"#@~^";
 inline constexpr std::u16string_view kBlockEnd = u"^#~@";
+
+// A block's body made piece by piece, as a file too large to hold whole as text
+// is read: the variants run on from one piece to the next. After the last
+// piece, the length and checksum are the block's fields.
+class BodyEncoder {
+ public:
+  // Appends the encoded piece to `out`.
+  void append(std::u16string& out, std::u16string_view plain);
+  // Takes the piece into the length and checksum only.
+  void count(std::u16string_view plain);
+  // Characters of the body; beyond 32 bits the text is too long for a block.
+  std::uint64_t length() const { return length_; }
+  std::uint32_t checksum() const { return checksum_; }
+  // Writes the piece's encoding at `next`, where there is room for it; returns
+  // its end.
+  char16_t* put(char16_t* next, std::u16string_view plain);
+
+ private:
+  std::uint32_t position_ = 0;
+  std::uint32_t checksum_ = 0;
+  std::uint64_t length_ = 0;
+};
+
+// Decodes a body piece by piece, each piece ending where a plain character does,
+// and says whether it gives back the text it was made from.
+class BodyChecker {
+ public:
+  bool check(std::u16string_view encoded, std::u16string_view plain);
+
+ private:
+  std::uint32_t position_ = 0;
+};
+
+// A block's text before and after its body.
+std::u16string block_header(std::uint32_t length);
+std::u16string block_trailer(std::uint32_t checksum);
 
 // Appends the block that encodes `plain` to `out`.
 void append_block(std::u16string& out, std::u16string_view plain);

@@ -3,7 +3,11 @@
 // LE byte order mark is in that form; otherwise bytes that are well-formed UTF-8
 // and hold at least one multi-byte character are UTF-8 (as editors save new
 // files today, mostly without a mark), and any other file is in the system's
-// legacy code page, pure ASCII included. Conversions are strict both ways: a byte
+// legacy code page, pure ASCII included. Bytes that read both ways are the one
+// doubt: half-width katakana pairs of code page 932 (ﾃｽ, C3 BD) are also
+// two-byte UTF-8 (ý). Where every non-ASCII character is such a pair and none
+// stands directly beside an ASCII letter, as an accented letter stands in a
+// word (café), the file is in the code page. Conversions are strict both ways: a byte
 // sequence that is no character, or a character without an exact form, fails
 // rather than turn into '?' or a look-alike.
 #include <optional>
@@ -28,6 +32,13 @@ class LegacyCodec {
 enum class TextForm { Legacy, Utf8, Utf8Bom, Utf16LeBom };
 
 TextForm text_form(std::string_view bytes);
+
+// Forms the script host cannot read, refused by name rather than read as ANSI
+// text full of NULs. Without a mark, a file holding NULs only at odd offsets
+// (within its first 64 KB) looks like UTF-16 LE, whose ASCII characters end in
+// a NUL byte; one holding them only at even offsets like UTF-16 BE.
+enum class ForeignForm { None, Utf16Be, Utf16LeUnmarked };
+ForeignForm foreign_form(std::string_view bytes);
 
 // The form an encoded file is written in. A page keeps its source's, which it
 // declares to the browser or server. The script host reads a plain script only

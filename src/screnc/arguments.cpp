@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "encoder/markup.h"
-#include "screnc/files.h"
 
 namespace screnc {
 
@@ -11,12 +10,12 @@ namespace {
 
 constexpr std::u16string_view kSwitchNames[] = {u"?", u"s", u"f", u"xl", u"l", u"e"};
 
-bool is_switch(std::u16string_view arg, bool slash_starts_paths) {
+bool is_switch(std::u16string_view arg, PathStyle style) {
   if (arg.size() < 2) return false;
   if (arg[0] == u'-') return true;
   if (arg[0] != u'/') return false;
   const std::u16string_view name = arg.substr(1);
-  if (!slash_starts_paths) return name.find(u'/') == std::u16string_view::npos;
+  if (style == PathStyle::Windows) return name.find(u'/') == std::u16string_view::npos;
   return std::ranges::any_of(kSwitchNames,
                              [&](std::u16string_view known) { return equals_ascii_ci(name, known); });
 }
@@ -24,13 +23,13 @@ bool is_switch(std::u16string_view arg, bool slash_starts_paths) {
 }  // namespace
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
-    const std::vector<std::u16string>& args, bool slash_starts_paths) {
+    const std::vector<std::u16string>& args, PathStyle style) {
   using Problem = ArgumentError::Problem;
   Arguments parsed;
   std::vector<std::u16string> paths;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::u16string& arg = args[i];
-    if (!is_switch(arg, slash_starts_paths)) {
+    if (!is_switch(arg, style)) {
       paths.push_back(arg);
       continue;
     }
@@ -60,8 +59,13 @@ std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
   parsed.output = std::move(paths.back());
   paths.pop_back();
   parsed.inputs = std::move(paths);
-  parsed.into_folder = parsed.inputs.size() > 1 || is_pattern(name_of(parsed.inputs[0]));
+  parsed.into_folder = parsed.inputs.size() > 1 || is_pattern(name_of(parsed.inputs[0], style));
   return parsed;
+}
+
+bool may_be_switch(std::u16string_view input, PathStyle style) {
+  return style == PathStyle::Posix && input.size() > 1 && input[0] == u'/' &&
+         input.find(u'/', 1) == std::u16string_view::npos && !is_pattern(input);
 }
 
 }  // namespace screnc

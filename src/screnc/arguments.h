@@ -1,9 +1,9 @@
 #pragma once
 // The command line: screnc [/s] [/f] [/xl] [/l language] [/e kind] input output,
 // or many inputs into a folder: screnc [switches] input... folder. Switches in any
-// case, with '/' or '-'. Where `slash_starts_paths`, a word that starts with '/'
-// and names no switch is a path; elsewhere one is only when another '/' follows
-// (a path from the drive's root).
+// case, with '/' or '-'. In the Posix path style a word that starts with '/' and
+// names no switch is a path; in the Windows style one is only when another '/'
+// follows (a path from the drive's root).
 #include <optional>
 #include <string>
 #include <variant>
@@ -11,6 +11,7 @@
 
 #include "encoder/encode_text.h"
 #include "encoder/file_kind.h"
+#include "screnc/files.h"
 
 namespace screnc {
 
@@ -29,12 +30,24 @@ struct Arguments {
 struct HelpRequest {};  // /?
 
 struct ArgumentError {
-  enum class Problem { UnknownSwitch, MissingValue, BadLanguage, BadKind, NoFolder, WrongCount };
+  enum class Problem {
+    UnknownSwitch,
+    // A Posix word like "/x" that is no switch and no file either.
+    UnknownSwitchOrInput,
+    MissingValue,
+    BadLanguage,
+    BadKind,
+    NoFolder,
+    WrongCount
+  };
   Problem problem;
   std::u16string argument;  // the switch, value or folder at fault
 };
 
 std::variant<Arguments, HelpRequest, ArgumentError> parse_arguments(
-    const std::vector<std::u16string>& args, bool slash_starts_paths);
+    const std::vector<std::u16string>& args, PathStyle style);
+
+// Whether an input may be a mistyped switch: a Posix "/word" with no other '/'.
+bool may_be_switch(std::u16string_view input, PathStyle style);
 
 }  // namespace screnc

@@ -1,6 +1,9 @@
 #pragma once
 // The files screnc reads and writes, through the system it runs on, and the
 // pieces of a path it looks at. Paths are as the user wrote them.
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +12,34 @@
 #include "encoder/file_kind.h"
 
 namespace screnc {
+
+// The most bytes an input may have. Each byte of a file becomes at most two
+// characters of a block, so every block of a smaller file fits the format's
+// 32-bit length field; and the file is read whole, which a 32-bit program could
+// not do for much more.
+inline constexpr std::uint64_t kMostInputBytes = 0x7FFFFFFF;
+
+// A file read whole, in memory that is not cleared before it is read into.
+struct InputFile {
+  enum class Problem { None, Unreadable, TooLarge, ShortRead };
+  Problem problem = Problem::None;
+  // As the system gives it: for TooLarge the file's, for ShortRead what the
+  // file claimed to hold.
+  std::uint64_t size = 0;
+  std::unique_ptr<char[]> data;
+  std::string_view bytes() const { return {data.get(), static_cast<std::size_t>(size)}; }
+};
+
+// Hands the new content to `write` piece by piece; false when it cannot be made
+// or `write` failed, which stops it.
+using Content = std::function<bool(const std::function<bool(std::string_view)>& write)>;
+
+enum class WriteResult { Written, Exists, Failed };
+
+// How a system spells paths. On Windows '\' and '/' both end a folder; on
+// Linux only '/' does ('\' is a character of a name there), and a word that
+// starts with '/' and names no switch is a path.
+enum class PathStyle { Windows, Posix };
 
 class Files {
  public:
@@ -21,33 +52,39 @@ class Files {
   virtual bool is_special(std::u16string_view path) const = 0;
   // Both paths name one existing file, however each is spelled.
   virtual bool same_file(std::u16string_view a, std::u16string_view b) const = 0;
-  // The whole of an ordinary file; nothing when it cannot be read.
-  virtual std::optional<std::string> read_file(std::u16string_view path) const = 0;
+  // The whole of an ordinary file of at most kMostInputBytes; a larger one is
+  // refused before it is read, and a file that gives fewer or more bytes than
+  // its size (one that changes meanwhile, or a /proc file of size 0) is a
+  // ShortRead, not a shorter text.
+  virtual InputFile read_file(std::u16string_view path) const = 0;
   // The new content goes to a file of its own beside the target first and then
-  // takes the target's place in one step, so a failure leaves the old one whole:
-  // false then. A read-only target is not replaced: the user protected it. A
-  // link is followed and the file it leads to written; the new file keeps the
-  // old one's permissions. Stopped by the user halfway, the run leaves nothing
-  // of its own behind.
-  virtual bool replace_file(std::u16string_view path, std::string_view bytes) const = 0;
+  // takes the target's place in one step, so a failure leaves the old one whole.
+  // Without `replace`, a target there by then, made meanwhile by someone else,
+  // is not replaced: Exists. A read-only target is not replaced: the user
+  // protected it. A link is followed and the file it leads to written; the new
+  // file keeps the old one's permissions. Stopped by the user halfway, the run
+  // leaves nothing of its own behind.
+  virtual WriteResult replace_file(std::u16string_view path, const Content& content,
+                                   bool replace) const = 0;
   // The names of the files in the folder (folders left out), "" being the
   // current one; nothing when it cannot be listed.
   virtual std::optional<std::vector<std::u16string>> file_names(
       std::u16string_view folder) const = 0;
+  virtual PathStyle path_style() const = 0;
   // The system's own separator, put between a folder and a name.
-  virtual char16_t separator() const = 0;
+  char16_t separator() const { return path_style() == PathStyle::Posix ? u'/' : u'\\'; }
   // A name as the file system compares it: on Windows in one case, so that
   // names that differ only in case match.
   virtual std::u16string compared_name(std::u16string_view name) const = 0;
 };
 
-// Plain string work, the same on every system: '\' and '/' both end a folder,
-// as on Windows.
+// Plain string work over paths in the style's spelling.
 // From the last '.' of the file name, when that is not its first character.
-std::u16string_view extension(std::u16string_view path);
+std::u16string_view extension(std::u16string_view path, PathStyle style);
 // Up to and including the last separator; empty for a bare file name.
-std::u16string_view folder_of(std::u16string_view path);
-std::u16string_view name_of(std::u16string_view path);
+std::u16string_view folder_of(std::u16string_view path, PathStyle style);
+std::u16string_view name_of(std::u16string_view path, PathStyle style);
+bool ends_with_separator(std::u16string_view path, PathStyle style);
 bool is_pattern(std::u16string_view name);
 // Whether the name matches the pattern, in which '*' stands for any run of
 // characters and '?' for one.

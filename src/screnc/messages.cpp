@@ -1,5 +1,7 @@
 #include "screnc/messages.h"
 
+#include "screnc/files.h"
+
 namespace screnc {
 
 namespace {
@@ -23,7 +25,7 @@ std::u16string form_name(TextForm form) {
   return u"ANSI";
 }
 
-std::u16string number(std::size_t n) {
+std::u16string number(std::uint64_t n) {
   const std::string digits = std::to_string(n);
   return std::u16string(digits.begin(), digits.end());
 }
@@ -63,8 +65,9 @@ std::u16string usage_text() {
          u"フォルダーで、出力はそこに入力と同じ名前で書きます (" + renamings() +
          u"なります)。失敗したファイルがあっても、ほかのファイルはエンコードします。\n"
          u"BOM 付きの UTF-8 と UTF-16 LE のファイルはその形で、BOM なしでも UTF-8 として正しく"
-         u"日本語などを含むファイルは UTF-8 で、ほかのファイルは ANSI (システムの文字コード) で"
-         u"読みます。ページは読んだ形のまま書きます。スクリプト ファイルは ANSI のものは ANSI で、"
+         u"日本語などを含むファイルは UTF-8 で (UTF-8 としても読める半角カタカナだけで、"
+         u"そのどれも英字と隣り合わなければ ANSI で)、ほかのファイルは ANSI (システムの文字コード) で読みます。"
+         u"UTF-16 BE と BOM のない UTF-16 LE は読みません。ページは読んだ形のまま書きます。スクリプト ファイルは ANSI のものは ANSI で、"
          u"ほかは UTF-16 LE (スクリプト ホストが読める形) で書きます。";
 }
 
@@ -92,6 +95,10 @@ std::u16string argument_error_message(const ArgumentError& error) {
     case Problem::UnknownSwitch:
       text += u"スイッチ " + quoted(error.argument) + u" はありません。";
       break;
+    case Problem::UnknownSwitchOrInput:
+      text += u"スイッチ " + quoted(error.argument) +
+              u" はありません。入力ファイルの名前なら、そのファイルがありません。";
+      break;
     case Problem::MissingValue:
       text += u"スイッチ " + quoted(error.argument) + u" の後に値がありません。";
       break;
@@ -115,11 +122,8 @@ std::u16string argument_error_message(const ArgumentError& error) {
   return text + std::u16string(kSeeUsage);
 }
 
-std::u16string argument_not_utf8_message() {
-  return u"エラー: 引数が UTF-8 のテキストではありません。" + std::u16string(kSeeUsage);
-}
-
-std::u16string failure_message(Failure failure, std::u16string_view file, TextForm form) {
+std::u16string failure_message(Failure failure, std::u16string_view file, TextForm form,
+                               std::uint64_t size) {
   const std::u16string name = quoted(file);
   switch (failure) {
     case Failure::InputMissing:
@@ -132,6 +136,22 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
              u"名前の同じ入力ファイルを同じフォルダーに出力することはできません。";
     case Failure::InputUnreadable:
       return u"エラー: 入力ファイル " + name + u" を読み込めません。";
+    case Failure::InputTooLarge:
+      return u"エラー: 入力ファイル " + name + u" は " + number(size) +
+             u" バイトあり、大きすぎます。エンコードできるのは " + number(kMostInputBytes) +
+             u" バイトまでです。";
+    case Failure::ShortRead:
+      return u"エラー: 入力ファイル " + name + u" を読み込めません。読めた量が、ファイルの大きさ (" +
+             number(size) + u" バイト) と合いません (読み込み中に変わったファイルや、"
+             u"大きさのわからない特殊なファイルです)。";
+    case Failure::Utf16BigEndian:
+      return u"エラー: 入力ファイル " + name +
+             u" は UTF-16 BE (ビッグ エンディアン) で、スクリプト ホストが読めない形です。"
+             u"UTF-16 LE か UTF-8 で保存してください。";
+    case Failure::Utf16Unmarked:
+      return u"エラー: 入力ファイル " + name +
+             u" は BOM のない UTF-16 LE のようです (1 バイトおきに NUL があります)。"
+             u"BOM 付きの UTF-16 LE か UTF-8 で保存してください。";
     case Failure::UnknownExtension:
       return u"エラー: 入力ファイル " + name +
              u" は拡張子から種類がわかりません。/e で種類を指定してください。";
@@ -154,6 +174,8 @@ std::u16string failure_message(Failure failure, std::u16string_view file, TextFo
              form_name(form) + u") で表せません。";
     case Failure::WriteFailed:
       return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
+    case Failure::NewWriteFailed:
+      return u"エラー: 出力ファイル " + name + u" に書き込めません。何も書いていません。";
     case Failure::OutOfMemory:
       return u"エラー: " + name +
              u" は大きすぎて、メモリに収まりません。出力ファイルは書いていません。";

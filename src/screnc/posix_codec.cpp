@@ -2,92 +2,153 @@
 
 #include <iconv.h>
 
-#include <bit>
-
-#include "encoder/code_page_runs.h"
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace screnc {
 
 namespace {
 
-// One converter for all the runs of one text, opened when the first comes: most
-// of a page's small parts have none.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : to_(to), from_(from) {}
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-  ~Converter() {
-    if (converter_ != kNone) iconv_close(converter_);
-  }
-
-  // Appends the conversion of `in`, which takes at most `most` bytes; false
-  // on a failure, or a conversion iconv itself calls irreversible.
-  bool append(std::string& out, std::string_view in, std::size_t most) {
-    if (!opened_) converter_ = iconv_open(to_, from_), opened_ = true;
-    if (converter_ == kNone) return false;
-    const std::size_t start = out.size();
-    out.resize(start + most);
-    char* from = const_cast<char*>(in.data());
-    std::size_t in_left = in.size();
-    char* next = out.data() + start;
-    std::size_t out_left = most;
-    const bool converted = iconv(converter_, &from, &in_left, &next, &out_left) == 0;
-    out.resize(converted ? next - out.data() : start);
-    return converted;
-  }
-
- private:
-  static inline const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
-  const char* to_;
-  const char* from_;
-  bool opened_ = false;
-  iconv_t converter_ = kNone;
-};
-
-std::string_view as_bytes(std::u16string_view text) {
-  return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)};
-}
-
-// The runs are short: their UTF-16 goes through a small buffer of its own.
-bool append_utf16(std::u16string& text, Converter& converter, std::string_view run) {
-  std::string utf16;
-  // Between code page 932 and UTF-16 a character never takes more than twice its bytes.
-  if (!converter.append(utf16, run, 2 * run.size())) return false;
-  const std::size_t start = text.size();
-  text.resize(start + utf16.size() / 2);
-  for (std::size_t i = 0; i < utf16.size() / 2; ++i)
-    text[start + i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |
-                                            static_cast<unsigned char>(utf16[2 * i + 1]) << 8);
-  return true;
-}
+// Marks in the tables: not converted yet, and no character.
+constexpr char16_t kUnknown = 0;
+constexpr char16_t kNone = 0xFFFF;
 
 std::size_t lead_size(unsigned char lead) {
   return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
 }
 
+// One conversion of a few bytes through iconv; false when it fails or iconv
+// itself calls it irreversible.
+bool convert(iconv_t converter, std::string_view in, std::string& out) {
+  char buffer[16];
+  char* from = const_cast<char*>(in.data());
+  std::size_t in_left = in.size();
+  char* next = buffer;
+  std::size_t out_left = sizeof buffer;
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(converter, &from, &in_left, &next, &out_left) != 0) return false;
+  out.assign(buffer, next);
+  return true;
+}
+
 }  // namespace
 
+struct Cp932Codec::Tables {
+  iconv_t to_utf16 = iconv_open("UTF-16LE", "CP932");
+  iconv_t to_cp932 = iconv_open("CP932", "UTF-16LE");
+  // By the character's bytes (one byte b as b, two as lead << 8 | trail): its
+  // UTF-16 unit. By a UTF-16 unit: its bytes, that way.
+  std::array<char16_t, 0x10000> unit{};
+  std::array<char16_t, 0x10000> code{};
+
+  ~Tables() {
+    for (iconv_t converter : {to_utf16, to_cp932})
+      if (converter != reinterpret_cast<iconv_t>(-1)) iconv_close(converter);
+  }
+
+  static std::string bytes_of(char16_t code) {
+    if (code < 0x100) return std::string(1, static_cast<char>(code));
+    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+  }
+
+  char16_t unit_of(char16_t code) {
+    char16_t& known = unit[code];
+    if (known == kUnknown) {
+      std::string utf16;
+      known = convert(to_utf16, bytes_of(code), utf16) && utf16.size() == 2
+                  ? static_cast<char16_t>(static_cast<unsigned char>(utf16[0]) |
+                                          static_cast<unsigned char>(utf16[1]) << 8)
+                  : kNone;
+    }
+    return known;
+  }
+
+  char16_t code_of(char16_t c) {
+    char16_t& known = code[c];
+    if (known == kUnknown) {
+      const char utf16[] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+      std::string bytes;
+      known = kNone;
+      // glibc writes some characters code page 932 lacks as look-alikes (U+301C
+      // as the bytes of U+FF5E) without calling it irreversible: only an exact
+      // round trip counts.
+      if (convert(to_cp932, {utf16, 2}, bytes) && !bytes.empty() && bytes.size() <= 2) {
+        const char16_t found = bytes.size() == 1
+                                   ? static_cast<unsigned char>(bytes[0])
+                                   : static_cast<char16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                                           static_cast<unsigned char>(bytes[1]));
+        if (unit_of(found) == c) known = found;
+      }
+    }
+    return known;
+  }
+};
+
+Cp932Codec::Cp932Codec() : tables_(std::make_unique<Tables>()) {}
+Cp932Codec::~Cp932Codec() = default;
+
 std::optional<std::u16string> Cp932Codec::to_text(std::string_view bytes) const {
-  Converter converter("UTF-16LE", "CP932");
-  return text_by_runs(
-      bytes, lead_size,
-      [&](std::u16string& text, std::string_view run) { return append_utf16(text, converter, run); });
+  // A unit for each byte at most, written in place.
+  std::u16string text(bytes.size(), u'\0');
+  char16_t* next = text.data();
+  const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = at + bytes.size();
+  while (at < end) {
+    // Mostly ASCII: eight bytes at a time while none has its high bit set.
+    std::uint64_t eight;
+    while (end - at >= 8 && (std::memcpy(&eight, at, 8), (eight & 0x8080808080808080) == 0)) {
+      for (int i = 0; i < 8; ++i) next[i] = at[i];
+      next += 8;
+      at += 8;
+    }
+    if (at == end) break;
+    const unsigned char b = *at;
+    if (b < 0x80) {
+      *next++ = b;
+      ++at;
+      continue;
+    }
+    const std::size_t size = lead_size(b);
+    if (static_cast<std::size_t>(end - at) < size) return std::nullopt;
+    const char16_t code = size == 1 ? b : static_cast<char16_t>(b << 8 | at[1]);
+    char16_t c = tables_->unit[code];
+    if (c == kUnknown) c = tables_->unit_of(code);
+    if (c == kNone) return std::nullopt;
+    *next++ = c;
+    at += size;
+  }
+  text.resize(next - text.data());
+  return text;
 }
 
 std::optional<std::string> Cp932Codec::to_bytes(std::u16string_view text) const {
-  static_assert(std::endian::native == std::endian::little, "char16_t read as UTF-16LE");
-  Converter to_cp932("CP932", "UTF-16LE"), back("UTF-16LE", "CP932");
-  std::u16string again;
-  return bytes_by_runs(text, [&](std::string& bytes, std::u16string_view run) {
-    const std::size_t start = bytes.size();
-    if (!to_cp932.append(bytes, as_bytes(run), 2 * run.size())) return false;
-    // glibc writes some characters code page 932 lacks as look-alikes (U+301C
-    // as the bytes of U+FF5E) without calling it irreversible: only an exact
-    // round trip counts.
-    again.clear();
-    return append_utf16(again, back, std::string_view(bytes).substr(start)) && again == run;
-  });
+  std::size_t size = 0;
+  for (const char16_t c : text) size += c < 0x80 ? 1 : 2;
+  std::string bytes(size, '\0');
+  char* next = bytes.data();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Mostly ASCII: four units at a time while none is above it.
+    std::uint64_t four;
+    while (text.size() - i >= 4 &&
+           (std::memcpy(&four, text.data() + i, 8), (four & 0xFF80FF80FF80FF80) == 0)) {
+      for (int k = 0; k < 4; ++k) next[k] = static_cast<char>(text[i + k]);
+      next += 4;
+      i += 4;
+    }
+    if (i == text.size()) break;
+    const char16_t c = text[i];
+    if (c < 0x80) {
+      *next++ = static_cast<char>(c);
+      continue;
+    }
+    const char16_t code = tables_->code_of(c);
+    if (code == kNone) return std::nullopt;
+    if (code >= 0x100) *next++ = static_cast<char>(code >> 8);
+    *next++ = static_cast<char>(code & 0xFF);
+  }
+  bytes.resize(next - bytes.data());
+  return bytes;
 }
 
 std::size_t Cp932Codec::char_size(unsigned char lead) const { return lead_size(lead); }

@@ -11,17 +11,16 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <stdexcept>
 
-#include "encoder/unicode.h"
+#include "screnc/posix_names.h"
 
 namespace screnc {
 
 namespace {
 
 std::string native(std::u16string_view path) {
-  std::optional<std::string> name = text_to_utf8(path);
+  std::optional<std::string> name = native_from_text(path);
   if (!name) throw std::invalid_argument("a file name with a lone surrogate");
   return std::move(*name);
 }
@@ -45,9 +44,8 @@ extern "C" void remove_pending_and_stop(int signal_number) {
 
 // A signal the caller ignores (nohup, a background job) stays ignored.
 void remove_pending_on_signals() {
-  static std::once_flag installed;
-  std::call_once(installed, [] {
-    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+  static const bool installed = [] {
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
       struct sigaction action {}, before{};
       if (sigaction(signal_number, nullptr, &before) != 0 || before.sa_handler == SIG_IGN)
         continue;
@@ -55,7 +53,9 @@ void remove_pending_on_signals() {
       sigemptyset(&action.sa_mask);
       sigaction(signal_number, &action, nullptr);
     }
-  });
+    return true;
+  }();
+  (void)installed;
 }
 
 // Where a chain of links ends, whether anything is there or not; nothing for a
@@ -106,49 +106,96 @@ bool PosixFiles::same_file(std::u16string_view a, std::u16string_view b) const {
   return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
 }
 
-std::optional<std::string> PosixFiles::read_file(std::u16string_view path) const {
+InputFile PosixFiles::read_file(std::u16string_view path) const {
+  InputFile input;
+  input.problem = InputFile::Problem::Unreadable;
   // Without O_NONBLOCK a pipe would wait for a writer before it is refused.
   const int file = ::open(native(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat found;
-  std::optional<std::string> bytes;
   if (fstat(file, &found) == 0 && S_ISREG(found.st_mode)) {
-    // A file cut short while it is read is refused like one that cannot be read.
-    bytes.emplace(static_cast<std::size_t>(found.st_size), '\0');
-    if (::read(file, bytes->data(), bytes->size()) != static_cast<ssize_t>(bytes->size()))
-      bytes.reset();
+    input.size = static_cast<std::uint64_t>(found.st_size);
+    if (input.size > kMostInputBytes) {
+      input.problem = InputFile::Problem::TooLarge;
+    } else {
+      input.data = std::make_unique_for_overwrite<char[]>(input.size);
+      // A read gives at most about 2 GB, and less when interrupted.
+      std::size_t done = 0;
+      ssize_t got = 1;
+      while (done < input.size && got > 0)
+        if ((got = ::read(file, input.data.get() + done, input.size - done)) > 0) done += got;
+      char more;
+      if (got < 0 && errno != EINTR)
+        input.problem = InputFile::Problem::Unreadable;
+      else if (done < input.size || ::read(file, &more, 1) != 0)
+        input.problem = InputFile::Problem::ShortRead;
+      else
+        input.problem = InputFile::Problem::None;
+    }
   }
-  ::close(file);
-  return bytes;
+  if (file != -1) ::close(file);
+  if (input.problem != InputFile::Problem::None) input.data.reset();
+  return input;
 }
 
-bool PosixFiles::replace_file(std::u16string_view path, std::string_view bytes) const {
+namespace {
+
+// The new file takes the target's name; without `replace` only where nothing
+// is there by then, in one step where the file system offers it, else by a
+// second name that fails where the name is taken.
+WriteResult put_in_place(const std::string& fresh, const std::string& target, bool replace) {
+  if (replace) return std::rename(fresh.c_str(), target.c_str()) == 0 ? WriteResult::Written
+                                                                        : WriteResult::Failed;
+  if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+    return WriteResult::Written;
+  if (errno == EINVAL || errno == ENOSYS) {
+    if (::link(fresh.c_str(), target.c_str()) == 0) {
+      ::unlink(fresh.c_str());
+      return WriteResult::Written;
+    }
+  }
+  return errno == EEXIST ? WriteResult::Exists : WriteResult::Failed;
+}
+
+}  // namespace
+
+WriteResult PosixFiles::replace_file(std::u16string_view path, const Content& content,
+                                     bool replace) const {
   const std::optional<std::string> target = link_target(native(path));
-  if (!target) return false;
+  if (!target) return WriteResult::Failed;
   struct stat found;
   const bool existed = stat(target->c_str(), &found) == 0;
-  if (existed && (!S_ISREG(found.st_mode) || !(found.st_mode & S_IWUSR))) return false;
+  if (existed && !replace) return WriteResult::Exists;
+  if (existed && (!S_ISREG(found.st_mode) || !(found.st_mode & S_IWUSR))) return WriteResult::Failed;
 
   remove_pending_on_signals();
   std::string fresh;
   const int file = create_temporary(target->substr(0, target->rfind('/') + 1), fresh);
-  if (file == -1) return false;
+  if (file == -1) return WriteResult::Failed;
   // The system takes no longer path, so it fits.
   std::memcpy(pending_name, fresh.c_str(), fresh.size() + 1);
   pending = 1;
   // Only root may give a file away: elsewhere the new file stays the user's.
-  // The owner first, since a change of owner clears the set-user-ID bit.
   [[maybe_unused]] const bool owner_kept =
       !existed || ::fchown(file, found.st_uid, found.st_gid) == 0;
-  // A regular file takes the whole write unless the disk is full.
+  // A regular file takes the whole write unless the disk is full. The mode
+  // comes last: a change of owner and a write by another user than root both
+  // clear the set-user-ID bit.
   const bool written =
-      (!existed || ::fchmod(file, found.st_mode & 07777) == 0) &&
-      ::write(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
-      ::fsync(file) == 0;
-  const bool replaced =
-      ::close(file) == 0 && written && std::rename(fresh.c_str(), target->c_str()) == 0;
-  if (!replaced) ::unlink(fresh.c_str());
+      content([&](std::string_view bytes) {
+        while (!bytes.empty()) {
+          const ssize_t done = ::write(file, bytes.data(), bytes.size());
+          if (done < 0 && errno == EINTR) continue;
+          if (done <= 0) return false;
+          bytes.remove_prefix(static_cast<std::size_t>(done));
+        }
+        return true;
+      }) &&
+      (!existed || ::fchmod(file, found.st_mode & 07777) == 0) && ::fsync(file) == 0;
+  WriteResult result = ::close(file) == 0 && written ? put_in_place(fresh, *target, replace)
+                                                     : WriteResult::Failed;
+  if (result != WriteResult::Written) ::unlink(fresh.c_str());
   pending = 0;
-  return replaced;
+  return result;
 }
 
 std::optional<std::vector<std::u16string>> PosixFiles::file_names(std::u16string_view folder) const {
@@ -157,13 +204,10 @@ std::optional<std::vector<std::u16string>> PosixFiles::file_names(std::u16string
   if (!listing) return std::nullopt;
   std::vector<std::u16string> names;
   while (const dirent* entry = readdir(listing.get())) {
-    // A link to a file counts as the file; a name that is not UTF-8 cannot be
-    // given back in a message, so it is passed over.
+    // A link to a file counts as the file.
     struct stat found;
-    std::optional<std::u16string> name = utf8_to_text(entry->d_name);
-    if (name && fstatat(dirfd(listing.get()), entry->d_name, &found, 0) == 0 &&
-        S_ISREG(found.st_mode))
-      names.push_back(std::move(*name));
+    if (fstatat(dirfd(listing.get()), entry->d_name, &found, 0) == 0 && S_ISREG(found.st_mode))
+      names.push_back(text_from_native(entry->d_name));
   }
   return names;
 }

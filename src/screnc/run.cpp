@@ -8,6 +8,7 @@
 
 #include "encoder/encode_text.h"
 #include "encoder/encoded_file.h"
+#include "encoder/script_file.h"
 #include "screnc/arguments.h"
 #include "screnc/messages.h"
 
@@ -15,45 +16,119 @@ namespace screnc {
 
 namespace {
 
+// The encoded file's content, made as the file is written.
+struct Encoded {
+  Content content;
+  std::size_t blocks = 0;
+  // Why making the content failed, where it did.
+  std::optional<Failure> failure;
+  std::optional<EncodeError> error;
+};
+
 int encode_file(const Arguments& a, std::u16string_view input, std::u16string_view output,
                 const System& system) {
   const auto fail = [&](Failure failure, std::u16string_view file,
-                        TextForm form = TextForm::Legacy) {
-    system.print(failure_message(failure, file, form));
+                        TextForm form = TextForm::Legacy, std::uint64_t size = 0) {
+    system.print(failure_message(failure, file, form, size), Stream::Error);
     return kFileFailed;
   };
+  const auto fail_encoding = [&](const EncodeError& e) {
+    system.print(encode_error_message(e, input), Stream::Error);
+    return e.problem() == EncodeError::Problem::BlockMismatch ? kInternalError : kFileFailed;
+  };
   const Files& files = system.files;
+  const PathStyle style = files.path_style();
   if (!files.exists(input)) return fail(Failure::InputMissing, input);
   // /e is for what the extension does not tell.
-  std::optional<FileKind> kind = file_kind_for_extension(extension(input));
+  std::optional<FileKind> kind = file_kind_for_extension(extension(input, style));
   if (!kind) kind = a.assumed_kind;
   if (!kind) return fail(Failure::UnknownExtension, input);
-  const std::u16string_view folder = folder_of(output);
+  const std::u16string_view folder = folder_of(output, style);
   if (!folder.empty() && !files.is_folder(folder)) return fail(Failure::NoOutputFolder, output);
   if (files.is_special(output)) return fail(Failure::OutputNotFile, output);
   if (!a.force && files.same_file(input, output)) return fail(Failure::OutputIsInput, output);
-  if (!a.force && files.exists(output)) return fail(Failure::OutputExists, output);
+  const bool output_there = files.exists(output);
+  if (!a.force && output_there) return fail(Failure::OutputExists, output);
 
-  const std::optional<std::string> bytes = files.read_file(input);
-  if (!bytes) return fail(Failure::InputUnreadable, input);
-  const TextForm form = text_form(*bytes);
-  const std::optional<std::u16string> text = file_text(*bytes, system.legacy);
-  if (!text) return fail(Failure::NotText, input, form);
-
-  const TextForm written_form = output_form(form, *kind);
-  EncodedFile file(*text, *bytes, written_form, system.legacy);
-  std::size_t blocks = 0;
-  try {
-    blocks = encode_text(*text, *kind, a.options, file);
-  } catch (const EncodeError& e) {
-    system.print(encode_error_message(e, input));
-    return e.problem() == EncodeError::Problem::BlockMismatch ? kInternalError : kFileFailed;
+  const InputFile file = files.read_file(input);
+  switch (file.problem) {
+    case InputFile::Problem::None:
+      break;
+    case InputFile::Problem::TooLarge:
+      return fail(Failure::InputTooLarge, input, TextForm::Legacy, file.size);
+    case InputFile::Problem::ShortRead:
+      return fail(Failure::ShortRead, input, TextForm::Legacy, file.size);
+    case InputFile::Problem::Unreadable:
+      return fail(Failure::InputUnreadable, input);
   }
-  const std::optional<std::string> written = file.take();
-  if (!written) return fail(Failure::NotWritable, output, written_form);
-  if (!files.replace_file(output, *written)) return fail(Failure::WriteFailed, output);
+  const std::string_view bytes = file.bytes();
+  if (const ForeignForm foreign = foreign_form(bytes); foreign != ForeignForm::None)
+    return fail(foreign == ForeignForm::Utf16Be ? Failure::Utf16BigEndian : Failure::Utf16Unmarked,
+                input);
+  const TextForm form = text_form(bytes);
+  const TextForm written_form = output_form(form, *kind);
+
+  // Both ways keep the source's text alive until the file is written.
+  ScriptFile script(bytes, system.legacy);
+  std::optional<std::u16string> text;
+  Encoded encoded;
+  if (is_plain_script(*kind)) {
+    switch (script.measure()) {
+      case ScriptFile::Problem::None:
+        break;
+      case ScriptFile::Problem::TooLong:
+        return fail(Failure::InputTooLarge, input, form, bytes.size());
+      default:
+        return fail(Failure::NotText, input, form);
+    }
+    // Read as text piece by piece: a file of any size the input may have is
+    // encoded in little more memory than its bytes.
+    encoded.blocks = 1;
+    encoded.content = [&](const std::function<bool(std::string_view)>& write) {
+      switch (script.write(written_form, write)) {
+        case ScriptFile::Problem::None:
+          return true;
+        case ScriptFile::Problem::NotWritable:
+          encoded.failure = Failure::NotWritable;
+          break;
+        case ScriptFile::Problem::BlockMismatch:
+          encoded.error.emplace(EncodeError::Problem::BlockMismatch, script.block_line());
+          break;
+        default:
+          break;
+      }
+      return false;
+    };
+  } else {
+    text = file_text(bytes, system.legacy);
+    if (!text) return fail(Failure::NotText, input, form);
+    // Encoded as it is written: a page that is not closed leaves nothing.
+    encoded.content = [&](const std::function<bool(std::string_view)>& write) {
+      EncodedFile page(*text, bytes, written_form, system.legacy, write);
+      try {
+        encoded.blocks = encode_text(*text, *kind, a.options, page);
+      } catch (const EncodeError& e) {
+        encoded.error = e;
+        return false;
+      }
+      if (page.take()) return true;
+      if (!page.write_failed()) encoded.failure = Failure::NotWritable;
+      return false;
+    };
+  }
+  switch (files.replace_file(output, encoded.content, a.force)) {
+    case WriteResult::Written:
+      break;
+    case WriteResult::Exists:
+      return fail(Failure::OutputExists, output);
+    case WriteResult::Failed:
+      if (encoded.error) return fail_encoding(*encoded.error);
+      if (encoded.failure) return fail(*encoded.failure, output, written_form);
+      return fail(output_there ? Failure::WriteFailed : Failure::NewWriteFailed, output);
+  }
   if (!a.silent)
-    system.print(success_message(input, output, blocks, form, written_form));
+    system.print(success_message(input, output, encoded.blocks, form, written_form),
+                 Stream::Output);
   return kSuccess;
 }
 
@@ -63,11 +138,11 @@ int encode_guarded(const Arguments& a, std::u16string_view input, std::u16string
   try {
     return encode_file(a, input, output, system);
   } catch (const std::bad_alloc&) {
-    system.print(failure_message(Failure::OutOfMemory, input));
+    system.print(failure_message(Failure::OutOfMemory, input), Stream::Error);
     return kInternalError;
   } catch (const std::exception&) {
     // A name the system cannot take (a lone surrogate on Linux).
-    system.print(failure_message(Failure::Unexpected, input));
+    system.print(failure_message(Failure::Unexpected, input), Stream::Error);
     return kFileFailed;
   }
 }
@@ -75,9 +150,10 @@ int encode_guarded(const Arguments& a, std::u16string_view input, std::u16string
 // The files an input names: itself, or the files a pattern in its name matches
 // in the pattern's folder, in the order of their names.
 std::vector<std::u16string> expanded(std::u16string_view input, const Files& files) {
-  if (!is_pattern(name_of(input))) return {std::u16string(input)};
-  const std::u16string pattern = files.compared_name(name_of(input));
-  const std::u16string_view folder = folder_of(input);
+  const PathStyle style = files.path_style();
+  if (!is_pattern(name_of(input, style))) return {std::u16string(input)};
+  const std::u16string pattern = files.compared_name(name_of(input, style));
+  const std::u16string_view folder = folder_of(input, style);
   std::vector<std::u16string> found;
   for (const std::u16string& name : files.file_names(folder).value_or(std::vector<std::u16string>{}))
     if (matches_pattern(files.compared_name(name), pattern))
@@ -88,12 +164,14 @@ std::vector<std::u16string> expanded(std::u16string_view input, const Files& fil
 
 int encode_into_folder(const Arguments& a, const System& system) {
   const Files& files = system.files;
+  const PathStyle style = files.path_style();
   if (!files.is_folder(a.output)) {
-    system.print(argument_error_message({ArgumentError::Problem::NoFolder, a.output}));
+    system.print(argument_error_message({ArgumentError::Problem::NoFolder, a.output}),
+                 Stream::Error);
     return kBadCommandLine;
   }
   std::u16string folder = a.output;
-  if (!folder.ends_with(u'\\') && !folder.ends_with(u'/')) folder += files.separator();
+  if (!ends_with_separator(folder, style)) folder += files.separator();
   std::set<std::u16string> written;
   std::size_t encoded = 0, failed = 0;
   int status = kSuccess;
@@ -104,16 +182,16 @@ int encode_into_folder(const Arguments& a, const System& system) {
   for (const std::u16string& input : a.inputs) {
     const std::vector<std::u16string> names = expanded(input, files);
     if (names.empty()) {
-      system.print(failure_message(Failure::NoMatch, input));
+      system.print(failure_message(Failure::NoMatch, input), Stream::Error);
       count(kFileFailed);
     }
     for (const std::u16string& name : names) {
-      std::optional<FileKind> kind = file_kind_for_extension(extension(name));
+      std::optional<FileKind> kind = file_kind_for_extension(extension(name, style));
       if (!kind) kind = a.assumed_kind;
-      const std::u16string output_name = encoded_name(name_of(name), kind);
+      const std::u16string output_name = encoded_name(name_of(name, style), kind);
       const std::u16string output = folder + output_name;
       if (written.contains(files.compared_name(output_name))) {
-        system.print(failure_message(Failure::OutputTaken, output));
+        system.print(failure_message(Failure::OutputTaken, output), Stream::Error);
         count(kFileFailed);
         continue;
       }
@@ -122,24 +200,32 @@ int encode_into_folder(const Arguments& a, const System& system) {
       count(result);
     }
   }
-  if (!a.silent) system.print(summary_message(encoded, failed));
+  if (!a.silent) system.print(summary_message(encoded, failed), failed ? Stream::Error : Stream::Output);
   return status;
 }
 
 }  // namespace
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system) {
-  const std::variant<Arguments, HelpRequest, ArgumentError> parsed =
-      parse_arguments(args, system.slash_starts_paths);
+  const PathStyle style = system.files.path_style();
+  const std::variant<Arguments, HelpRequest, ArgumentError> parsed = parse_arguments(args, style);
   if (const ArgumentError* error = std::get_if<ArgumentError>(&parsed)) {
-    system.print(argument_error_message(*error));
+    system.print(argument_error_message(*error), Stream::Error);
     return kBadCommandLine;
   }
   if (std::holds_alternative<HelpRequest>(parsed)) {
-    system.print(usage_text());
+    system.print(usage_text(), Stream::Output);
     return kSuccess;
   }
   const Arguments& arguments = std::get<Arguments>(parsed);
+  // "/x a.vbs b.vbe": a switch mistyped, or a file at the root that is not there.
+  for (const std::u16string& input : arguments.inputs) {
+    if (may_be_switch(input, style) && !system.files.exists(input)) {
+      system.print(argument_error_message({ArgumentError::Problem::UnknownSwitchOrInput, input}),
+                   Stream::Error);
+      return kBadCommandLine;
+    }
+  }
   if (arguments.into_folder) return encode_into_folder(arguments, system);
   return encode_guarded(arguments, arguments.inputs[0], arguments.output, system);
 }

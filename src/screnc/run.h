@@ -15,15 +15,15 @@ namespace screnc {
 // with many inputs the worst of theirs.
 enum ExitStatus { kSuccess = 0, kFileFailed = 1, kBadCommandLine = 2, kInternalError = 3 };
 
+// Where a message goes: what was done, or what went wrong.
+enum class Stream { Output, Error };
+
 struct System {
   // The code page of files in no Unicode form.
   const LegacyCodec& legacy;
   // Shows a message; lines are separated by '\n'.
-  std::function<void(std::u16string_view message)> print;
+  std::function<void(std::u16string_view message, Stream stream)> print;
   const Files& files;
-  // Where an absolute path starts with '/', a name that starts with it and is
-  // no switch is a path.
-  bool slash_starts_paths = false;
 };
 
 int run_screnc(const std::vector<std::u16string>& args, const System& system);

@@ -3,7 +3,7 @@
 #include "win32_common/handles.h"
 #include "win32_common/replace_file.h"
 #include "win32_common/utf16.h"
-#include "win32_common/whole_file.h"
+#include <algorithm>
 #include "win32_common/windows_api.h"
 
 namespace screnc {
@@ -51,12 +51,48 @@ bool WindowsFiles::same_file(std::u16string_view a, std::u16string_view b) const
          one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
 }
 
-std::optional<std::string> WindowsFiles::read_file(std::u16string_view path) const {
-  return win32_common::read_whole_file(wide(path));
+InputFile WindowsFiles::read_file(std::u16string_view path) const {
+  InputFile input;
+  input.problem = InputFile::Problem::Unreadable;
+  const FileHandle file(CreateFileW(wide(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size;
+  // A device such as NUL opens like a file but is none.
+  if (!file || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.get(), &size))
+    return input;
+  input.size = static_cast<std::uint64_t>(size.QuadPart);
+  if (input.size > kMostInputBytes) {
+    input.problem = InputFile::Problem::TooLarge;
+    return input;
+  }
+  input.data = std::make_unique_for_overwrite<char[]>(static_cast<SIZE_T>(input.size));
+  SIZE_T done = 0;
+  DWORD got = 1;
+  while (done < input.size && got > 0) {
+    const DWORD wanted = static_cast<DWORD>(std::min<std::uint64_t>(input.size - done, 1 << 24));
+    if (!ReadFile(file.get(), input.data.get() + done, wanted, &got, nullptr)) {
+      input.data.reset();
+      return input;
+    }
+    done += got;
+  }
+  char more;
+  input.problem = done < input.size || (ReadFile(file.get(), &more, 1, &got, nullptr) && got != 0)
+                      ? InputFile::Problem::ShortRead
+                      : InputFile::Problem::None;
+  if (input.problem != InputFile::Problem::None) input.data.reset();
+  return input;
 }
 
-bool WindowsFiles::replace_file(std::u16string_view path, std::string_view bytes) const {
-  return win32_common::replace_file(wide(path), bytes, {.temporary_prefix = L"~screnc-"});
+WriteResult WindowsFiles::replace_file(std::u16string_view path, const Content& content,
+                                       bool replace) const {
+  if (win32_common::replace_file(wide(path), content,
+                                 {.temporary_prefix = L"~screnc-", .replace_existing = replace}))
+    return WriteResult::Written;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? WriteResult::Exists
+                                                                     : WriteResult::Failed;
 }
 
 std::optional<std::vector<std::u16string>> WindowsFiles::file_names(std::u16string_view folder) const {

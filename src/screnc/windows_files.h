@@ -10,10 +10,11 @@ class WindowsFiles : public Files {
   bool is_folder(std::u16string_view path) const override;
   bool is_special(std::u16string_view path) const override;
   bool same_file(std::u16string_view a, std::u16string_view b) const override;
-  std::optional<std::string> read_file(std::u16string_view path) const override;
-  bool replace_file(std::u16string_view path, std::string_view bytes) const override;
+  InputFile read_file(std::u16string_view path) const override;
+  WriteResult replace_file(std::u16string_view path, const Content& content,
+                           bool replace) const override;
   std::optional<std::vector<std::u16string>> file_names(std::u16string_view folder) const override;
-  char16_t separator() const override { return u'\\'; }
+  PathStyle path_style() const override { return PathStyle::Windows; }
   std::u16string compared_name(std::u16string_view name) const override;
 };
 

@@ -1,5 +1,7 @@
 // screnc for Windows: wide arguments; messages in the ANSI code page, which is
-// what the command interpreter and the front end's log are read in.
+// what the command interpreter and the front end's log are read in. Errors too
+// go to standard output: the front end keeps in its log what the encoder
+// writes there, and nothing of standard error.
 #include <string>
 #include <vector>
 
@@ -13,7 +15,7 @@
 namespace screnc {
 namespace {
 
-void print(std::u16string_view message) {
+void print(std::u16string_view message, Stream) {
   std::wstring text;
   for (const char16_t c : message) {
     if (c == u'\n') text += L'\r';

@@ -59,19 +59,34 @@ FileHandle create_temporary(std::wstring_view folder, const wchar_t* prefix, std
   }
 }
 
+bool write_content(HANDLE file, const WriteContent& content) {
+  return content([file](std::string_view bytes) { return write_all(file, bytes); }) &&
+         FlushFileBuffers(file);
+}
+
 // Over the file itself, which keeps all it has but the text.
-bool write_in_place(const std::wstring& path, std::string_view bytes) {
+bool write_in_place(const std::wstring& path, const WriteContent& content) {
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file && write_all(file.get(), bytes) && FlushFileBuffers(file.get());
+  return file && write_content(file.get(), content);
 }
 
 }  // namespace
 
 bool replace_file(const std::wstring& path, std::string_view bytes, const Replacement& how) {
+  return replace_file(
+      path, [bytes](const std::function<bool(std::string_view)>& write) { return write(bytes); },
+      how);
+}
+
+bool replace_file(const std::wstring& path, const WriteContent& content, const Replacement& how) {
   const std::wstring target = final_path(path);
   const DWORD found = GetFileAttributesW(target.c_str());
   const bool existed = found != INVALID_FILE_ATTRIBUTES;
+  if (existed && !how.replace_existing) {
+    SetLastError(ERROR_FILE_EXISTS);
+    return false;
+  }
   if (existed && (found & FILE_ATTRIBUTE_READONLY)) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
@@ -83,13 +98,13 @@ bool replace_file(const std::wstring& path, std::string_view bytes, const Replac
   FileHandle file = create_temporary(folder, how.temporary_prefix, fresh);
   if (!file) {
     if (existed && how.may_write_over && GetLastError() == ERROR_ACCESS_DENIED)
-      return write_in_place(target, bytes);
+      return write_in_place(target, content);
     return false;
   }
   // The system takes no longer path, so it fits.
   std::copy(fresh.c_str(), fresh.c_str() + fresh.size() + 1, pending_name);
   pending = true;
-  bool done = write_all(file.get(), bytes) && FlushFileBuffers(file.get());
+  bool done = write_content(file.get(), content);
   file.reset();
   // ReplaceFileW gives the new file the old one's attributes and security,
   // which a rename would take from the new one.

@@ -2,6 +2,7 @@
 // Writing a file so that a failure never leaves it half-written: the new content
 // goes to a file of its own beside the target first, which then takes the
 // target's place in one step.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,15 @@ struct Replacement {
   // folder that takes no new file the old file is written over in place, and
   // where the system cannot replace it the new one is renamed over it.
   bool may_write_over = false;
+  // Cleared, a file at the path, also one made by someone else while the new
+  // one was written, is never replaced: false, with ERROR_FILE_EXISTS or
+  // ERROR_ALREADY_EXISTS.
+  bool replace_existing = true;
 };
+
+// Hands the content to `write` piece by piece; false when it cannot be made or
+// `write` failed, which stops it.
+using WriteContent = std::function<bool(const std::function<bool(std::string_view)>& write)>;
 
 // Writes the bytes to the file a path leads to, links followed; the new file
 // keeps the old one's attributes and security. A read-only file is not
@@ -24,5 +33,6 @@ struct Replacement {
 // leaves no temporary file behind. False on failure, the reason in
 // GetLastError, and the old file whole (unless it may be written over).
 bool replace_file(const std::wstring& path, std::string_view bytes, const Replacement& how);
+bool replace_file(const std::wstring& path, const WriteContent& content, const Replacement& how);
 
 }  // namespace win32_common

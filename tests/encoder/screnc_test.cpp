@@ -18,11 +18,13 @@
 #include "screnc/messages.h"
 #include "screnc/posix_codec.h"
 #include "screnc/posix_files.h"
+#include "screnc/posix_names.h"
 #include "screnc/run.h"
 
 namespace screnc {
 
 namespace fs = std::filesystem;
+using namespace std::literals;
 
 namespace {
 
@@ -49,19 +51,23 @@ class Screnc : public testing::Test {
     std::ifstream in(dir_ / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  // Every name in the folder with its content ("/" for a folder), but the program's output.
+  // Every name in the folder with its content ("/" for a folder, the size for a
+  // large file), but the program's output.
   std::map<std::string, std::string> snapshot() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(dir_))
-      files[entry.path().filename()] = entry.is_regular_file() ? get(entry.path().filename()) : "/";
+      files[entry.path().filename()] = !entry.is_regular_file()     ? "/"
+                                       : entry.file_size() > 1 << 20 ? std::to_string(entry.file_size())
+                                                                     : get(entry.path().filename());
     files.erase("said.txt");
     return files;
   }
-  // The exit status and what the program printed; 124 when it took more than a minute.
+  // The exit status and what the program printed, errors included; 124 when it
+  // took more than a minute.
   std::pair<int, std::string> run(const std::vector<std::string>& args) const {
     std::string command = "cd '" + dir_.string() + "' && timeout 60 '" SCRENC_PROGRAM "'";
     for (const std::string& arg : args) command += " '" + arg + "'";
-    const int status = std::system((command + " >said.txt").c_str());
+    const int status = std::system((command + " >said.txt 2>&1").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get("said.txt")};
   }
 
@@ -72,19 +78,28 @@ class Screnc : public testing::Test {
 
 TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
   put({{"a.vbs", "MsgBox 1"}, {"old.vbe", "old"}, {"a.txt", "MsgBox 1"}, {"sjis.vbs", "\x81"},
+       {"be.vbs", "\xFE\xFF\0M"sv}, {"le.vbs", "M\0s\0"sv},
        {"bom.vbs", "\xEF\xBB\xBF\xC0\x80"}, {"open.asp", "a\r\n<% x"}, {"ro.vbe", "old"},
        {"emoji.sct", "<?xml version=\"1.0\"?><script>w(\"\x93\xFA&#x1F600;\")</script>"}});
   fs::create_directory(dir_ / "dir.vbs");
   fs::permissions(dir_ / "ro.vbe", fs::perms::owner_read);
   ASSERT_EQ(mkfifo((dir_ / "fifo.vbe").c_str(), 0644), 0);
   fs::create_symlink("nowhere.vbe", dir_ / "dangling.vbe");
+  // Sparse: no disk is used, nothing is read.
+  std::ofstream(dir_ / "big.vbs").close();
+  fs::resize_file(dir_ / "big.vbs", kMostInputBytes + 1);
   using Problem = ArgumentError::Problem;
   const std::tuple<std::vector<std::string>, int, std::u16string> cases[] = {
       {{"a.vbs", "old.vbe"}, 1, failure_message(Failure::OutputExists, u"old.vbe")},
       {{"/s", "a.vbs", "./a.vbs"}, 1, failure_message(Failure::OutputIsInput, u"./a.vbs")},
       {{"none.vbs", "b.vbe"}, 1, failure_message(Failure::InputMissing, u"none.vbs")},
-      // A name at the root is a path, not a switch.
-      {{"/none.vbs", "b.vbe"}, 1, failure_message(Failure::InputMissing, u"/none.vbs")},
+      // A name at the root may be a path or a mistyped switch.
+      {{"/x", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::UnknownSwitchOrInput, u"/x"})},
+      {{"big.vbs", "b.vbe"}, 1, failure_message(Failure::InputTooLarge, u"big.vbs", TextForm::Legacy, kMostInputBytes + 1)},
+      // Its size is 0 and its text is not.
+      {{"/e", "vbs", "/proc/version", "b.vbe"}, 1, failure_message(Failure::ShortRead, u"/proc/version")},
+      {{"be.vbs", "b.vbe"}, 1, failure_message(Failure::Utf16BigEndian, u"be.vbs")},
+      {{"le.vbs", "b.vbe"}, 1, failure_message(Failure::Utf16Unmarked, u"le.vbs")},
       // A link that leads nowhere is there all the same.
       {{"a.vbs", "dangling.vbe"}, 1, failure_message(Failure::OutputExists, u"dangling.vbe")},
       {{"dir.vbs", "b.vbe"}, 1, failure_message(Failure::InputUnreadable, u"dir.vbs")},
@@ -106,7 +121,6 @@ TEST_F(Screnc, EachFailureSaysWhyNamesTheFileAndChangesNothing) {
       {{"/l", "Perl", "a.vbs", "b.vbe"}, 2, argument_error_message({Problem::BadLanguage, u"Perl"})},
       {{"a.vbs", "b.vbe", "-e", "txt"}, 2, argument_error_message({Problem::BadKind, u"txt"})},
       {{"a.vbs", "b.vbe", "/E"}, 2, argument_error_message({Problem::MissingValue, u"/E"})},
-      {{"a.vbs", "b.vbe", "\xFF"}, 2, argument_not_utf8_message()},
   };
   const auto before = snapshot();
   for (const auto& [args, status, message] : cases) {
@@ -127,7 +141,8 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
        {".screnc-0", "someone else's"}, {"private.vbe", "old"}, {"target.vbe", "old"},
        {"u.htm", unclosed}, {"u.asp", unclosed_asp}, {"n.asp", nested_asp}, {"c.sct", cdata},
        {"dup.htm", "<p>\xED\x40\x87\x90</p><script>x\xED\x40</script>"}});
-  fs::permissions(dir_ / "private.vbe", fs::perms::owner_read | fs::perms::owner_write);
+  const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::set_uid;
+  fs::permissions(dir_ / "private.vbe", kept);
   fs::create_symlink("target.vbe", dir_ / "link.vbe");
   fs::create_symlink("made.vbe", dir_ / "dangling.vbe");
   const std::string vbs = utf8(encode_block(u"MsgBox 1\r\n")), asp = "<%" + utf8(encode_block(u"x")) + "%>";
@@ -165,7 +180,7 @@ TEST_F(Screnc, WritesTheOutputAndSaysSoUnlessSilent) {
   EXPECT_EQ(get(".screnc-0"), "someone else's");
   EXPECT_TRUE(fs::is_symlink(dir_ / "link.vbe") && fs::is_symlink(dir_ / "dangling.vbe"));
   EXPECT_EQ(get("target.vbe") + get("made.vbe"), vbs + vbs);
-  EXPECT_EQ(fs::status(dir_ / "private.vbe").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(dir_ / "private.vbe").permissions(), kept);
 }
 
 TEST_F(Screnc, WritesPagesInTheirFormAndScriptsInOneTheScriptHostReads) {
@@ -200,11 +215,12 @@ TEST_F(Screnc, WritesPagesInTheirFormAndScriptsInOneTheScriptHostReads) {
 TEST_F(Screnc, EncodesManyFilesIntoAFolderEachOnItsOwn) {
   put({{"a.vbs", "MsgBox 1"}, {"b.JS", "x"}, {"c.htm", "<p>"}, {"bad.asp", "<% x"}});
   fs::create_directories(dir_ / "sub" / "f.vbs");  // a folder: no pattern picks it
-  put({{"sub/a.vbs", "MsgBox 2"}, {"sub/e.VBS", "e"}});
+  // On Linux '\\' is part of a name, and a name is bytes: here code page 932's.
+  put({{"sub/a.vbs", "MsgBox 2"}, {"sub/e.VBS", "e"}, {"sub/back\\slash.vbs", "s"}, {"sub/\x83" "e.vbs", "e"}});
   const std::string a = utf8(encode_block(u"MsgBox 1")), b = utf8(encode_block(u"x"));
   const auto said = [](std::initializer_list<std::u16string> lines) {
     std::string text;
-    for (const std::u16string& line : lines) text += utf8(line) + "\n";
+    for (const std::u16string& line : lines) text += shown(line) + "\n";
     return text;
   };
   const auto wrote = [](std::u16string_view in, std::u16string_view out, std::size_t blocks = 1) {
@@ -220,7 +236,12 @@ TEST_F(Screnc, EncodesManyFilesIntoAFolderEachOnItsOwn) {
       {{"/s", "a.vbs", "b.JS", "c.htm", "out/"}, 0, "", {{"a.vbe", a}, {"b.jse", b}, {"c.htm", "<p>"}}},
       // Patterns are the encoder's own, in their folder, files only, case-sensitive
       // here; a star may stand for nothing.
-      {{"/s", "sub/*.vbs", "?.JS*", "out"}, 0, "", {{"a.vbe", utf8(encode_block(u"MsgBox 2"))}, {"b.jse", b}}},
+      {{"/s", "sub/*.vbs", "?.JS*", "out"}, 0, "",
+       {{"a.vbe", utf8(encode_block(u"MsgBox 2"))}, {"b.jse", b}, {"back\\slash.vbe", utf8(encode_block(u"s"))},
+        {"\x83" "e.vbe", utf8(encode_block(u"e"))}}},
+      // A name that is not UTF-8 is shown escaped.
+      {{"sub/*e.vbs", "out"}, 0, said({wrote(u"sub/\xDC83" "e.vbs", u"out/\xDC83" "e.vbe"), summary_message(1, 0)}),
+       {{"\x83" "e.vbe", utf8(encode_block(u"e"))}}},
       {{"a.vbs", "bad.asp", "c.htm", "out"}, 1,
        said({wrote(u"a.vbs", u"out/a.vbe"),
              encode_error_message(EncodeError(EncodeError::Problem::UnclosedSection, 1), u"bad.asp"),
@@ -246,6 +267,64 @@ TEST_F(Screnc, EncodesManyFilesIntoAFolderEachOnItsOwn) {
   }
 }
 
+TEST_F(Screnc, AnOutputMadeWhileTheRunGoesOnIsReplacedOnlyWithF) {
+  // Someone else writes the output after the run found it missing.
+  struct Racing : PosixFiles {
+    WriteResult replace_file(std::u16string_view path, const Content& content,
+                             bool replace) const override {
+      return PosixFiles::replace_file(
+          path,
+          [&](const std::function<bool(std::string_view)>& write) {
+            std::ofstream(utf8(path)) << "IMPORTANT";
+            return content(write);
+          },
+          replace);
+    }
+  };
+  put({{"a.vbs", "MsgBox 1"}});
+  const std::u16string input = utf8_to_text((dir_ / "a.vbs").string()).value(),
+                       output = utf8_to_text((dir_ / "new.vbe").string()).value();
+  const std::tuple<std::vector<std::u16string>, int, std::u16string, std::string> cases[] = {
+      {{input, output}, kFileFailed, failure_message(Failure::OutputExists, output), "IMPORTANT"},
+      {{u"/s", u"/f", input, output}, kSuccess, u"", utf8(encode_block(u"MsgBox 1"))},
+  };
+  const Racing files;
+  const Cp932Codec cp932;
+  for (const auto& [args, status, message, written] : cases) {
+    fs::remove(dir_ / "new.vbe");
+    std::u16string said;
+    EXPECT_EQ(run_screnc(args, {cp932, [&](std::u16string_view text, Stream) { said += text; }, files}),
+              status);
+    EXPECT_EQ(said, message);
+    EXPECT_EQ(get("new.vbe"), written);
+    EXPECT_EQ(snapshot().size(), 2u) << "a temporary file was left";
+  }
+}
+
+TEST(Paths, PartsAndPatternsAsTheSystemSpellsThem) {
+  using enum PathStyle;
+  // The path, the style, then its folder, name and extension.
+  const std::tuple<std::u16string_view, PathStyle, std::u16string_view, std::u16string_view,
+                   std::u16string_view> parts[] = {
+      {u"a\\b.c.vbs", Windows, u"a\\", u"b.c.vbs", u".vbs"},
+      {u"a\\b.c.vbs", Posix, u"", u"a\\b.c.vbs", u".vbs"},
+      {u"d/x\\.y/.vbs", Posix, u"d/x\\.y/", u".vbs", u""},
+      {u"d/x.y\\z", Windows, u"d/x.y\\", u"z", u""},
+  };
+  for (const auto& [path, style, folder, name, ext] : parts) {
+    SCOPED_TRACE(utf8(path));
+    EXPECT_EQ(std::tuple(folder_of(path, style), name_of(path, style), extension(path, style)),
+              std::tuple(folder, name, ext));
+  }
+  const std::tuple<std::u16string_view, std::u16string_view, bool> patterns[] = {
+      {u"abxbc", u"a*bc", true},  // the star gives back the "bc" it first took
+      {u"abxbd", u"a*bc", false}, {u"ab", u"a?*b", false}, {u"axxb", u"a?*b", true},
+      {u"a.vbs", u"*.*", true},   {u"abc", u"*a", false},
+  };
+  for (const auto& [name, pattern, matched] : patterns)
+    EXPECT_EQ(matches_pattern(name, pattern), matched) << utf8(pattern) << " " << utf8(name);
+}
+
 TEST(RunScrenc, ANameTheSystemCannotTakeOrNoMemoryLeftIsAFailureNotACrash) {
   struct NoMemory : PosixFiles {
     bool exists(std::u16string_view) const override { throw std::bad_alloc(); }
@@ -259,7 +338,7 @@ TEST(RunScrenc, ANameTheSystemCannotTakeOrNoMemoryLeftIsAFailureNotACrash) {
   };
   for (const auto& [system_files, status, message] : cases) {
     std::u16string said;
-    const System system{cp932, [&](std::u16string_view text) { said += text; }, system_files};
+    const System system{cp932, [&](std::u16string_view text, Stream) { said += text; }, system_files};
     EXPECT_EQ(run_screnc({u"a\xD800.vbs", u"b.vbe"}, system), status);
     EXPECT_EQ(said, message);
   }
@@ -276,7 +355,7 @@ TEST(Messages, EachFailureHasItsOwnTextNamingTheFile) {
     texts.insert(argument_error_message({static_cast<ArgumentError::Problem>(p), u"ファイル.vbs"}));
   for (const std::u16string& text : texts) EXPECT_NE(text.find(u"\"ファイル.vbs\""), std::u16string::npos);
   texts.insert(argument_error_message({ArgumentError::Problem::WrongCount, u""}));
-  EXPECT_EQ(texts.size(), 24u);
+  EXPECT_EQ(texts.size(), 30u);
 }
 
 }  // namespace screnc

@@ -18,6 +18,9 @@ TEST(TextForm, ReadAndWrittenBackInTheFormFound) {
       {"a\xE6\x97\xA5\xF0\x9F\x98\x80", TextForm::Utf8, u"a日😀"},
       {"\x93\xFA\x96\x7B", TextForm::Legacy, u"日本"},  // code page 932, not UTF-8
       {"\xE6\x97\xA5\xE6\x97", TextForm::Legacy, u"譌･譌"},  // UTF-8 cut short: code page 932
+      // Both ways text: katakana on their own, an accented letter in a word.
+      {"x = \"\xC3\xBD\" ' \xC3\xBD\xC3\xBD", TextForm::Legacy, u"x = \"ﾃｽ\" ' ﾃｽﾃｽ"},
+      {"caf\xC3\xA9 \xC3\xBD", TextForm::Utf8, u"café ý"},
       {"\xEF\xBB", TextForm::Legacy, std::nullopt},
       {"a\x80", TextForm::Legacy, std::nullopt},  // no character of code page 932
       {"\xEF\xBB\xBF" "\xC0\x80", TextForm::Utf8Bom, std::nullopt},          // overlong

@@ -13,11 +13,17 @@ int wmain(int argc, wchar_t** argv) {
   using namespace screnc;
   const WindowsFiles files;
   const win32_common::AnsiCodec ansi;
-  const std::optional<std::string> bytes = files.read_file(win32_common::utf16(argv[1]));
-  const std::optional<std::u16string> text = file_text(bytes.value_or(""), ansi);
-  if (!bytes || !text) return 1;
+  const InputFile input = files.read_file(win32_common::utf16(argv[1]));
+  const std::string_view bytes = input.bytes();
+  const std::optional<std::u16string> text = file_text(bytes, ansi);
+  if (input.problem != InputFile::Problem::None || !text) return 1;
   const std::optional<std::u16string> plain = decode_text(*text);
   if (!plain) return 1;
-  const std::optional<std::string> out = file_bytes(*plain, text_form(*bytes), ansi);
-  return out && files.replace_file(win32_common::utf16(argv[2]), *out) ? 0 : 1;
+  const std::optional<std::string> out = file_bytes(*plain, text_form(bytes), ansi);
+  return out && files.replace_file(
+                    win32_common::utf16(argv[2]),
+                    [&](const std::function<bool(std::string_view)>& write) { return write(*out); },
+                    true) == WriteResult::Written
+             ? 0
+             : 1;
 }
