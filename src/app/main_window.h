@@ -45,6 +45,13 @@ class MainWindow {
   void on_files_dropped(const std::vector<std::wstring>& files);
   // Files handed to the program as it starts: taken as if dropped on the input box.
   void take_handed_files(const std::vector<std::wstring>& files);
+  // A start while another instance runs hands its files to that one's window.
+  void hand_over(const std::vector<std::wstring>& files);
+  // Files a later start handed to this window: kept until take_sent_files finds
+  // the window free, then taken as handed to the program.
+  void on_files_sent(const std::vector<std::wstring>& files);
+  void take_sent_files();
+  bool has_sent_files() const { return !sent_files_.empty(); }
 
  private:
   // settings and start-up
@@ -86,10 +93,14 @@ class MainWindow {
   void refresh_output_from_input();
   void on_output_browse_clicked();
   void on_encoder_browse_clicked();
+  void drop_one(const std::wstring& path);
+  // several
+  void take_several(const std::vector<std::wstring>& paths);
 
   ControlSet<MainControl, kMainWindowControls> controls_;
   Platform& platform_;
   SettingsFile settings_file_;
+  std::vector<std::wstring> sent_files_;
 };
 
 }  // namespace mosa

@@ -4,7 +4,6 @@
 #include "core/paths.h"
 #include "encode/output.h"
 #include "encode/run.h"
-#include "select/input_path.h"
 #include "types/script_types.h"
 
 namespace mosa {
@@ -13,9 +12,15 @@ void MainWindow::on_input_browse_clicked() {
   file_dialog.title = L"Select, " + settings.script_ext + L" script file";
   file_dialog.init_dir = settings.in_folder;
   file_dialog.file_name.clear();
+  file_dialog.multiple = true;
+  file_dialog.chosen.clear();
   const int position = script_type_position(settings.script_ext);
   if (position >= 0) file_dialog.filter = kScriptTypes[position].filter;
   platform_.show_open_dialog(file_dialog);
+  if (file_dialog.chosen.size() > 1) {
+    take_several(file_dialog.chosen);
+    return;
+  }
   if (!file_dialog.file_name.empty() && passable(file_dialog.file_name)) {
     settings.in_file = file_dialog.file_name;
     split_input_path(file_dialog.file_name);
@@ -44,6 +49,7 @@ void MainWindow::refresh_output_from_input() {
 
 void MainWindow::on_encoder_browse_clicked() {
   file_dialog.file_name.clear();
+  file_dialog.multiple = false;
   file_dialog.filter = L"Windows Script Encoder (screnc.exe)|screnc.exe";
   platform_.show_open_dialog(file_dialog);
   if (!file_dialog.file_name.empty()) {
@@ -56,23 +62,22 @@ void MainWindow::on_encoder_browse_clicked() {
 }
 
 bool MainWindow::passable(const std::wstring& path) {
-  // What the batch file cannot name, the encoder would never get: said now, by
-  // the character, rather than by a run that fails.
-  if (exact_form(platform_, path, CodePage::Oem)) return true;
-  platform_.message_box(L"「" + first_outside_code_page(platform_, path, CodePage::Oem) +
-                            L"」はエンコーダーのコマンドラインで使えない文字です。\r" + path,
-                        L"報告", kExclamation);
+  const std::wstring uncarried = uncarried_by_command_line(platform_, path);
+  if (uncarried.empty()) return true;
+  platform_.message_box(uncarried + L"\r" + path, L"報告", kExclamation);
   return false;
 }
 
 void MainWindow::on_files_dropped(const std::vector<std::wstring>& files) {
   // Dragged data without a file (text, say) changes nothing.
   if (files.empty()) return;
-  const std::wstring& path = files.front();
-  if (platform_.is_folder(path)) {
-    platform_.message_box(path + L"  はフォルダです。", L"報告", kExclamation);
-    return;
-  }
+  if (files.size() == 1 && !platform_.is_folder(files.front()))
+    drop_one(files.front());
+  else
+    take_several(files);
+}
+
+void MainWindow::drop_one(const std::wstring& path) {
   const std::wstring ext = extension_of(path);
   const int position = script_type_position(ext);
   if (position < 0) {
@@ -93,8 +98,10 @@ void MainWindow::take_handed_files(const std::vector<std::wstring>& handed) {
     if (!file.empty()) files.push_back(file);
   if (files.empty()) return;
   // What the file manager drops is there; a shortcut or a typed command line
-  // may name a file that has gone, which the run would only report later.
-  if (!platform_.is_folder(files.front()) && !ordinary_file_at(platform_, files.front())) {
+  // may name a file that has gone, which the run would only report later (of
+  // several, the run's summary names it).
+  if (files.size() == 1 && !platform_.is_folder(files.front()) &&
+      !ordinary_file_at(platform_, files.front())) {
     report_missing(platform_, files.front());
     return;
   }

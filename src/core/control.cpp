@@ -97,9 +97,25 @@ void Window::unload() {
   changed();
 }
 
+std::wstring Window::caption() const {
+  if (progress_total_ == 0) return caption_;
+  return caption_ + L" - " + std::to_wstring(progress_current_) + L"/" +
+         std::to_wstring(progress_total_);
+}
+
+void Window::set_progress(int current, int total) {
+  if (total == 0) current = 0;
+  if (current == progress_current_ && total == progress_total_) return;
+  progress_current_ = current;
+  progress_total_ = total;
+  changed();
+}
+
 void Window::set_busy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
+  // A request that came after the last wait has nothing left to stop.
+  if (!busy) stop_requested_ = false;
   changed();
 }
 

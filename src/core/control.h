@@ -136,7 +136,8 @@ class ComboBox : public Control {
 class Window {
  public:
   Window(std::wstring caption, Rect client, int height);
-  const std::wstring& caption() const { return caption_; }
+  // The caption, with the progress of a long work after it while there is one.
+  std::wstring caption() const;
   const Rect& client() const { return client_; }
   int height() const { return height_; }
   void set_height(int twips);
@@ -149,6 +150,11 @@ class Window {
   // work takes the request once.
   void request_stop() { stop_requested_ = busy_; }
   bool take_stop_request() { return std::exchange(stop_requested_, false); }
+  // Which of how many items a long work is at (shown in the caption and on the
+  // taskbar button); a total of 0 ends the showing.
+  void set_progress(int current, int total);
+  int progress_current() const { return progress_current_; }
+  int progress_total() const { return progress_total_; }
   void set_view_listener(Handler listener) { view_listener_ = std::move(listener); }
 
  private:
@@ -162,6 +168,7 @@ class Window {
   bool unloaded_ = false;
   bool busy_ = false;
   bool stop_requested_ = false;
+  int progress_current_ = 0, progress_total_ = 0;
   Handler view_listener_;
 };
 

@@ -37,7 +37,26 @@ std::wstring inside(const std::wstring& folder, const std::wstring& name) {
   return folder.empty() || is_separator(folder.back()) ? folder + name : folder + L"\\" + name;
 }
 
+std::wstring file_name(const std::wstring& path) {
+  const size_t cut = path.rfind(L'\\');
+  return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
 }  // namespace
+
+InputParts split_path(const std::wstring& path) {
+  const size_t cut = path.rfind(L'\\');
+  const std::wstring name = file_name(path);
+  const size_t dot = name.rfind(L'.');
+  return {cut == std::wstring::npos ? L"" : path.substr(0, cut),
+          dot == std::wstring::npos ? L"" : name.substr(0, dot)};
+}
+
+std::wstring extension_of(const std::wstring& path) {
+  const std::wstring name = file_name(path);
+  const size_t dot = name.rfind(L'.');
+  return dot == std::wstring::npos ? name : name.substr(dot + 1);
+}
 
 bool has_forbidden_character(const std::wstring& path) {
   // The "?" of a long path's "\\?\" is no wildcard.

@@ -1,13 +1,24 @@
 #pragma once
-// Rules for the paths the user gives the program: which ones the system would
-// reject, where a relative one points, and how a file in an 8-bit code page can
-// carry one exactly.
+// Rules for the paths the user gives the program: how one is taken apart, which
+// ones the system would reject, where a relative one points, and how a file in an
+// 8-bit code page can carry one exactly.
 #include <optional>
 #include <string>
 
 #include "core/platform.h"
 
 namespace mosa {
+
+// A path taken apart, with "\" as the only separator and nothing trimmed.
+struct InputParts {
+  std::wstring folder;  // every piece but the last, without a trailing "\"
+  std::wstring base;    // the file name up to its last "."; empty without a "."
+};
+
+InputParts split_path(const std::wstring& path);
+
+// The last piece of the file name cut at "."; a name without "." is its own extension.
+std::wstring extension_of(const std::wstring& path);
 
 // Whether a path holds a character that no file name can hold: '"', '<', '>',
 // '|', '*', '?' or a control character. Such a path names no file; inside a

@@ -33,6 +33,10 @@ struct FileDialog {
   std::wstring init_dir;
   std::wstring file_name;  // set before showing; holds the chosen path after OK
   std::wstring filter;     // "description|pattern"
+  // Whether the user may choose several files; after OK with more than one,
+  // file_name holds the first and chosen all of them, else chosen is empty.
+  bool multiple = false;
+  std::vector<std::wstring> chosen;
 };
 
 class Dialogs {
@@ -133,6 +137,10 @@ class Processes {
   // end at the latest with the returned object, or with the program.
   virtual std::unique_ptr<Process> start_batch(const std::wstring& batch_path, ShowMode show) = 0;
   virtual bool another_instance_running() = 0;
+  // Hands the files to the window of the instance that runs, which takes them
+  // as dropped, or with none brings that window to the front. False when there
+  // was no window to take them.
+  virtual bool hand_to_running_window(const std::vector<std::wstring>& files) = 0;
 };
 
 class Documents {
@@ -154,6 +162,9 @@ class Folders {
   virtual std::wstring drive_folder(const std::wstring& drive) = 0;
   // The names of the folders in a folder, sorted; throws when it cannot be read.
   virtual std::vector<std::wstring> subfolders(const std::wstring& folder) = 0;
+  // The names of the ordinary files in a folder (no hidden or system ones, as
+  // the existence test counts them); throws when it cannot be read.
+  virtual std::vector<std::wstring> files_in(const std::wstring& folder) = 0;
 };
 
 }  // namespace mosa

@@ -21,12 +21,6 @@ const FileTime kClockStepMs = 2000;
 // room included, is text the encoder copied, not a block it wrote.
 const size_t kCopiedMarkerLength = 12;
 
-// The run ended before the encoder started, for a reason the user can read.
-struct Refusal : PlatformError {
-  explicit Refusal(std::wstring why) : PlatformError("run refused"), reason(std::move(why)) {}
-  std::wstring reason;
-};
-
 std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
 
 // A platform failure as the reason for a refusal, with the system's own words.
@@ -34,38 +28,42 @@ template <typename Step>
 auto refused_on_failure(const std::wstring& reason, Step&& step) {
   try {
     return step();
-  } catch (const Refusal&) {
+  } catch (const RunRefused&) {
     throw;
   } catch (const PlatformError& error) {
     const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
-    throw Refusal(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
+    throw RunRefused(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
                                    : std::wstring()));
   }
 }
 
-// Takes input from the window for as long as it lives.
-class BusyWindow {
- public:
-  explicit BusyWindow(Window& window) : window_(window) { window_.set_busy(true); }
-  BusyWindow(const BusyWindow&) = delete;
-  BusyWindow& operator=(const BusyWindow&) = delete;
-  ~BusyWindow() { window_.set_busy(false); }
-
- private:
-  Window& window_;
-};
-
 }  // namespace
+
+std::vector<std::wstring> EncodeOutcome::log_lines() const {
+  // The program's own lines, told from the encoder's by their mark.
+  std::vector<std::wstring> lines;
+  for (const std::wstring& line : {fault, note})
+    if (!line.empty()) lines.push_back(L"mosa-trevlin: " + line);
+  return lines;
+}
 
 void report_missing(Dialogs& dialogs, const std::wstring& path) {
   dialogs.message_box(path + L"  は存在しません。", L"報告", kExclamation);
+}
+
+std::wstring uncarried_by_command_line(Files& files, const std::wstring& path) {
+  // What the batch file cannot name, the encoder would never get: said before
+  // the run, by the character, rather than by a run that fails.
+  if (exact_form(files, path, kBatchCodePage)) return L"";
+  return L"「" + first_outside_code_page(files, path, kBatchCodePage) +
+         L"」はエンコーダーのコマンドラインで使えない文字です。";
 }
 
 void EncodeRun::run(const Settings& settings, Window& window,
                     const std::function<void()>& save_settings) {
   try {
     run_steps(settings, window, save_settings);
-  } catch (const Refusal& refusal) {
+  } catch (const RunRefused& refusal) {
     write_log_reason(refusal.reason);
     report_failure(settings);
   } catch (const std::exception&) {
@@ -82,12 +80,11 @@ void EncodeRun::report_failure(const Settings& settings, const std::wstring& not
 }
 
 void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
-  // The program's own lines, told from the encoder's by their mark; each on
-  // its own, so that a path the code page cannot hold costs only its line. The
-  // message still says what came of the run.
+  // Each line on its own, so that a path the code page cannot hold costs only
+  // its line. The message still says what came of the run.
   for (const std::wstring& line : lines) {
     try {
-      files_.append_text_file(files_.app_folder() + kLogFileName, {L"mosa-trevlin: " + line},
+      files_.append_text_file(files_.app_folder() + kLogFileName, {line},
                               CodePage::Ansi);
     } catch (const PlatformError&) {
     }
@@ -131,20 +128,34 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.encoder_path);
     return;
   }
-  OutputGuard guard(files_, output);
+  const EncodeOutcome outcome =
+      encode_file({encoder, input, output, switch_string(s), s.script_ext}, window);
+  if (outcome.encoded == Encoded::Written) {
+    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+  } else {
+    append_log(outcome.log_lines());
+    report_failure(s, outcome.note);
+  }
+  save_settings();
+  files_.delete_file(folder + kBatchFileName);
+}
+
+EncodeOutcome EncodeRun::encode_file(const EncodeJob& job, Window& window) {
+  const std::wstring folder = files_.app_folder();
+  OutputGuard guard(files_, job.output);
   if (guard.copy_left_over())
-    throw Refusal(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
-                  L"中身を確かめてから移すか削除してください。");
-  refused_on_failure(quoted(output) + L"を退避できません。", [&] { guard.set_aside(); });
+    throw RunRefused(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
+                     L"中身を確かめてから移すか削除してください。");
+  refused_on_failure(quoted(job.output) + L"を退避できません。", [&] { guard.set_aside(); });
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
-      command_line(batch_form(encoder), switch_string(s), batch_form(input), batch_form(output),
-                   batch_form(folder + kLogFileName));
+      command_line(batch_form(job.encoder), job.switches, batch_form(job.input),
+                   batch_form(job.output), batch_form(folder + kLogFileName));
   refused_on_failure(L"バッチファイル" + quoted(batch) + L"を書けません。", [&] {
     files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
   });
 
-  const std::optional<FileStamp> before = files_.stamp(output);
+  const std::optional<FileStamp> before = files_.stamp(job.output);
   const std::optional<int> status = [&] {
     const BusyWindow busy(window);
     outwait_clock_step(before);
@@ -156,22 +167,18 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
              dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
     });
   }();
-  const std::wstring fault = fault_of(status, before, output, input, s.script_ext);
+  const std::wstring fault = fault_of(status, before, job.output, job.input, job.script_ext);
   if (fault.empty()) {
     guard.drop();
-    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
-  } else {
-    const Restoration restoration = guard.restore();
-    const std::wstring note =
-        restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
-        : restoration == Restoration::Failed
-            ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
-            : L"";
-    append_log(note.empty() ? std::vector{fault} : std::vector{fault, note});
-    report_failure(s, note);
+    return {Encoded::Written, L"", L""};
   }
-  save_settings();
-  files_.delete_file(batch);
+  const Restoration restoration = guard.restore();
+  const std::wstring note =
+      restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
+      : restoration == Restoration::Failed
+          ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
+          : L"";
+  return {status ? Encoded::Failed : Encoded::Stopped, fault, note};
 }
 
 std::wstring EncodeRun::fault_of(const std::optional<int>& status,
@@ -191,7 +198,7 @@ std::wstring EncodeRun::fault_of(const std::optional<int>& status,
 
 bool EncodeRun::exists(const std::wstring& path) {
   if (has_forbidden_character(path))
-    throw Refusal(quoted(path) + L"にはファイル名に使えない文字があります。");
+    throw RunRefused(quoted(path) + L"にはファイル名に使えない文字があります。");
   return refused_on_failure(quoted(path) + L"をシステムが受け付けません。",
                             [&] { return !files_.find_file(path).empty(); });
 }
@@ -200,7 +207,7 @@ std::wstring EncodeRun::batch_form(const std::wstring& path) {
   // A path that no form can carry would reach the encoder garbled.
   const std::optional<std::wstring> form = exact_form(files_, path, kBatchCodePage);
   if (!form)
-    throw Refusal(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
+    throw RunRefused(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
   return *form;
 }
 

@@ -10,6 +10,8 @@ FormSetup main_window_setup(MainWindow& form) {
   setup.drop_target = &form.get<MainWindow::input_box>();
   setup.mouse_down = [&form](int button) { form.on_mouse_down(button); };
   setup.dropped = [&form](const std::vector<std::wstring>& files) { form.on_files_dropped(files); };
+  setup.files_sent = [&form](const std::vector<std::wstring>& files) { form.on_files_sent(files); };
+  setup.take_sent = [&form] { form.take_sent_files(); };
   return setup;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/control.h"
+#include "win32/taskbar_progress.h"
 #include "win32_common/handles.h"
 #include "win32_common/windows_api.h"
 
@@ -28,6 +29,10 @@ struct FormSetup {
   std::function<void(const std::vector<std::wstring>& files)> dropped;
   std::function<void(int index)> open_folder;  // a folder list entry double-clicked or entered
   Handler close_box;  // when set, the close box asks the model instead of ending the program
+  // Files a later start of the program hands over: kept at once, taken
+  // (take_sent) when the window is free of its work and of boxes.
+  std::function<void(const std::vector<std::wstring>& files)> files_sent;
+  Handler take_sent;
 };
 
 class FormView {
@@ -72,6 +77,7 @@ class FormView {
   void sync_tooltip(ControlView& view);
   void sync_window();
   void show_busy(bool busy);
+  void show_progress();
   void command(int id, int code);
   void load_folder_icons();
   void measure_folder(MEASUREITEMSTRUCT& item) const;
@@ -92,6 +98,8 @@ class FormView {
   HWND saved_focus_ = nullptr;
   int default_id_ = 0;
   bool shown_busy_ = false;
+  int shown_progress_ = 0, shown_progress_total_ = 0;
+  TaskbarProgress taskbar_;
   // Notifications that arrive while the view itself updates a control are
   // echoes of the model, not the user's doing.
   int syncing_ = 0;

@@ -6,10 +6,21 @@
 #include <shellapi.h>
 
 #include "win32/late_bound.h"
+#include "win32/running_window.h"
 #include "win32/win32_error.h"
 #include "win32/window_helpers.h"
 
 namespace mosa {
+
+namespace {
+
+// Handed files wait for the window to be free: asked for by this message, and
+// asked again by the timer while it is not.
+constexpr UINT kTakeSentMessage = WM_APP + 1;
+constexpr UINT_PTR kTakeSentTimer = 1;
+constexpr UINT kTakeSentRetryMs = 250;
+
+}  // namespace
 
 HWND FormView::first_focusable() const {
   HWND child = GetWindow(hwnd_, GW_CHILD);
@@ -125,6 +136,29 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
         return false;
       SetBkColor(reinterpret_cast<HDC>(wparam), setup_.hint_colour);
       result = reinterpret_cast<LRESULT>(hint_brush_.get());
+      return true;
+    case WM_COPYDATA: {
+      if (!setup_.files_sent) return false;
+      const std::vector<std::wstring> files =
+          sent_files(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+      if (files.empty()) return false;
+      setup_.files_sent(files);
+      // Taken from the message loop, not inside the sender's call.
+      PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
+      result = TRUE;
+      return true;
+    }
+    case kTakeSentMessage:
+      // A run or a box keeps them until it is over.
+      if (!IsWindowEnabled(hwnd_) || setup_.window->busy())
+        SetTimer(hwnd_, kTakeSentTimer, kTakeSentRetryMs, nullptr);
+      else if (setup_.take_sent)
+        setup_.take_sent();
+      return true;
+    case WM_TIMER:
+      if (wparam != kTakeSentTimer) return false;
+      KillTimer(hwnd_, kTakeSentTimer);
+      PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
       return true;
     case DM_GETDEFID:
       result = default_id_ ? MAKELRESULT(default_id_, DC_HASDEFID) : 0;

@@ -134,6 +134,10 @@ void FormView::sync_window() {
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (shown_busy_ != window.busy()) show_busy(window.busy());
+  set_text_if_changed(hwnd_, window.caption());
+  if (shown_progress_ != window.progress_current() ||
+      shown_progress_total_ != window.progress_total())
+    show_progress();
   // The message loop that runs the window looks at unloaded() after each
   // message; this one makes sure it gets to look.
   if (window.unloaded()) PostMessageW(hwnd_, WM_NULL, 0, 0);
@@ -148,6 +152,13 @@ void FormView::show_busy(bool busy) {
   const HWND under = WindowFromPoint(cursor);
   if (under == hwnd_ || IsChild(hwnd_, under))
     SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void FormView::show_progress() {
+  const Window& window = *setup_.window;
+  shown_progress_ = window.progress_current();
+  shown_progress_total_ = window.progress_total();
+  taskbar_.show(hwnd_, shown_progress_, shown_progress_total_);
 }
 
 void FormView::keep_focus_usable(HWND control) {

@@ -5,6 +5,7 @@
 #include "win32/form_setups.h"
 #include "win32/handed_files.h"
 #include "win32/message_loop.h"
+#include "win32/running_window.h"
 #include "win32/win32_error.h"
 #include "win32/win32_platform.h"
 
@@ -14,13 +15,18 @@ namespace {
 int run(int show) {
   Win32Platform platform;
   MainWindow form(platform);
-  // The window is made once the settings are in place: a second instance ends
-  // here without making one, and the window is built at the height it first
+  // The window is made once the settings are in place: a second instance hands
+  // its files to the first one's window and ends here without making one, and
+  // the window is built at the height it first
   // shows with, so the controls it hides are made only after it shows.
-  if (!form.on_load()) return 0;
+  if (!form.on_load()) {
+    guarded([&form] { form.hand_over(handed_files()); });
+    return 0;
+  }
   int exit_code = 0;
   {
     FormView view(main_window_setup(form));
+    const RunningWindowMark mark(platform.instance_key(), view.hwnd());
     view.show(show);
     // After the window shows, so that a refusal has it as its owner; a command
     // line that cannot be read is reported and the window stays.

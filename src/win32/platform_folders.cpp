@@ -129,6 +129,14 @@ std::wstring Win32Platform::drive_folder(const std::wstring& drive) {
 }
 
 std::vector<std::wstring> Win32Platform::subfolders(const std::wstring& folder) {
+  return folder_entries(folder, true);
+}
+
+std::vector<std::wstring> Win32Platform::files_in(const std::wstring& folder) {
+  return folder_entries(folder, false);
+}
+
+std::vector<std::wstring> Win32Platform::folder_entries(const std::wstring& folder, bool folders) {
   const std::wstring pattern = folder + (is_root(folder) ? L"*" : L"\\*");
   WIN32_FIND_DATAW found{};
   const FindHandle search(FindFirstFileW(pattern.c_str(), &found));
@@ -140,8 +148,8 @@ std::vector<std::wstring> Win32Platform::subfolders(const std::wstring& folder) 
   const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   do {
     const std::wstring name = found.cFileName;
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (found.dwFileAttributes & hidden))
-      continue;
+    const bool is_folder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    if (is_folder != folders || (found.dwFileAttributes & hidden)) continue;
     if (name == L"." || name == L"..") continue;
     names.push_back(name);
   } while (FindNextFileW(search.get(), &found));

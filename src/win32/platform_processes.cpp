@@ -3,6 +3,7 @@
 
 #include "core/paths.h"
 #include "win32/message_loop.h"
+#include "win32/running_window.h"
 #include "win32/win32_error.h"
 #include "win32_common/handles.h"
 #include "win32_common/system_folder.h"
@@ -134,7 +135,7 @@ constexpr DWORD kEndingWaitMs = 5000;
 bool Win32Platform::another_instance_running() {
   // Named after the folder, whose batch, log and settings files the instance
   // owns, in the namespace every logon session of the machine shares.
-  const std::wstring name = instance_name_.empty() ? instance_name(final_folder()) : instance_name_;
+  const std::wstring name = instance_key();
   // The mark: a mutex the main thread owns while the window lives, and an
   // event set while the window closes.
   mark_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
@@ -159,6 +160,21 @@ void Win32Platform::release_instance() {
   if (mark_) ReleaseMutex(mark_.get());
   mark_.reset();
   mark_ending_.reset();
+}
+
+std::wstring Win32Platform::instance_key() {
+  return instance_name_.empty() ? instance_name(final_folder()) : instance_name_;
+}
+
+bool Win32Platform::hand_to_running_window(const std::vector<std::wstring>& files) {
+  // The first start may hold its lock a moment before its window shows.
+  constexpr DWORD kWindowWaitMs = 5000;
+  const HWND window = running_window(instance_key(), kWindowWaitMs);
+  if (!window) return false;
+  // This start is the user's doing, so it may bring the window to the front.
+  if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return files.empty() || send_files(window, files);
 }
 
 }  // namespace mosa

@@ -87,7 +87,7 @@ void Win32Platform::show_open_dialog(FileDialog& dialog) {
   open.nMaxFile = static_cast<DWORD>(file.size());
   open.lpstrInitialDir = dialog.init_dir.empty() ? nullptr : dialog.init_dir.c_str();
   open.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
-  open.Flags = OFN_EXPLORER;
+  open.Flags = OFN_EXPLORER | (dialog.multiple ? OFN_ALLOWMULTISELECT : 0);
   late::join_com_apartment();
   if (!late::GetOpenFileNameW(&open)) {
     // A dialog that could not do its work is no choice of the user's.
@@ -96,6 +96,12 @@ void Win32Platform::show_open_dialog(FileDialog& dialog) {
     return;
   }
   dialog.file_name = file.c_str();
+  dialog.chosen.clear();
+  // Several files come as their folder and then each name, each ended by NUL.
+  for (const wchar_t* name = file.c_str() + dialog.file_name.size() + 1;
+       dialog.multiple && *name; name += wcslen(name) + 1)
+    dialog.chosen.push_back(dialog.file_name + (dialog.file_name.ends_with(L'\\') ? L"" : L"\\") + name);
+  if (!dialog.chosen.empty()) dialog.file_name = dialog.chosen.front();
 }
 
 void Win32Platform::show_modal(FolderChooser& form) {

@@ -51,6 +51,9 @@ class Win32Platform : public Platform {
   // Takes the one-instance mark of the application folder when no other
   // instance holds it. One whose window is closing is waited for a few seconds.
   bool another_instance_running() override;
+  bool hand_to_running_window(const std::vector<std::wstring>& files) override;
+  // The name that marks the instance of this folder.
+  std::wstring instance_key();
   // The window is closing: a start from now on waits for the mark.
   void instance_ending();
   // The window is gone: the mark goes at once, not when the process has ended.
@@ -63,8 +66,11 @@ class Win32Platform : public Platform {
   std::wstring current_folder() override;
   std::wstring drive_folder(const std::wstring& drive) override;
   std::vector<std::wstring> subfolders(const std::wstring& folder) override;
+  std::vector<std::wstring> files_in(const std::wstring& folder) override;
 
  private:
+  // The folder's subfolders, or its other entries.
+  std::vector<std::wstring> folder_entries(const std::wstring& folder, bool folders);
   // The application folder as the file system names it, links followed, so
   // that one folder reached by two paths has one mark.
   std::wstring final_folder();

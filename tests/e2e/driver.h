@@ -330,6 +330,15 @@ class App {
     need(main_, "the main window did not show");
     need(WaitForInputIdle(process_.get(), 30000) == 0, "the program did not come to wait for input");
   }
+  // Starts the program once more while it runs, as Send To would; true when
+  // that start ended by itself.
+  bool start_again(const std::wstring& arguments) const {
+    const PROCESS_INFORMATION started = launch(SW_SHOWDEFAULT, arguments);
+    const bool ended = WaitForSingleObject(started.hProcess, 30000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(started.hProcess, 1);
+    CloseHandle(started.hProcess);
+    return ended;
+  }
   bool close() {  // the close box; true when the program ended by itself
     if (!running()) return true;
     PostMessageW(main_, WM_CLOSE, 0, 0);

@@ -44,7 +44,7 @@ class FakePlatform : public Platform {
   std::deque<int> answers;                        // next message box answers
   std::function<void(FileDialog&)> on_open_dialog;
   std::function<void(FolderChooser&)> on_chooser;
-  bool other_instance = false, start_fails = false;
+  bool other_instance = false, start_fails = false, running_window = true;
   FileTime clock = 1'000'000;
   // What the started batch file does before it ends; gives its exit status.
   std::function<int()> batch_runs = [] { return 0; };
@@ -58,6 +58,7 @@ class FakePlatform : public Platform {
   // --- what the program did
   std::vector<Message> messages;
   std::vector<FileDialog> dialogs_shown;
+  std::vector<std::vector<std::wstring>> handed_over;
   std::vector<std::wstring> events;  // writes, starts, waits, deletes and messages in order
   int chooser_shown = 0;
 
@@ -170,6 +171,10 @@ class FakePlatform : public Platform {
     return start(L"batch " + batch_path, show);
   }
   bool another_instance_running() override { return other_instance; }
+  bool hand_to_running_window(const std::vector<std::wstring>& files) override {
+    handed_over.push_back(files);
+    return running_window;
+  }
   void open_with_automation(const std::wstring& path) override {
     events.push_back(L"automation " + path);
     if (automation_fails) throw PlatformError("no automation");
@@ -190,6 +195,14 @@ class FakePlatform : public Platform {
     const auto found = folders.find(path);
     if (found == folders.end()) throw PlatformError("cannot read folder");
     return found->second;
+  }
+  std::vector<std::wstring> files_in(const std::wstring& folder) override {
+    if (unreadable.count(folder)) throw PlatformError("cannot read folder");
+    std::vector<std::wstring> names;
+    for (const auto& [path, file] : files)
+      if (path.starts_with(folder + L"\\") && path.find(L'\\', folder.size() + 1) == std::wstring::npos)
+        names.push_back(path.substr(folder.size() + 1));
+    return names;
   }
 
  private:
