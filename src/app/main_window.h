@@ -45,8 +45,9 @@ class MainWindow {
   void on_files_dropped(const std::vector<std::wstring>& files);
   // Files handed to the program as it starts: taken as if dropped on the input box.
   void take_handed_files(const std::vector<std::wstring>& files);
-  // A start while another instance runs hands its files to that one's window.
-  void hand_over(const std::vector<std::wstring>& files);
+  // A start while another instance runs hands its files to that one's window;
+  // false when that window was closing and let go: this start then opens its own.
+  bool hand_over(const std::vector<std::wstring>& files);
   // Files a later start handed to this window: kept until take_sent_files finds
   // the window free, then taken as handed to the program.
   void on_files_sent(const std::vector<std::wstring>& files);
@@ -55,6 +56,7 @@ class MainWindow {
 
  private:
   // settings and start-up
+  void load_window();
   void restore_defaults();
   void on_initialise_clicked();
   void load_settings(const std::vector<std::wstring>& lines);

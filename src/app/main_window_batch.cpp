@@ -24,10 +24,18 @@ void MainWindow::take_several(const std::vector<std::wstring>& paths) {
   BatchRun(platform_, platform_, platform_).run(settings, scripts, window, [this] { save_settings(); });
 }
 
-void MainWindow::hand_over(const std::vector<std::wstring>& files) {
-  if (!platform_.hand_to_running_window(files) && !files.empty())
+bool MainWindow::hand_over(const std::vector<std::wstring>& files) {
+  if (platform_.hand_to_running_window(files)) return true;
+  // The window went as its files came: once its instance has let go, this
+  // start is the one that takes them.
+  if (!platform_.another_instance_running()) {
+    load_window();
+    return false;
+  }
+  if (!files.empty())
     platform_.message_box(L"起動中の mosa-trevlin にファイルを渡せませんでした。", L"エラー",
                           kExclamation);
+  return true;
 }
 
 void MainWindow::on_files_sent(const std::vector<std::wstring>& files) {

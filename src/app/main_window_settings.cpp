@@ -9,6 +9,11 @@ namespace mosa {
 
 bool MainWindow::on_load() {
   if (platform_.another_instance_running()) return false;
+  load_window();
+  return true;
+}
+
+void MainWindow::load_window() {
   std::optional<std::vector<std::wstring>> lines;
   bool readable = true;
   try {
@@ -30,7 +35,6 @@ bool MainWindow::on_load() {
   if (!readable || (lines && !whole)) report_settings_failure();
   get<initialise_button>().set_visible(false);
   // The input box is the only drop target: the view accepts dropped files on it alone.
-  return true;
 }
 
 void MainWindow::on_mouse_down(int button) {

@@ -20,8 +20,9 @@ int run(int show) {
   // the window is built at the height it first
   // shows with, so the controls it hides are made only after it shows.
   if (!form.on_load()) {
-    guarded([&form] { form.hand_over(handed_files()); });
-    return 0;
+    bool handed = true;
+    guarded([&] { handed = form.hand_over(handed_files()); });
+    if (handed) return 0;
   }
   int exit_code = 0;
   {

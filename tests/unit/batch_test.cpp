@@ -235,14 +235,20 @@ TEST_F(Batch, ALaterStartHandsItsFilesToTheOpenWindow) {
   EXPECT_FALSE(f.has_sent_files());
   EXPECT_EQ(f.settings.in_file, L"C:\\w\\b.js") << "taken as handed at the start";
 
+  platform.other_instance = true;
   for (bool running : {true, false}) {
     platform.running_window = running;
     platform.messages.clear();
-    f.hand_over({L"C:\\w\\a.vbs"});
-    f.hand_over({});
+    EXPECT_TRUE(f.hand_over({L"C:\\w\\a.vbs"}));
+    EXPECT_TRUE(f.hand_over({}));
     EXPECT_EQ(platform.messages.size(), running ? 0u : 1u) << "files not taken are not lost without a word";
   }
   EXPECT_EQ(platform.handed_over.size(), 4u);
+  // The open window closed as the files came and let go: this start opens its own.
+  platform.other_instance = false;
+  platform.messages.clear();
+  EXPECT_FALSE(f.hand_over({L"C:\\w\\a.vbs"}));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace mosa
