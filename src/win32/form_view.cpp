@@ -14,6 +14,9 @@
 
 namespace mosa {
 
+using win32_common::FontHandle;
+using win32_common::WindowDc;
+
 namespace {
 
 const wchar_t kFormClass[] = L"mosa-trevlin.form";

@@ -90,9 +90,9 @@ class FormView {
   std::vector<ControlView> views_;  // in table order: views_[i].id is kFirstControlId + i
   std::vector<ControlView*> by_tab_;  // the same in tab order, the order they are made in
   int dpi_ = 96;
-  FontHandle font_, small_font_;
-  BrushHandle hint_brush_;
-  IconHandle folder_icon_, open_folder_icon_;
+  win32_common::FontHandle font_, small_font_;
+  win32_common::BrushHandle hint_brush_;
+  win32_common::IconHandle folder_icon_, open_folder_icon_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND saved_focus_ = nullptr;
