@@ -1,6 +1,6 @@
 // Several scripts at once, and the files a later start hands to this window.
 #include "app/main_window.h"
-#include "encode/batch_run.h"
+#include "run/batch_run.h"
 #include "select/handed_scripts.h"
 
 namespace mosa {

@@ -1,11 +1,11 @@
 // The output boxes, the run, the detail area, help and readme.
 #include <initializer_list>
 
+#include "app/help.h"
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
-#include "encode/help.h"
-#include "encode/output.h"
-#include "encode/run.h"
+#include "run/output.h"
+#include "run/run.h"
 
 namespace mosa {
 

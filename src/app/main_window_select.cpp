@@ -2,8 +2,8 @@
 // path steps that the dialog and a dropped file share, the drop, and the folder chooser.
 #include "app/main_window.h"
 #include "core/paths.h"
-#include "encode/output.h"
-#include "encode/run.h"
+#include "run/output.h"
+#include "run/run.h"
 #include "types/script_types.h"
 
 namespace mosa {

@@ -10,6 +10,8 @@ namespace screnc {
 
 namespace {
 
+using win32_common::FileHandle;
+using win32_common::FindHandle;
 using win32_common::wide;
 
 DWORD attributes(std::u16string_view path) { return GetFileAttributesW(wide(path).c_str()); }

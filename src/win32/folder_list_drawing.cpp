@@ -12,6 +12,8 @@
 
 namespace mosa {
 
+using win32_common::IconHandle;
+
 namespace {
 
 // How far a folder list indents each level (96 dpi pixels).

@@ -14,6 +14,9 @@
 
 namespace mosa {
 
+using win32_common::FontHandle;
+using win32_common::WindowDc;
+
 namespace {
 
 const wchar_t kFormClass[] = L"mosa-trevlin.form";
@@ -192,78 +195,89 @@ void FormView::create_window() {
 
 }
 
-void FormView::create_control(ControlView& view) {
-  const Control& model = *view.model;
+FormView::ChildSpec FormView::child_spec(const Control& model) const {
   const ControlRow& row = model.row();
-  const wchar_t* window_class = L"STATIC";
-  DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
-                (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
-  DWORD extended = 0;
-  int height = pixels(row.rect.height);
+  const DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
+                      (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
+  ChildSpec spec{.window_class = L"STATIC",
+                 .style = style,
+                 .extended = 0,
+                 .height = pixels(row.rect.height)};
   switch (row.kind) {
     case Kind::Button:
-      window_class = L"BUTTON";
+      spec.window_class = L"BUTTON";
       // A caption wider than its button wraps, as it does on the forms of old.
-      style |= BS_MULTILINE | (&model == setup_.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      spec.style |= BS_MULTILINE |
+                    (&model == setup_.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       break;
     case Kind::CheckBox:
-      window_class = L"BUTTON";
-      style |= BS_3STATE;  // the model decides what a click does
+      spec.window_class = L"BUTTON";
+      spec.style |= BS_3STATE;  // the model decides what a click does
       break;
     case Kind::TextBox:
-      window_class = L"EDIT";
-      style |= ES_AUTOHSCROLL;
-      extended = WS_EX_CLIENTEDGE;
+      spec.window_class = L"EDIT";
+      spec.style |= ES_AUTOHSCROLL;
+      spec.extended = WS_EX_CLIENTEDGE;
       break;
     case Kind::ComboBox:
-      window_class = L"COMBOBOX";
-      style |= WS_VSCROLL |
-               (&model == setup_.fixed_list ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
-      height += MulDiv(kDropDownHeight, dpi_, 96);
+      spec.window_class = L"COMBOBOX";
+      spec.style |= WS_VSCROLL | (&model == setup_.fixed_list ? CBS_DROPDOWNLIST
+                                                                : CBS_DROPDOWN | CBS_AUTOHSCROLL);
+      spec.height += MulDiv(kDropDownHeight, dpi_, 96);
       break;
     case Kind::Label:
       // SS_NOTIFY makes a label take its own clicks: a click on it is not one on the window.
-      style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+      spec.style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
       // The table's labels are a little lower than a line of the font; grown
       // downwards, they keep their place and show their text uncut.
-      height = std::max(height, line_height(row.small_font ? small_font_ : font_));
+      spec.height = std::max(spec.height, line_height(row.small_font ? small_font_ : font_));
       break;
     case Kind::Line:
-      style |= SS_ETCHEDHORZ;
-      height = 2;
+      spec.style |= SS_ETCHEDHORZ;
+      spec.height = 2;
       break;
     case Kind::DirList:
-      window_class = L"LISTBOX";
-      style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL;
-      extended = WS_EX_CLIENTEDGE;
+      spec.window_class = L"LISTBOX";
+      spec.style |=
+          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL;
+      spec.extended = WS_EX_CLIENTEDGE;
       break;
   }
   // What DragAcceptFiles would set, without loading the shell to set it.
-  if (&model == setup_.drop_target) extended |= WS_EX_ACCEPTFILES;
+  if (&model == setup_.drop_target) spec.extended |= WS_EX_ACCEPTFILES;
+  return spec;
+}
+
+void FormView::fit_combo_height(HWND combo, int twips) const {
+  // The box's own height follows the font; the table's height is the one to
+  // keep. Systems differ in what they add around the field height asked
+  // for (Wine two pixels more than Windows), so a second request corrects
+  // the first by what it gave.
+  int field = send(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    RECT box{};
+    GetWindowRect(combo, &box);
+    const int error = pixels(twips) - (box.bottom - box.top);
+    if (error == 0 || field + error <= 0) break;
+    field += error;
+    send(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
+}
+
+void FormView::create_control(ControlView& view) {
+  const Control& model = *view.model;
+  const ControlRow& row = model.row();
+  const ChildSpec spec = child_spec(model);
   const std::wstring text = row.kind == Kind::ComboBox ? L"" : model.caption();
-  view.hwnd = CreateWindowExW(extended, window_class, text.c_str(), style, pixels(row.rect.left),
-                              pixels(row.rect.top), pixels(row.rect.width), height, hwnd_,
+  view.hwnd = CreateWindowExW(spec.extended, spec.window_class, text.c_str(), spec.style,
+                              pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width),
+                              spec.height, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(view.id)),
                               GetModuleHandleW(nullptr), nullptr);
   if (!view.hwnd) throw last_error("CreateWindowExW", row.name);
   send(view.hwnd, WM_SETFONT,
        reinterpret_cast<WPARAM>(row.small_font ? small_font_.get() : font_.get()));
-
-  if (row.kind == Kind::ComboBox) {
-    // The box's own height follows the font; the table's height is the one to
-    // keep. Systems differ in what they add around the field height asked
-    // for (Wine two pixels more than Windows), so a second request corrects
-    // the first by what it gave.
-    int field = send(view.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      RECT box{};
-      GetWindowRect(view.hwnd, &box);
-      const int error = pixels(row.rect.height) - (box.bottom - box.top);
-      if (error == 0 || field + error <= 0) break;
-      field += error;
-      send(view.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
-    }
-  }
+  if (row.kind == Kind::ComboBox) fit_combo_height(view.hwnd, row.rect.height);
   const bool subclassed = &model == setup_.drop_target || row.kind == Kind::DirList;
   if (subclassed)
     SetWindowSubclass(view.hwnd, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));

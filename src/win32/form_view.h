@@ -55,10 +55,22 @@ class FormView {
     std::vector<DirEntry> folders{};      // a folder list as shown
   };
 
+  // How a control's window is made: its class, styles and height in pixels.
+  struct ChildSpec {
+    const wchar_t* window_class;
+    DWORD style;
+    DWORD extended;
+    int height;
+  };
+
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                             UINT_PTR id, DWORD_PTR view);
   bool handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  bool close_asked();
+  bool handle_focus(UINT message, WPARAM wparam);
+  // Files a later start hands over, and taking them once the window is free.
+  bool handle_sent_files(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   bool handle_control(ControlView& view, UINT message, WPARAM wparam, LPARAM lparam,
                       LRESULT& result);
 
@@ -71,6 +83,8 @@ class FormView {
   int outer_height(int fitting_client) const;
   void create_window();
   void create_control(ControlView& view);
+  ChildSpec child_spec(const Control& model) const;
+  void fit_combo_height(HWND combo, int twips) const;
   void sync(ControlView& view);
   void sync_combo(ControlView& view);
   void sync_folders(ControlView& view);
@@ -90,9 +104,9 @@ class FormView {
   std::vector<ControlView> views_;  // in table order: views_[i].id is kFirstControlId + i
   std::vector<ControlView*> by_tab_;  // the same in tab order, the order they are made in
   int dpi_ = 96;
-  FontHandle font_, small_font_;
-  BrushHandle hint_brush_;
-  IconHandle folder_icon_, open_folder_icon_;
+  win32_common::FontHandle font_, small_font_;
+  win32_common::BrushHandle hint_brush_;
+  win32_common::IconHandle folder_icon_, open_folder_icon_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND saved_focus_ = nullptr;

@@ -99,15 +99,7 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
       setup_.mouse_down(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
       return true;
     case WM_CLOSE:
-      // A window behind a box stays; one at work is asked to stop it.
-      if (!IsWindowEnabled(hwnd_)) return true;
-      if (setup_.window->busy()) {
-        setup_.window->request_stop();
-        return true;
-      }
-      if (!setup_.close_box) return false;
-      setup_.close_box();
-      return true;
+      return close_asked();
     case WM_SETCURSOR:
       if (!setup_.window->busy()) return false;
       SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -117,49 +109,18 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
       if (!setup_.close_box) PostQuitMessage(0);
       return true;
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
-      }
-      return false;
-    case WM_SETFOCUS: {
-      // The window itself takes no keys; its focus goes to the control that last
-      // had it, or to the first in the tab order.
-      HWND target = saved_focus_;
-      if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = first_focusable();
-      if (target) SetFocus(target);
-      return true;
-    }
+    case WM_SETFOCUS:
+      return handle_focus(message, wparam);
     case WM_CTLCOLORSTATIC:
       if (!setup_.hint || reinterpret_cast<HWND>(lparam) != control_hwnd(*setup_.hint))
         return false;
       SetBkColor(reinterpret_cast<HDC>(wparam), setup_.hint_colour);
       result = reinterpret_cast<LRESULT>(hint_brush_.get());
       return true;
-    case WM_COPYDATA: {
-      if (!setup_.files_sent) return false;
-      const std::vector<std::wstring> files =
-          sent_files(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
-      if (files.empty()) return false;
-      setup_.files_sent(files);
-      // Taken from the message loop, not inside the sender's call.
-      PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
-      result = TRUE;
-      return true;
-    }
+    case WM_COPYDATA:
     case kTakeSentMessage:
-      // A run or a box keeps them until it is over.
-      if (!IsWindowEnabled(hwnd_) || setup_.window->busy())
-        SetTimer(hwnd_, kTakeSentTimer, kTakeSentRetryMs, nullptr);
-      else if (setup_.take_sent)
-        setup_.take_sent();
-      return true;
     case WM_TIMER:
-      if (wparam != kTakeSentTimer) return false;
-      KillTimer(hwnd_, kTakeSentTimer);
-      PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
-      return true;
+      return handle_sent_files(message, wparam, lparam, result);
     case DM_GETDEFID:
       result = default_id_ ? MAKELRESULT(default_id_, DC_HASDEFID) : 0;
       return true;
@@ -178,6 +139,61 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
     default:
       return false;
   }
+}
+
+bool FormView::close_asked() {
+  // A window behind a box stays; one at work is asked to stop it.
+  if (!IsWindowEnabled(hwnd_)) return true;
+  if (setup_.window->busy()) {
+    setup_.window->request_stop();
+    return true;
+  }
+  if (!setup_.close_box) return false;
+  setup_.close_box();
+  return true;
+}
+
+bool FormView::handle_focus(UINT message, WPARAM wparam) {
+  if (message == WM_ACTIVATE) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+      const HWND focus = GetFocus();
+      if (focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
+    }
+    return false;
+  }
+  // The window itself takes no keys; its focus goes to the control that last
+  // had it, or to the first in the tab order.
+  HWND target = saved_focus_;
+  if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+    target = first_focusable();
+  if (target) SetFocus(target);
+  return true;
+}
+
+bool FormView::handle_sent_files(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (message == WM_COPYDATA) {
+    if (!setup_.files_sent) return false;
+    const std::vector<std::wstring> files =
+        sent_files(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+    if (files.empty()) return false;
+    setup_.files_sent(files);
+    // Taken from the message loop, not inside the sender's call.
+    PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
+    result = TRUE;
+    return true;
+  }
+  if (message == WM_TIMER) {
+    if (wparam != kTakeSentTimer) return false;
+    KillTimer(hwnd_, kTakeSentTimer);
+    PostMessageW(hwnd_, kTakeSentMessage, 0, 0);
+    return true;
+  }
+  // A run or a box keeps them until it is over.
+  if (!IsWindowEnabled(hwnd_) || setup_.window->busy())
+    SetTimer(hwnd_, kTakeSentTimer, kTakeSentRetryMs, nullptr);
+  else if (setup_.take_sent)
+    setup_.take_sent();
+  return true;
 }
 
 LRESULT CALLBACK FormView::control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,

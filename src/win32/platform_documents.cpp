@@ -12,6 +12,8 @@
 
 namespace mosa {
 
+using win32_common::ComPtr;
+
 namespace {
 
 // A VARIANT that clears what it holds (a BSTR here).

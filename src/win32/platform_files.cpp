@@ -16,6 +16,9 @@
 
 namespace mosa {
 
+using win32_common::FileHandle;
+using win32_common::FindHandle;
+
 namespace {
 
 UINT code_page_number(CodePage code_page) {

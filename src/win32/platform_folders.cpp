@@ -10,6 +10,9 @@
 
 namespace mosa {
 
+using win32_common::FileHandle;
+using win32_common::FindHandle;
+
 namespace {
 
 // Long enough for any path the system hands out, including "\\?\" ones.

@@ -10,6 +10,8 @@
 
 namespace mosa {
 
+using win32_common::KernelHandle;
+
 namespace {
 
 class Win32Process : public Process {

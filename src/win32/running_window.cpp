@@ -5,6 +5,8 @@
 
 namespace mosa {
 
+using win32_common::KernelHandle;
+
 namespace {
 
 // Tells our hand-over apart from any other program's WM_COPYDATA.

@@ -17,7 +17,7 @@ class RunningWindowMark {
   RunningWindowMark(const std::wstring& instance_name, HWND window);
 
  private:
-  KernelHandle mapping_;
+  win32_common::KernelHandle mapping_;
 };
 
 // The marked window of the instance, waiting up to the time given for a first

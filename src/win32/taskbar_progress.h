@@ -14,7 +14,7 @@ class TaskbarProgress {
   void show(HWND window, int current, int total);
 
  private:
-  ComPtr<ITaskbarList3> taskbar_;
+  win32_common::ComPtr<ITaskbarList3> taskbar_;
   bool tried_ = false;
 };
 

@@ -76,7 +76,7 @@ class Win32Platform : public Platform {
   std::wstring final_folder();
 
   std::wstring instance_name_;
-  KernelHandle mark_, mark_ending_;
+  win32_common::KernelHandle mark_, mark_ending_;
 };
 
 }  // namespace mosa

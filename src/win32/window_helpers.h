@@ -29,8 +29,8 @@ inline void set_style_bit(HWND hwnd, DWORD bit, bool on) {
 }
 
 // The height of a line of the font on the screen, in pixels.
-inline int line_height(const FontHandle& font) {
-  const WindowDc screen(nullptr);
+inline int line_height(const win32_common::FontHandle& font) {
+  const win32_common::WindowDc screen(nullptr);
   const HGDIOBJ old = SelectObject(screen.get(), font.get());
   TEXTMETRICW metrics{};
   GetTextMetricsW(screen.get(), &metrics);

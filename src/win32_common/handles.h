@@ -4,6 +4,8 @@
 
 #include "win32_common/windows_api.h"
 
+namespace win32_common {
+
 // A handle closed by a given function; `Invalid` is the value that means "none"
 // (NULL for most kernel objects, INVALID_HANDLE_VALUE for files and searches).
 template <typename T, auto Close, auto Invalid>
@@ -78,3 +80,5 @@ class ComPtr {
  private:
   T* pointer_ = nullptr;
 };
+
+}  // namespace win32_common

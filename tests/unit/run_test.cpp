@@ -2,7 +2,7 @@
 // it can fail.
 #include "app_fixture.h"
 #include "core/paths.h"
-#include "encode/command_line.h"
+#include "run/command_line.h"
 
 namespace mosa {
 

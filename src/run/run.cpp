@@ -1,10 +1,10 @@
-#include "encode/run.h"
+#include "run/run.h"
 
 #include <algorithm>
 
 #include "core/paths.h"
-#include "encode/command_line.h"
-#include "encode/output_guard.h"
+#include "run/command_line.h"
+#include "run/output_guard.h"
 #include "encoder/find_blocks.h"
 #include "encoder/unicode.h"
 #include "types/script_types.h"

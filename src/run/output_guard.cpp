@@ -1,4 +1,4 @@
-#include "encode/output_guard.h"
+#include "run/output_guard.h"
 
 namespace mosa {
 

@@ -1,12 +1,12 @@
-#include "encode/batch_run.h"
+#include "run/batch_run.h"
 
 #include <algorithm>
 #include <cwctype>
 #include <set>
 
 #include "core/paths.h"
-#include "encode/command_line.h"
-#include "encode/run.h"
+#include "run/command_line.h"
+#include "run/run.h"
 #include "settings/settings_file.h"
 #include "types/script_types.h"
 

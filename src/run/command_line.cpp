@@ -1,4 +1,4 @@
-#include "encode/command_line.h"
+#include "run/command_line.h"
 
 namespace mosa {
 

@@ -1,4 +1,4 @@
-#include "encode/help.h"
+#include "app/help.h"
 
 namespace mosa {
 

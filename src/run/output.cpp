@@ -1,4 +1,4 @@
-#include "encode/output.h"
+#include "run/output.h"
 
 namespace mosa {
 
