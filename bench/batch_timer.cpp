@@ -10,6 +10,8 @@
 // the program with settings naming the encoder).
 #include <windows.h>
 
+#include "clock.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,17 +19,6 @@
 namespace {
 
 const DWORD kTimeLimitMs = 600000;
-
-double now_ms() {
-  static const double ticks_per_ms = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / ticks_per_ms;
-}
 
 bool write_file(const std::wstring& path, const std::string& bytes) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);

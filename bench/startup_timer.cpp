@@ -10,6 +10,8 @@
 // one after it.
 #include <windows.h>
 
+#include "clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
@@ -34,17 +36,6 @@ class Handle {
  private:
   HANDLE handle_;
 };
-
-double now_ms() {
-  static const double ticks_per_ms = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / ticks_per_ms;
-}
 
 HWND visible_window_of(DWORD process_id, const wchar_t* caption) {
   HWND window = nullptr;

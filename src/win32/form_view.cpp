@@ -199,53 +199,53 @@ FormView::ChildSpec FormView::child_spec(const Control& model) const {
   const ControlRow& row = model.row();
   const DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
                       (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
-  ChildSpec spec{.window_class = L"STATIC",
+  ChildSpec child{.window_class = L"STATIC",
                  .style = style,
                  .extended = 0,
                  .height = pixels(row.rect.height)};
   switch (row.kind) {
     case Kind::Button:
-      spec.window_class = L"BUTTON";
+      child.window_class = L"BUTTON";
       // A caption wider than its button wraps, as it does on the forms of old.
-      spec.style |= BS_MULTILINE |
+      child.style |= BS_MULTILINE |
                     (&model == setup_.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       break;
     case Kind::CheckBox:
-      spec.window_class = L"BUTTON";
-      spec.style |= BS_3STATE;  // the model decides what a click does
+      child.window_class = L"BUTTON";
+      child.style |= BS_3STATE;  // the model decides what a click does
       break;
     case Kind::TextBox:
-      spec.window_class = L"EDIT";
-      spec.style |= ES_AUTOHSCROLL;
-      spec.extended = WS_EX_CLIENTEDGE;
+      child.window_class = L"EDIT";
+      child.style |= ES_AUTOHSCROLL;
+      child.extended = WS_EX_CLIENTEDGE;
       break;
     case Kind::ComboBox:
-      spec.window_class = L"COMBOBOX";
-      spec.style |= WS_VSCROLL | (&model == setup_.fixed_list ? CBS_DROPDOWNLIST
+      child.window_class = L"COMBOBOX";
+      child.style |= WS_VSCROLL | (&model == setup_.fixed_list ? CBS_DROPDOWNLIST
                                                                 : CBS_DROPDOWN | CBS_AUTOHSCROLL);
-      spec.height += MulDiv(kDropDownHeight, dpi_, 96);
+      child.height += MulDiv(kDropDownHeight, dpi_, 96);
       break;
     case Kind::Label:
       // SS_NOTIFY makes a label take its own clicks: a click on it is not one on the window.
-      spec.style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+      child.style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
       // The table's labels are a little lower than a line of the font; grown
       // downwards, they keep their place and show their text uncut.
-      spec.height = std::max(spec.height, line_height(row.small_font ? small_font_ : font_));
+      child.height = std::max(child.height, line_height(row.small_font ? small_font_ : font_));
       break;
     case Kind::Line:
-      spec.style |= SS_ETCHEDHORZ;
-      spec.height = 2;
+      child.style |= SS_ETCHEDHORZ;
+      child.height = 2;
       break;
     case Kind::DirList:
-      spec.window_class = L"LISTBOX";
-      spec.style |=
+      child.window_class = L"LISTBOX";
+      child.style |=
           LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL;
-      spec.extended = WS_EX_CLIENTEDGE;
+      child.extended = WS_EX_CLIENTEDGE;
       break;
   }
   // What DragAcceptFiles would set, without loading the shell to set it.
-  if (&model == setup_.drop_target) spec.extended |= WS_EX_ACCEPTFILES;
-  return spec;
+  if (&model == setup_.drop_target) child.extended |= WS_EX_ACCEPTFILES;
+  return child;
 }
 
 void FormView::fit_combo_height(HWND combo, int twips) const {
@@ -267,11 +267,11 @@ void FormView::fit_combo_height(HWND combo, int twips) const {
 void FormView::create_control(ControlView& view) {
   const Control& model = *view.model;
   const ControlRow& row = model.row();
-  const ChildSpec spec = child_spec(model);
+  const ChildSpec child = child_spec(model);
   const std::wstring text = row.kind == Kind::ComboBox ? L"" : model.caption();
-  view.hwnd = CreateWindowExW(spec.extended, spec.window_class, text.c_str(), spec.style,
+  view.hwnd = CreateWindowExW(child.extended, child.window_class, text.c_str(), child.style,
                               pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width),
-                              spec.height, hwnd_,
+                              child.height, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(view.id)),
                               GetModuleHandleW(nullptr), nullptr);
   if (!view.hwnd) throw last_error("CreateWindowExW", row.name);
