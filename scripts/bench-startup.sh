@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Measures start-up time, from process creation to the visible main window, of
-# mosa-trevlin, of its floor (the same window from the same control table and
-# view, with nothing else to do) and of a minimal Win32 window program built the
-# same way, under the same Wine on a virtual screen: several runs each, medians
-# and their ratios. Other builds of mosa-trevlin.exe given after the count (an
-# older one, say) are measured in the same run.
+# Measures start-up time of mosa-trevlin, of its floor (the same window from the
+# same control table and view, with nothing else to do) and of a minimal Win32
+# window program built the same way, under the same Wine on a virtual screen:
+# from process creation to the visible main window, to the process's first wait
+# for input, and to the window's answer to a message sent once it shows (when a
+# click on it would be taken). Several runs each, medians and their ratios.
+# Other builds of mosa-trevlin.exe given after the count (an older one, say) are
+# measured in the same run.
 #   bash scripts/bench-startup.sh [runs] [other mosa-trevlin.exe]...
 set -euo pipefail
 source "$(dirname "$0")/env.sh"

@@ -144,7 +144,6 @@ void FormView::show(int how) {
   ShowWindow(hwnd_, how == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : how);
   if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   UpdateWindow(hwnd_);
-  if (tooltip_) return;
   // The controls left out of the first sight, each in its place in the tab order.
   HWND previous = HWND_TOP;
   for (ControlView* view : by_tab_) {
@@ -155,15 +154,18 @@ void FormView::show(int how) {
     }
     previous = view->hwnd;
   }
-  // Tooltips show only once the mouse rests on a control: they are made after
-  // the window, which then shows sooner.
+}
+
+void FormView::make_tooltips() {
+  if (tooltip_) return;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   if (!tooltip_) throw last_error("CreateWindowExW(tooltips)");
   send(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()));
-  for (ControlView& view : views_) sync_tooltip(view);
+  for (ControlView& view : views_)
+    if (view.hwnd) sync_tooltip(view);
 }
 
 int FormView::pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }

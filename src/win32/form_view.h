@@ -83,6 +83,7 @@ class FormView {
   int outer_height(int fitting_client) const;
   void create_window();
   void create_control(ControlView& view);
+  void make_tooltips();
   ChildSpec child_spec(const Control& model) const;
   void fit_combo_height(HWND combo, int twips) const;
   void sync(ControlView& view);

@@ -101,6 +101,9 @@ bool FormView::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
     case WM_CLOSE:
       return close_asked();
     case WM_SETCURSOR:
+      // Tips show only once the mouse rests on a control: they are made when it
+      // first comes over the window, not on the way to the window's first answer.
+      make_tooltips();
       if (!setup_.window->busy()) return false;
       SetCursor(LoadCursorW(nullptr, IDC_WAIT));
       result = TRUE;

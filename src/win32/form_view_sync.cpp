@@ -107,7 +107,7 @@ void FormView::sync_folders(ControlView& view) {
 }
 
 void FormView::sync_tooltip(ControlView& view) {
-  if (!tooltip_) return;  // made when the window shows, with every control's tip
+  if (!tooltip_) return;  // made when the mouse first comes, with every tip there is then
   const std::wstring& text = view.model->tooltip();
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
