@@ -20,11 +20,11 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   write_bytes(input, "WScript.Echo \"こんにちは\"\r\n");
   App app(L"app " + odd);
   app.start();
-  app[L"txt3"].type(encoder);
+  app[encoder_box].type(encoder);
   app.drop({input});
-  app[L"ochk2"].post_click();
+  app[overwrite_check].post_click();
   answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
   ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(decoded(output), L"WScript.Echo \"こんにちは\"\r\n");
@@ -59,10 +59,10 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     SCOPED_TRACE(row.what);
     write_bytes(input, row.script);
     const auto settings_before = app.read(kSettingsFile);
-    if (!row.typed.empty()) app[L"txt1"].type(row.typed);
-    app[L"ochk2"].post_click();
+    if (!row.typed.empty()) app[input_box].type(row.typed);
+    app[overwrite_check].post_click();
     answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-    app[L"cmd3"].post_click();
+    app[run_button].post_click();
     if (row.script.find("SLEEP") != std::string::npos) {
       // The window answers while the encoder works, but takes no input.
       app.settle();
@@ -87,13 +87,13 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
 
   // A relative output is the one beside the program, where the batch runs.
   write_bytes(app.path(L"rel.vbe"), "keep");
-  app[L"txt1"].type(input);
-  app[L"ochk2"].click();  // still ticked: the rejected run saved nothing
-  app[L"chk1"].click();
-  app[L"txt2"].type(L"");
-  app[L"chk2"].click();
-  app[L"txt4"].type(L"rel");
-  app[L"cmd3"].post_click();
+  app[input_box].type(input);
+  app[overwrite_check].click();  // still ticked: the rejected run saved nothing
+  app[same_folder_check].click();
+  app[output_folder_box].type(L"");
+  app[output_name_check].click();
+  app[output_name_box].type(L"rel");
+  app[run_button].post_click();
   answer_box(app, L"rel.vbe  は既に存在します。", L"報告", IDOK);
   EXPECT_EQ(app.read(L"rel.vbe"), "keep");
 }
@@ -105,9 +105,9 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
   write_bytes(script, "' SLEEP=600000\r\n");
   App app;
   app.start();
-  app[L"txt3"].type(install_encoder(tools.path));
+  app[encoder_box].type(install_encoder(tools.path));
   app.drop({page});
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
   const std::wstring written = cp932_text(read_bytes(work / L"page_enc.htm").value_or(""));
   EXPECT_NE(written.find(L"<p>暗号は #@~^ で始まります。</p>"), std::wstring::npos) << u8(written);
@@ -115,7 +115,7 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   app.drop({script});
   const int shells = processes_named(L"cmd.exe");
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
   const std::wstring question = L"エンコードを中止しますか？";
   app.press(VK_ESCAPE);
@@ -136,17 +136,17 @@ TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) 
   write_bytes(page, "<p>SLEEP=3000</p>\r\n");
   App app;
   app.start();
-  app[L"txt3"].type(install_encoder(tools.path));
+  app[encoder_box].type(install_encoder(tools.path));
   app.drop({script});
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
   const std::optional<std::string> good = read_bytes(output);
   ASSERT_TRUE(good && decoded(output));
 
   install_encoder(tools.path, L"STAND_IN_ENCODER");
-  app[L"ochk2"].post_click();
+  app[overwrite_check].post_click();
   answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([&] { return read_bytes(output) != good; })) << "the stand-in wrote nothing";
   app.press(VK_ESCAPE);
   answer_box(app, L"エンコードを中止しますか？", L"確認", IDYES);
@@ -161,7 +161,7 @@ TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) 
   // The encoder ends while the user is asked: its run stands.
   app.drop({page});
   const int shells = processes_named(L"cmd.exe");
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
   app.press(VK_ESCAPE);
   const Dialog question = app.wait_box();
