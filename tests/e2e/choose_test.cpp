@@ -55,11 +55,12 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
   // A click the program takes back shows as taken back.
   app[detail_button].click();
   const Control overwrite = app[overwrite_check];
+  const std::wstring question = texts::will_overwrite(L"D:\\typed\\default_enc.asp");
   overwrite.post_click();
-  answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDNO);
+  answer_box(app, question, texts::kConfirmTitle, IDNO);
   EXPECT_EQ(overwrite.check(), BST_UNCHECKED);
   overwrite.post_click();
-  answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDYES);
+  answer_box(app, question, texts::kConfirmTitle, IDYES);
   EXPECT_EQ(overwrite.check(), BST_CHECKED);
 }
 

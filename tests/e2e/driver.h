@@ -30,6 +30,7 @@
 
 #include "app/main_window_layout.h"
 #include "core/control.h"
+#include "core/texts.h"
 #include "encoder/find_blocks.h"
 #include "select/folder_chooser.h"
 #include "win32_common/ansi_codec.h"

@@ -23,9 +23,9 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[encoder_box].type(encoder);
   app.drop({input});
   app[overwrite_check].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
+  answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
   app[run_button].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(decoded(output), L"WScript.Echo \"こんにちは\"\r\n");
   EXPECT_NE(cp932_text(app.read(kLogFile).value_or("")).find(output), std::wstring::npos)
@@ -38,11 +38,10 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   const std::u16string block = screnc::encode_block(u"WScript.Echo 2");
   const std::string encoded(block.begin(), block.end());
-  const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                               L"を見て原因を確認することができるかもしれません。";
+  const std::wstring failure = texts::not_encoded(base, L"vbs", L"");
   const std::wstring injected = work / L"injected.txt";
   // The slow encoder's good output, which each failure after it puts back.
-  const std::wstring restored = failure + L"\r以前の出力ファイルを戻しました。";
+  const std::wstring restored = texts::not_encoded(base, L"vbs", texts::kOutputRestored);
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
@@ -50,7 +49,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     std::wstring box;
   };
   const Row rows[] = {
-      {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", L"エンコードが終了しました。"},
+      {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", texts::kRunFinished},
       {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", restored},
       {"output without a block", "' no block\r\n", L"", restored},
       {"quote in the input", encoded, input + L"\" & echo x> \"" + injected + L"\" & \"", failure},
@@ -61,7 +60,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     const auto settings_before = app.read(kSettingsFile);
     if (!row.typed.empty()) app[input_box].type(row.typed);
     app[overwrite_check].post_click();
-    answer_box(app, output + L" を上書きします。", L"確認", IDYES);
+    answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
     app[run_button].post_click();
     if (row.script.find("SLEEP") != std::string::npos) {
       // The window answers while the encoder works, but takes no input.
@@ -94,7 +93,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   app[output_name_check].click();
   app[output_name_box].type(L"rel");
   app[run_button].post_click();
-  answer_box(app, L"rel.vbe  は既に存在します。", L"報告", IDOK);
+  answer_box(app, texts::already_exists(L"rel.vbe"), texts::kReportTitle, IDOK);
   EXPECT_EQ(app.read(L"rel.vbe"), "keep");
 }
 
@@ -108,7 +107,7 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
   app[encoder_box].type(install_encoder(tools.path));
   app.drop({page});
   app[run_button].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   const std::wstring written = cp932_text(read_bytes(work / L"page_enc.htm").value_or(""));
   EXPECT_NE(written.find(L"<p>暗号は #@~^ で始まります。</p>"), std::wstring::npos) << u8(written);
 
@@ -117,14 +116,12 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
   const int shells = processes_named(L"cmd.exe");
   app[run_button].post_click();
   ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
-  const std::wstring question = L"エンコードを中止しますか？";
   app.press(VK_ESCAPE);
-  answer_box(app, question, L"確認", IDNO);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDNO);
   EXPECT_FALSE(app.open_box(500)) << "still waiting for the encoder";
   post(app.main().hwnd, WM_SYSCOMMAND, SC_CLOSE);  // what the close box sends
-  answer_box(app, question, L"確認", IDYES);
-  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。",
-             L"エラー", IDOK);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDYES);
+  answer_box(app, texts::not_encoded(L"a", L"vbs", L""), texts::kErrorTitle, IDOK);
   EXPECT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }, 5000))
       << "a process of the run left";
 }
@@ -139,24 +136,23 @@ TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) 
   app[encoder_box].type(install_encoder(tools.path));
   app.drop({script});
   app[run_button].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   const std::optional<std::string> good = read_bytes(output);
   ASSERT_TRUE(good && decoded(output));
 
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   app[overwrite_check].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
+  answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
   app[run_button].post_click();
   ASSERT_TRUE(wait_until([&] { return read_bytes(output) != good; })) << "the stand-in wrote nothing";
   app.press(VK_ESCAPE);
-  answer_box(app, L"エンコードを中止しますか？", L"確認", IDYES);
-  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。"
-             L"\r以前の出力ファイルを戻しました。", L"エラー", IDOK);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDYES);
+  answer_box(app, texts::not_encoded(L"a", L"vbs", texts::kOutputRestored), texts::kErrorTitle, IDOK);
   EXPECT_EQ(read_bytes(output), good) << "the old output, byte for byte";
   EXPECT_FALSE(std::filesystem::exists(output + L".mosa-trevlin.bak"));
   EXPECT_EQ(u8(cp932_text(app.read(kLogFile).value_or(""))),
-            u8(L"stand-in: hanging\r\nmosa-trevlin: エンコードを中止しました。\r\n"
-               L"mosa-trevlin: 以前の出力ファイルを戻しました。\r\n"));
+            u8(L"stand-in: hanging\r\n" + (texts::kLogMark + std::wstring(texts::kEncodingStopped)) + L"\r\n" +
+               texts::kLogMark + texts::kOutputRestored + L"\r\n"));
 
   // The encoder ends while the user is asked: its run stands.
   app.drop({page});
@@ -167,7 +163,7 @@ TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) 
   const Dialog question = app.wait_box();
   ASSERT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }));
   question.press(IDYES);
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
 }
 
 }  // namespace

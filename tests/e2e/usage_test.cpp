@@ -26,7 +26,7 @@ void encode_by_keyboard(const App& app, const std::wstring& script, const std::w
   send(app[input_box].hwnd, WM_LBUTTONDOWN, MK_LBUTTON, 0);
   send(app[input_box].hwnd, WM_LBUTTONUP, 0, 0);
   app.press(VK_RETURN);
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(u8(decoded(output).value_or(L"(does not decode)")), u8(cp932_text(read_bytes(script).value_or(""))))
       << u8(output);
