@@ -67,7 +67,8 @@ void MainWindow::restore_defaults() {
 }
 
 void MainWindow::on_initialise_clicked() {
-  const int answer = platform_.message_box(texts::kInitialiseQuestion, texts::kConfirmTitle, kYesNoCancel);
+  const int answer =
+      platform_.message_box(texts::kInitialiseQuestion, texts::kConfirmTitle, kYesNoCancel);
   if (answer == kYes) {
     restore_defaults();
     save_settings();
@@ -132,7 +133,8 @@ void MainWindow::save_settings() {
 }
 
 void MainWindow::report_settings_failure() {
-  platform_.message_box(texts::settings_unwritable(settings_file_.path()), texts::kErrorTitle, kExclamation);
+  platform_.message_box(texts::settings_unwritable(settings_file_.path()), texts::kErrorTitle,
+                        kExclamation);
 }
 
 }  // namespace mosa

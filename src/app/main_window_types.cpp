@@ -40,7 +40,8 @@ void MainWindow::on_overwrite_clicked() {
     settings.opt_overwrite = kOff;
     return;
   }
-  if (platform_.message_box(texts::will_overwrite(settings.out_path), texts::kConfirmTitle, kYesNo) == kYes) {
+  const std::wstring question = texts::will_overwrite(settings.out_path);
+  if (platform_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes) {
     settings.opt_overwrite = kOn;
   } else {
     get<overwrite_check>().set_value(0);  // which sets the flag "off"

@@ -2,9 +2,13 @@
 
 namespace mosa::texts {
 
-std::wstring script_dialog_title(const std::wstring& ext) { return L"Select, " + ext + L" script file"; }
+std::wstring script_dialog_title(const std::wstring& ext) {
+  return L"Select, " + ext + L" script file";
+}
 
-std::wstring uncarried_path(const std::wstring& reason, const std::wstring& path) { return reason + L"\r" + path; }
+std::wstring uncarried_path(const std::wstring& reason, const std::wstring& path) {
+  return reason + L"\r" + path;
+}
 
 std::wstring unusable_on_command_line(const std::wstring& character) {
   return L"「" + character + L"」はエンコーダーのコマンドラインで使えない文字です。";
@@ -12,11 +16,15 @@ std::wstring unusable_on_command_line(const std::wstring& character) {
 
 std::wstring unreadable(const std::wstring& path) { return path + L"  は読み取れません。"; }
 
-std::wstring unreadable_drive(const std::wstring& drive) { return L"ドライブ " + drive + L" を読み取れません。"; }
+std::wstring unreadable_drive(const std::wstring& drive) {
+  return L"ドライブ " + drive + L" を読み取れません。";
+}
 
 std::wstring unopenable_folder(const std::wstring& folder) { return folder + L" を開けません。"; }
 
-std::wstring settings_unwritable(const std::wstring& path) { return path + L" が存在しないか変更できません。"; }
+std::wstring settings_unwritable(const std::wstring& path) {
+  return path + L" が存在しないか変更できません。";
+}
 
 std::wstring document_missing(const std::wstring& path) { return path + L"がありません。"; }
 
@@ -26,7 +34,8 @@ std::wstring missing(const std::wstring& path) { return path + L"  は存在し�
 
 std::wstring already_exists(const std::wstring& path) { return path + L"  は既に存在します。"; }
 
-std::wstring not_encoded(const std::wstring& base, const std::wstring& ext, const std::wstring& note) {
+std::wstring not_encoded(const std::wstring& base, const std::wstring& ext,
+                         const std::wstring& note) {
   return L"\"" + base + L"." + ext +
          L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
          L"を見て原因を確認することができるかもしれません。" +
@@ -44,9 +53,13 @@ std::wstring copy_left_over(const std::wstring& copy) {
                         L"中身を確かめてから移すか削除してください。";
 }
 
-std::wstring not_set_aside(const std::wstring& output) { return quoted(output) + L"を退避できません。"; }
+std::wstring not_set_aside(const std::wstring& output) {
+  return quoted(output) + L"を退避できません。";
+}
 
-std::wstring batch_unwritable(const std::wstring& batch) { return L"バッチファイル" + quoted(batch) + L"を書けません。"; }
+std::wstring batch_unwritable(const std::wstring& batch) {
+  return L"バッチファイル" + quoted(batch) + L"を書けません。";
+}
 
 std::wstring batch_unstartable(const std::wstring& batch) {
   return L"バッチファイル" + quoted(batch) + L"を起動できません。";
@@ -56,7 +69,9 @@ std::wstring forbidden_character(const std::wstring& path) {
   return quoted(path) + L"にはファイル名に使えない文字があります。";
 }
 
-std::wstring rejected_by_system(const std::wstring& path) { return quoted(path) + L"をシステムが受け付けません。"; }
+std::wstring rejected_by_system(const std::wstring& path) {
+  return quoted(path) + L"をシステムが受け付けません。";
+}
 
 std::wstring no_batch_form(const std::wstring& path) {
   return quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。";
@@ -74,12 +89,15 @@ std::wstring several_question(std::size_t count, const std::vector<std::wstring>
                               const std::wstring& out_folder, bool same_folder) {
   std::wstring text = std::to_wstring(count) + L" 個のファイルをエンコードします。\r";
   for (const std::wstring& name : listed_names) text += L"\r" + name;
-  if (count > listed_names.size()) text += L"\rほか " + std::to_wstring(count - listed_names.size()) + L" 個";
+  if (count > listed_names.size())
+    text += L"\rほか " + std::to_wstring(count - listed_names.size()) + L" 個";
   text += same_folder ? L"\r\r出力先: 各入力ファイルと同じフォルダ" : L"\r\r出力先: " + out_folder;
   return text + L"\r\rよろしいですか？";
 }
 
-std::wstring output_exists(const std::wstring& output) { return L"出力" + quoted(output) + L"が既に存在します。"; }
+std::wstring output_exists(const std::wstring& output) {
+  return L"出力" + quoted(output) + L"が既に存在します。";
+}
 
 std::wstring output_overlaps(const std::wstring& output) {
   return L"出力" + quoted(output) + L"が先のファイルの出力と重なります。";
@@ -93,7 +111,9 @@ std::wstring not_encoded_because(const std::wstring& input, const std::wstring& 
   return quoted(input) + L" " + reason;
 }
 
-std::wstring all_encoded(std::size_t count) { return std::to_wstring(count) + L" 個のファイルをエンコードしました。"; }
+std::wstring all_encoded(std::size_t count) {
+  return std::to_wstring(count) + L" 個のファイルをエンコードしました。";
+}
 
 std::wstring some_encoded(std::size_t count, std::size_t written) {
   return std::to_wstring(count) + L" 個のうち " + std::to_wstring(written) +
@@ -101,6 +121,8 @@ std::wstring some_encoded(std::size_t count, std::size_t written) {
          L"にあります。";
 }
 
-std::wstring unexpected_error(const std::wstring& what) { return kUnexpectedError + (L"\r\n" + what); }
+std::wstring unexpected_error(const std::wstring& what) {
+  return kUnexpectedError + (L"\r\n" + what);
+}
 
 }  // namespace mosa::texts

@@ -53,7 +53,8 @@ std::wstring missing(const std::wstring& path);
 std::wstring already_exists(const std::wstring& path);
 // The failure of a run, named by the output's base name and the type, with a note on the
 // output set aside where there is one.
-std::wstring not_encoded(const std::wstring& base, const std::wstring& ext, const std::wstring& note);
+std::wstring not_encoded(const std::wstring& base, const std::wstring& ext,
+                         const std::wstring& note);
 
 // Why a run did not reach the encoder, as the log and a run of several say it.
 std::wstring quoted(const std::wstring& path);

@@ -54,9 +54,11 @@ PlatformError com_error(const char* what, HRESULT result, const std::wstring& su
 void show_unexpected_error(const char* what) noexcept {
   try {
     const std::wstring text = texts::unexpected_error(from_utf8(what));
-    MessageBoxW(dialog_owner(), text.c_str(), texts::kErrorTitle, MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    MessageBoxW(dialog_owner(), text.c_str(), texts::kErrorTitle,
+                MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   } catch (...) {
-    MessageBoxW(dialog_owner(), texts::kUnexpectedError, texts::kErrorTitle, MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    MessageBoxW(dialog_owner(), texts::kUnexpectedError, texts::kErrorTitle,
+                MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   }
 }
 
