@@ -1,5 +1,7 @@
 #include "app/help.h"
 
+#include "core/texts.h"
+
 namespace mosa {
 
 void open_help(Files& files, Documents& documents, Dialogs& dialogs) {
@@ -14,7 +16,7 @@ void open_help(Files& files, Documents& documents, Dialogs& dialogs) {
   try {
     documents.open_with_default_program(page);
   } catch (const std::exception&) {
-    dialogs.message_box(page + L"がありません。", L"報告", kExclamation);
+    dialogs.message_box(texts::document_missing(page), texts::kReportTitle, kExclamation);
   }
 }
 
@@ -23,7 +25,7 @@ void open_readme(Files& files, Processes& processes, Dialogs& dialogs) {
   try {
     processes.start_system_program(L"notepad.exe", readme, ShowMode::Normal);
   } catch (const std::exception&) {
-    dialogs.message_box(readme + L"がありません。", L"報告", kExclamation);
+    dialogs.message_box(texts::document_missing(readme), texts::kReportTitle, kExclamation);
   }
 }
 

@@ -1,5 +1,6 @@
 // Several scripts at once, and the files a later start hands to this window.
 #include "app/main_window.h"
+#include "core/texts.h"
 #include "run/batch_run.h"
 #include "select/handed_scripts.h"
 
@@ -9,11 +10,11 @@ void MainWindow::take_several(const std::vector<std::wstring>& paths) {
   std::wstring unreadable;
   const std::vector<std::wstring> scripts = handed_scripts(platform_, platform_, paths, unreadable);
   if (!unreadable.empty()) {
-    platform_.message_box(unreadable + L"  は読み取れません。", L"報告", kExclamation);
+    platform_.message_box(texts::unreadable(unreadable), texts::kReportTitle, kExclamation);
     return;
   }
   if (scripts.empty()) {
-    platform_.message_box(L"エンコードできるスクリプトファイルがありません。", L"報告", kExclamation);
+    platform_.message_box(texts::kNoScripts, texts::kReportTitle, kExclamation);
     return;
   }
   // A folder that holds one script hands that one file.
@@ -33,8 +34,7 @@ bool MainWindow::hand_over(const std::vector<std::wstring>& files) {
     return false;
   }
   if (!files.empty())
-    platform_.message_box(L"起動中の mosa-trevlin にファイルを渡せませんでした。", L"エラー",
-                          kExclamation);
+    platform_.message_box(texts::kNotHandedOver, texts::kErrorTitle, kExclamation);
   return true;
 }
 

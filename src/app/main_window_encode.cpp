@@ -4,6 +4,7 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
+#include "core/texts.h"
 #include "run/output.h"
 #include "run/run.h"
 
@@ -61,8 +62,9 @@ void MainWindow::on_detail_clicked() {
 }
 
 void MainWindow::show_detail_area(bool open) {
-  get<detail_button>().set_caption(open ? L"詳細を閉じる" : L"詳細を開く");
-  get<detail_button>().set_tooltip(open ? L"詳細設定域を閉じる" : L"詳細設定域を開く");
+  const ControlRow& laid_out = kMainWindowControls[static_cast<size_t>(detail_button)];
+  get<detail_button>().set_caption(open ? texts::kCloseDetail : laid_out.caption);
+  get<detail_button>().set_tooltip(open ? texts::kCloseDetailTip : laid_out.tooltip);
   window.set_height(open ? kDetailOpenHeight : kDetailClosedHeight);
   if (open)
     detail_tabstops_on();

@@ -2,6 +2,7 @@
 // path steps that the dialog and a dropped file share, the drop, and the folder chooser.
 #include "app/main_window.h"
 #include "core/paths.h"
+#include "core/texts.h"
 #include "run/output.h"
 #include "run/run.h"
 #include "types/script_types.h"
@@ -9,7 +10,7 @@
 namespace mosa {
 
 void MainWindow::on_input_browse_clicked() {
-  file_dialog.title = L"Select, " + settings.script_ext + L" script file";
+  file_dialog.title = texts::script_dialog_title(settings.script_ext);
   file_dialog.init_dir = settings.in_folder;
   file_dialog.file_name.clear();
   file_dialog.multiple = true;
@@ -50,7 +51,7 @@ void MainWindow::refresh_output_from_input() {
 void MainWindow::on_encoder_browse_clicked() {
   file_dialog.file_name.clear();
   file_dialog.multiple = false;
-  file_dialog.filter = L"Windows Script Encoder (screnc.exe)|screnc.exe";
+  file_dialog.filter = texts::kEncoderFilter;
   platform_.show_open_dialog(file_dialog);
   if (!file_dialog.file_name.empty()) {
     settings.encoder_path = file_dialog.file_name;
@@ -58,13 +59,13 @@ void MainWindow::on_encoder_browse_clicked() {
     return;
   }
   get<encoder_box>().set_text(L"");
-  platform_.message_box(L"screnc.exe が指定されていません。", L"報告", kExclamation);
+  platform_.message_box(texts::kNoEncoderChosen, texts::kReportTitle, kExclamation);
 }
 
 bool MainWindow::passable(const std::wstring& path) {
   const std::wstring uncarried = uncarried_by_command_line(platform_, path);
   if (uncarried.empty()) return true;
-  platform_.message_box(uncarried + L"\r" + path, L"報告", kExclamation);
+  platform_.message_box(texts::uncarried_path(uncarried, path), texts::kReportTitle, kExclamation);
   return false;
 }
 
@@ -81,7 +82,7 @@ void MainWindow::drop_one(const std::wstring& path) {
   const std::wstring ext = extension_of(path);
   const int position = script_type_position(ext);
   if (position < 0) {
-    platform_.message_box(L"未対応のファイル拡張子です。", L"報告", kExclamation);
+    platform_.message_box(texts::kUnsupportedExtension, texts::kReportTitle, kExclamation);
     return;
   }
   if (!passable(path)) return;

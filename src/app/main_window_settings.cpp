@@ -2,6 +2,7 @@
 // settings file read into and saved from the controls.
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
+#include "core/texts.h"
 #include "select/encoder_location.h"
 #include "types/script_types.h"
 
@@ -66,21 +67,21 @@ void MainWindow::restore_defaults() {
 }
 
 void MainWindow::on_initialise_clicked() {
-  const int answer = platform_.message_box(
-      L"注意！\r\r全ての設定を初期化します。初期化しますか？", L"確認", kYesNoCancel);
+  const int answer =
+      platform_.message_box(texts::kInitialiseQuestion, texts::kConfirmTitle, kYesNoCancel);
   if (answer == kYes) {
     restore_defaults();
     save_settings();
     show_detail_area(false);
     settings.detail_open = kOff;
     get<initialise_button>().set_visible(false);
-    platform_.message_box(L"初期化されました。", L"報告", kInformation);
+    platform_.message_box(texts::kInitialised, texts::kReportTitle, kInformation);
   } else if (answer == kNo) {
     get<initialise_button>().set_visible(false);
-    platform_.message_box(L"初期化しません。", L"報告", kInformation);
+    platform_.message_box(texts::kNotInitialised, texts::kReportTitle, kInformation);
   } else {
     get<initialise_button>().set_visible(false);
-    platform_.message_box(L"初期化を中止しました。", L"報告", kInformation);
+    platform_.message_box(texts::kInitialiseCancelled, texts::kReportTitle, kInformation);
   }
 }
 
@@ -132,7 +133,7 @@ void MainWindow::save_settings() {
 }
 
 void MainWindow::report_settings_failure() {
-  platform_.message_box(settings_file_.path() + L" が存在しないか変更できません。", L"エラー",
+  platform_.message_box(texts::settings_unwritable(settings_file_.path()), texts::kErrorTitle,
                         kExclamation);
 }
 

@@ -1,5 +1,6 @@
 // The script type list, the encoder option switches and the option reset.
 #include "app/main_window.h"
+#include "core/texts.h"
 #include "types/script_types.h"
 
 namespace mosa {
@@ -39,7 +40,8 @@ void MainWindow::on_overwrite_clicked() {
     settings.opt_overwrite = kOff;
     return;
   }
-  if (platform_.message_box(settings.out_path + L" を上書きします。", L"確認", kYesNo) == kYes) {
+  const std::wstring question = texts::will_overwrite(settings.out_path);
+  if (platform_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes) {
     settings.opt_overwrite = kOn;
   } else {
     get<overwrite_check>().set_value(0);  // which sets the flag "off"

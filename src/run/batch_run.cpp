@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/paths.h"
+#include "core/texts.h"
 #include "run/command_line.h"
 #include "run/run.h"
 #include "settings/settings_file.h"
@@ -17,8 +18,6 @@ namespace {
 // What the log keeps of one file's encoder messages.
 constexpr size_t kEncoderMessageBytes = 64 * 1024;
 constexpr size_t kEncoderMessageLines = 1000;
-
-std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
 
 std::wstring file_name(const std::wstring& path) {
   return path.substr(path.rfind(L'\\') == std::wstring::npos ? 0 : path.rfind(L'\\') + 1);
@@ -51,7 +50,7 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
       return;
     }
   } catch (const RunRefused& refused) {
-    dialogs_.message_box(refused.reason, L"エラー", kExclamation);
+    dialogs_.message_box(refused.reason, texts::kErrorTitle, kExclamation);
     return;
   }
 
@@ -65,9 +64,9 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
       std::wstring reason;
       const std::wstring output = resolve_against(files_.app_folder(), batch_output(s, inputs[i]));
       if (stopped)
-        reason = L"中止したためエンコードしていません。";
+        reason = texts::kStoppedEarlier;
       else if (!output.empty() && !outputs.insert(folded(output)).second)
-        reason = L"出力" + quoted(output) + L"が先のファイルの出力と重なります。";
+        reason = texts::output_overlaps(output);
       else
         reason = encode(s, inputs[i], window, stopped);
       if (!reason.empty()) not_written.push_back({inputs[i], reason});
@@ -75,14 +74,11 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
     window.set_progress(0, 0);
   }
   write_log(not_written);
-  const std::wstring total = std::to_wstring(inputs.size());
   if (not_written.empty())
-    dialogs_.message_box(total + L" 個のファイルをエンコードしました。", L"報告", kInformation);
+    dialogs_.message_box(texts::all_encoded(inputs.size()), texts::kReportTitle, kInformation);
   else
-    dialogs_.message_box(total + L" 個のうち " + std::to_wstring(inputs.size() - not_written.size()) +
-                             L" 個のファイルをエンコードしました。\r残りの理由は \"mosa-trevlin.log\" "
-                             L"にあります。",
-                         L"報告", kExclamation);
+    dialogs_.message_box(texts::some_encoded(inputs.size(), inputs.size() - not_written.size()),
+                         texts::kReportTitle, kExclamation);
   save_settings();
   // A batch file that nothing wrote is not there to remove, nor is one when
   // every file that came this far was refused before its batch was written.
@@ -95,34 +91,31 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
 }
 
 bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inputs) {
-  std::wstring text = std::to_wstring(inputs.size()) + L" 個のファイルをエンコードします。\r";
+  std::vector<std::wstring> listed;
   for (size_t i = 0; i < std::min(inputs.size(), kListedNames); ++i)
-    text += L"\r" + file_name(inputs[i]);
-  if (inputs.size() > kListedNames)
-    text += L"\rほか " + std::to_wstring(inputs.size() - kListedNames) + L" 個";
-  text += s.same_folder == kOn ? L"\r\r出力先: 各入力ファイルと同じフォルダ"
-                               : L"\r\r出力先: " + s.out_folder;
-  text += L"\r\rよろしいですか？";
-  return dialogs_.message_box(text, L"確認", kYesNo) == kYes;
+    listed.push_back(file_name(inputs[i]));
+  const std::wstring question =
+      texts::several_question(inputs.size(), listed, s.out_folder, s.same_folder == kOn);
+  return dialogs_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes;
 }
 
 std::wstring BatchRun::encode(const Settings& s, const std::wstring& input_as_given,
                               Window& window, bool& stopped) {
   const std::wstring folder = files_.app_folder();
   const int type = script_type_position(extension_of(input_as_given));
-  if (type < 0) return L"未対応のファイル拡張子です。";
+  if (type < 0) return texts::kUnsupportedExtension;
   const std::wstring input = resolve_against(folder, input_as_given);
   const std::wstring output = resolve_against(folder, batch_output(s, input_as_given));
   EncodeRun single(dialogs_, files_, processes_);
   try {
-    if (!single.exists(input)) return L"存在しません。";
+    if (!single.exists(input)) return texts::kNotThere;
     if (single.exists(output) && s.opt_overwrite == kOff)
-      return L"出力" + quoted(output) + L"が既に存在します。";
+      return texts::output_exists(output);
     for (const std::wstring& path : {input, output})
       if (const std::wstring reason = uncarried_by_command_line(files_, path); !reason.empty())
         return reason;
     const std::wstring encoder = resolve_against(folder, s.encoder_path);
-    log_.push_back(quoted(input) + L" → " + quoted(output));
+    log_.push_back(texts::encoded_into(input, output));
     reached_encoder_ = true;
     const EncodeOutcome outcome =
         single.encode_file({encoder, input, output, switch_string(s), kScriptTypes[type].ext}, window);
@@ -131,13 +124,13 @@ std::wstring BatchRun::encode(const Settings& s, const std::wstring& input_as_gi
     log_.insert(log_.end(), program_lines.begin(), program_lines.end());
     if (outcome.encoded == Encoded::Stopped) {
       stopped = true;
-      return L"中止しました。";
+      return texts::kStopped;
     }
-    return outcome.encoded == Encoded::Written ? L"" : L"エンコーダーが正しい出力を書きませんでした。";
+    return outcome.encoded == Encoded::Written ? L"" : texts::kNotWrittenWell;
   } catch (const RunRefused& refused) {
     return refused.reason;
   } catch (const PlatformError&) {
-    return L"出力を確かめられませんでした。";
+    return texts::kOutputUncheckable;
   }
 }
 
@@ -153,9 +146,9 @@ void BatchRun::keep_encoder_messages() {
 }
 
 void BatchRun::write_log(const std::vector<NotWritten>& not_written) {
-  if (!not_written.empty()) log_.push_back(L"エンコードしなかったファイル:");
+  if (!not_written.empty()) log_.push_back(texts::kNotEncodedHeading);
   for (const NotWritten& file : not_written)
-    log_.push_back(quoted(file.input) + L" " + file.reason);
+    log_.push_back(texts::not_encoded_because(file.input, file.reason));
   // A character the log's code page cannot hold is named by its number.
   for (std::wstring& line : log_) line = numbered_outside_code_page(files_, line, CodePage::Ansi);
   try {

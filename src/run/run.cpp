@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/paths.h"
+#include "core/texts.h"
 #include "run/command_line.h"
 #include "run/output_guard.h"
 #include "encoder/find_blocks.h"
@@ -21,8 +22,6 @@ const FileTime kClockStepMs = 2000;
 // room included, is text the encoder copied, not a block it wrote.
 const size_t kCopiedMarkerLength = 12;
 
-std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
-
 // A platform failure as the reason for a refusal, with the system's own words.
 template <typename Step>
 auto refused_on_failure(const std::wstring& reason, Step&& step) {
@@ -32,8 +31,8 @@ auto refused_on_failure(const std::wstring& reason, Step&& step) {
     throw;
   } catch (const PlatformError& error) {
     const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
-    throw RunRefused(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
-                                   : std::wstring()));
+    if (!detail) throw RunRefused(reason);
+    throw RunRefused(texts::with_system_words(reason, std::wstring(detail->begin(), detail->end())));
   }
 }
 
@@ -43,20 +42,19 @@ std::vector<std::wstring> EncodeOutcome::log_lines() const {
   // The program's own lines, told from the encoder's by their mark.
   std::vector<std::wstring> lines;
   for (const std::wstring& line : {fault, note})
-    if (!line.empty()) lines.push_back(L"mosa-trevlin: " + line);
+    if (!line.empty()) lines.push_back(texts::kLogMark + line);
   return lines;
 }
 
 void report_missing(Dialogs& dialogs, const std::wstring& path) {
-  dialogs.message_box(path + L"  は存在しません。", L"報告", kExclamation);
+  dialogs.message_box(texts::missing(path), texts::kReportTitle, kExclamation);
 }
 
 std::wstring uncarried_by_command_line(Files& files, const std::wstring& path) {
   // What the batch file cannot name, the encoder would never get: said before
   // the run, by the character, rather than by a run that fails.
   if (exact_form(files, path, kBatchCodePage)) return L"";
-  return L"「" + first_outside_code_page(files, path, kBatchCodePage) +
-         L"」はエンコーダーのコマンドラインで使えない文字です。";
+  return texts::unusable_on_command_line(first_outside_code_page(files, path, kBatchCodePage));
 }
 
 void EncodeRun::run(const Settings& settings, Window& window,
@@ -72,11 +70,8 @@ void EncodeRun::run(const Settings& settings, Window& window,
 }
 
 void EncodeRun::report_failure(const Settings& settings, const std::wstring& note) {
-  dialogs_.message_box(L"\"" + settings.out_base + L"." + settings.script_ext +
-                           L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                           L"を見て原因を確認することができるかもしれません。" +
-                           (note.empty() ? L"" : L"\r" + note),
-                       L"エラー", kExclamation);
+  dialogs_.message_box(texts::not_encoded(settings.out_base, settings.script_ext, note),
+                       texts::kErrorTitle, kExclamation);
 }
 
 void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
@@ -93,7 +88,7 @@ void EncodeRun::append_log(const std::vector<std::wstring>& lines) {
 
 void EncodeRun::write_log_reason(const std::wstring& reason) {
   const std::wstring log = files_.app_folder() + kLogFileName;
-  const std::wstring heading = L"エンコーダーを起動する前に中止しました。";
+  const std::wstring heading = texts::kStoppedBeforeEncoder;
   // A reason naming a path the code page cannot hold names its characters by
   // their numbers; a log that cannot be written at all leaves the message to
   // say what it can.
@@ -121,7 +116,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     return;
   }
   if (exists(output) && s.opt_overwrite == kOff) {
-    dialogs_.message_box(s.out_path + L"  は既に存在します。", L"報告", kExclamation);
+    dialogs_.message_box(texts::already_exists(s.out_path), texts::kReportTitle, kExclamation);
     return;
   }
   if (!exists(encoder)) {
@@ -131,7 +126,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
   const EncodeOutcome outcome =
       encode_file({encoder, input, output, switch_string(s), s.script_ext}, window);
   if (outcome.encoded == Encoded::Written) {
-    dialogs_.message_box(L"エンコードが終了しました。", L"報告", kInformation);
+    dialogs_.message_box(texts::kRunFinished, texts::kReportTitle, kInformation);
   } else {
     append_log(outcome.log_lines());
     report_failure(s, outcome.note);
@@ -144,14 +139,13 @@ EncodeOutcome EncodeRun::encode_file(const EncodeJob& job, Window& window) {
   const std::wstring folder = files_.app_folder();
   OutputGuard guard(files_, job.output);
   if (guard.copy_left_over())
-    throw RunRefused(quoted(guard.copy()) + L"が残っています。前の実行が退避した出力ファイルです。"
-                     L"中身を確かめてから移すか削除してください。");
-  refused_on_failure(quoted(job.output) + L"を退避できません。", [&] { guard.set_aside(); });
+    throw RunRefused(texts::copy_left_over(guard.copy()));
+  refused_on_failure(texts::not_set_aside(job.output), [&] { guard.set_aside(); });
   const std::wstring batch = folder + kBatchFileName;
   const std::wstring line =
       command_line(batch_form(job.encoder), job.switches, batch_form(job.input),
                    batch_form(job.output), batch_form(folder + kLogFileName));
-  refused_on_failure(L"バッチファイル" + quoted(batch) + L"を書けません。", [&] {
+  refused_on_failure(texts::batch_unwritable(batch), [&] {
     files_.write_text_file(batch, {batch_line(line)}, kBatchCodePage);
   });
 
@@ -160,11 +154,11 @@ EncodeOutcome EncodeRun::encode_file(const EncodeJob& job, Window& window) {
     const BusyWindow busy(window);
     outwait_clock_step(before);
     const auto process = refused_on_failure(
-        L"バッチファイル" + quoted(batch) + L"を起動できません。",
+        texts::batch_unstartable(batch),
         [&] { return processes_.start_batch(batch, ShowMode::Minimized); });
     return process->finish([&] {
       return window.take_stop_request() &&
-             dialogs_.message_box(L"エンコードを中止しますか？", L"確認", kYesNo) == kYes;
+             dialogs_.message_box(texts::kStopQuestion, texts::kConfirmTitle, kYesNo) == kYes;
     });
   }();
   const std::wstring fault = fault_of(status, before, job.output, job.input, job.script_ext);
@@ -174,32 +168,31 @@ EncodeOutcome EncodeRun::encode_file(const EncodeJob& job, Window& window) {
   }
   const Restoration restoration = guard.restore();
   const std::wstring note =
-      restoration == Restoration::Restored ? L"以前の出力ファイルを戻しました。"
-      : restoration == Restoration::Failed
-          ? L"以前の出力ファイルを戻せませんでした。" + quoted(guard.copy()) + L"に残っています。"
-          : L"";
+      restoration == Restoration::Restored ? texts::kOutputRestored
+      : restoration == Restoration::Failed ? texts::output_not_restored(guard.copy())
+                                           : L"";
   return {status ? Encoded::Failed : Encoded::Stopped, fault, note};
 }
 
 std::wstring EncodeRun::fault_of(const std::optional<int>& status,
                                 const std::optional<FileStamp>& before, const std::wstring& output,
                                 const std::wstring& input, const std::wstring& script_ext) {
-  if (!status) return L"エンコードを中止しました。";
-  if (*status != 0) return L"エンコーダーが終了コード " + std::to_wstring(*status) + L" で終わりました。";
+  if (!status) return texts::kEncodingStopped;
+  if (*status != 0) return texts::encoder_exit_code(*status);
   // Only a file this run changed counts: an encoder that ends well without
   // writing leaves an existing output's stamp as it was.
   const std::optional<FileStamp> after = files_.stamp(output);
-  if (!after) return L"エンコーダーは出力ファイルを書きませんでした。";
-  if (after == before) return L"出力ファイルは実行の前のままです。";
+  if (!after) return texts::kNoOutputWritten;
+  if (after == before) return texts::kOutputUnchanged;
   if (!encoded_well(output, input, script_ext))
-    return L"出力ファイルに正しくエンコードされたブロックがありません。";
+    return texts::kNoValidBlock;
   return L"";
 }
 
 bool EncodeRun::exists(const std::wstring& path) {
   if (has_forbidden_character(path))
-    throw RunRefused(quoted(path) + L"にはファイル名に使えない文字があります。");
-  return refused_on_failure(quoted(path) + L"をシステムが受け付けません。",
+    throw RunRefused(texts::forbidden_character(path));
+  return refused_on_failure(texts::rejected_by_system(path),
                             [&] { return !files_.find_file(path).empty(); });
 }
 
@@ -207,7 +200,7 @@ std::wstring EncodeRun::batch_form(const std::wstring& path) {
   // A path that no form can carry would reach the encoder garbled.
   const std::optional<std::wstring> form = exact_form(files_, path, kBatchCodePage);
   if (!form)
-    throw RunRefused(quoted(path) + L"はバッチファイルの文字コードで書けず、短い名前もありません。");
+    throw RunRefused(texts::no_batch_form(path));
   return *form;
 }
 

@@ -4,12 +4,11 @@
 #include <cwctype>
 
 #include "core/program.h"
+#include "core/texts.h"
 
 namespace mosa {
 
 namespace {
-
-const wchar_t kNavigation[] = L"Navigation";
 
 // The root of a path with its trailing "\": "C:\" or "\\server\share\".
 std::wstring root_folder_of(const std::wstring& path) {
@@ -96,7 +95,7 @@ void FolderChooser::on_drive_changed() {
   try {
     move_to(folders_.drive_folder(drive));
   } catch (const PlatformError&) {
-    dialogs_.message_box(L"ドライブ " + drive + L" を読み取れません。", kNavigation, kExclamation);
+    dialogs_.message_box(texts::unreadable_drive(drive), texts::kNavigationTitle, kExclamation);
     select_drive_of(get<folder_box>().path());
   }
 }
@@ -108,7 +107,7 @@ void FolderChooser::on_folder_opened(int index) {
   try {
     move_to(folder);
   } catch (const PlatformError&) {
-    dialogs_.message_box(folder + L" を開けません。", kNavigation, kExclamation);
+    dialogs_.message_box(texts::unopenable_folder(folder), texts::kNavigationTitle, kExclamation);
   }
 }
 
@@ -122,7 +121,7 @@ void FolderChooser::on_folder_clicked() { get<hint_label>().set_visible(true); }
 
 void FolderChooser::on_ok_clicked() {
   if (settings_.out_folder.empty()) {
-    dialogs_.message_box(L"まだフォルダが選択されていません。", kNavigation, kExclamation);
+    dialogs_.message_box(texts::kNoFolderChosen, texts::kNavigationTitle, kExclamation);
     return;
   }
   window.unload();

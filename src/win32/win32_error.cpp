@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/texts.h"
 #include "win32/dialog_owner.h"
 
 namespace mosa {
@@ -52,10 +53,11 @@ PlatformError com_error(const char* what, HRESULT result, const std::wstring& su
 
 void show_unexpected_error(const char* what) noexcept {
   try {
-    const std::wstring text = L"予期しないエラーが発生しました。\r\n" + from_utf8(what);
-    MessageBoxW(dialog_owner(), text.c_str(), L"エラー", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    const std::wstring text = texts::unexpected_error(from_utf8(what));
+    MessageBoxW(dialog_owner(), text.c_str(), texts::kErrorTitle,
+                MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   } catch (...) {
-    MessageBoxW(dialog_owner(), L"予期しないエラーが発生しました。", L"エラー",
+    MessageBoxW(dialog_owner(), texts::kUnexpectedError, texts::kErrorTitle,
                 MB_ICONEXCLAMATION | MB_SETFOREGROUND);
   }
 }

@@ -20,46 +20,47 @@ TEST(Choose, DocumentsDialogsChooserAndOptions) {
   write_bytes(app.path(L"readme.txt"), "readme of the end-to-end test\r\n");
   app.start();
 
-  app[L"cmd_h"].post_click();
+  app[help_button].post_click();
   EXPECT_TRUE(close_program_showing(L"IEFrame", app.path(L"help\\index.html"))) << "no browser shows the help page";
-  app[L"cmd_r"].post_click();
+  app[readme_button].post_click();
   EXPECT_TRUE(close_program_showing(L"Notepad", L"readme of the end-to-end test\r\n")) << "no Notepad shows the readme";
   EXPECT_FALSE(app.open_box());
 
   // The chooser opens on the program's current folder, its application folder.
-  app[L"chk1"].click();
-  app[L"cmd2"].post_click();
-  const Form chooser = app.wait_folder_chooser();
+  app[same_folder_check].click();
+  app[output_browse_button].post_click();
+  const ChooserForm chooser = app.wait_folder_chooser();
   EXPECT_FALSE(app.main().enabled()) << "the chooser is modal";
-  chooser[L"Dir1"].pick(L"out");
+  chooser[ChooserControl::folder_box].pick(L"out");
   app.settle();
-  chooser[L"cmd1"].post_click();
+  chooser[ChooserControl::ok_button].post_click();
   app.settle();
   EXPECT_TRUE(app.main().enabled());
-  EXPECT_EQ(u8(app[L"txt2"].text()), u8(app.path(L"out\\")));
-  app[L"txt2"].type(L"D:\\typed\\");
-  app[L"cmd2"].post_click();
+  EXPECT_EQ(u8(app[output_folder_box].text()), u8(app.path(L"out\\")));
+  app[output_folder_box].type(L"D:\\typed\\");
+  app[output_browse_button].post_click();
   app.wait_folder_chooser().close();
   app.settle();
-  EXPECT_EQ(u8(app[L"txt2"].text()), "D:\\typed\\") << "the close box keeps the folder";
+  EXPECT_EQ(u8(app[output_folder_box].text()), "D:\\typed\\") << "the close box keeps the folder";
 
-  app[L"cmb1"].pick(L"asp");
-  app[L"cmd1"].post_click();
+  app[type_list].pick(L"asp");
+  app[input_browse_button].post_click();
   const Dialog dialog = app.wait_file_dialog();
   EXPECT_EQ(u8(dialog.title), "Select, asp script file");
   dialog.choose(script);
   app.settle();
-  EXPECT_EQ(u8(app[L"txt1"].text()), u8(script));
+  EXPECT_EQ(u8(app[input_box].text()), u8(script));
 
 
   // A click the program takes back shows as taken back.
-  app[L"cmd4"].click();
-  const Control overwrite = app[L"ochk2"];
+  app[detail_button].click();
+  const Control overwrite = app[overwrite_check];
+  const std::wstring question = texts::will_overwrite(L"D:\\typed\\default_enc.asp");
   overwrite.post_click();
-  answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDNO);
+  answer_box(app, question, texts::kConfirmTitle, IDNO);
   EXPECT_EQ(overwrite.check(), BST_UNCHECKED);
   overwrite.post_click();
-  answer_box(app, L"D:\\typed\\default_enc.asp を上書きします。", L"確認", IDYES);
+  answer_box(app, question, texts::kConfirmTitle, IDYES);
   EXPECT_EQ(overwrite.check(), BST_CHECKED);
 }
 

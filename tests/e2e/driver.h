@@ -1,8 +1,8 @@
 #pragma once
 // Drives the real mosa-trevlin.exe from another process, as a user would: it
-// starts the program in a folder of its own, finds its windows and controls by
-// their table names, reads and works them, answers its message boxes and
-// dialogs and drops files on it. Every wait has a time limit.
+// starts the program in a folder of its own, finds its windows, and their
+// controls by the roles of the windows' tables, reads and works them, answers
+// its message boxes and dialogs and drops files on it. Every wait has a time limit.
 // The lean API, as the program itself includes it.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -30,6 +30,7 @@
 
 #include "app/main_window_layout.h"
 #include "core/control.h"
+#include "core/texts.h"
 #include "encoder/find_blocks.h"
 #include "select/folder_chooser.h"
 #include "win32_common/ansi_codec.h"
@@ -249,14 +250,14 @@ struct Control {
   }
 };
 
+// A window of the program, whose controls a test reaches by their roles in the
+// window's table.
+template <class Role, const auto& kRows>
 struct Form {
   HWND hwnd;
-  const ControlRow* table;
-  int count;
-  Control operator[](const std::wstring& name) const {
-    for (int i = 0; i < count; ++i)
-      if (name == table[i].name) return {GetDlgItem(hwnd, kFirstControlId + i), name};
-    throw std::runtime_error("no control named " + u8(name) + " in the table");
+  Control operator[](Role role) const {
+    const int index = static_cast<int>(role);
+    return {GetDlgItem(hwnd, kFirstControlId + index), kRows[index].name};
   }
   bool enabled() const { return IsWindowEnabled(hwnd); }
   void close() const {  // by the close box; returns once the window has gone
@@ -269,6 +270,10 @@ struct Form {
     return rect.bottom - rect.top;
   }
 };
+using MainForm = Form<MainControl, kMainWindowControls>;
+using ChooserForm = Form<ChooserControl, kFolderChooserControls>;
+// The main window's roles, which the journeys name most.
+using enum MainControl;
 
 // A message box or the open-file dialog.
 struct Dialog {
@@ -347,12 +352,12 @@ class App {
     return false;
   }
 
-  Form main() const { return {main_, kMainWindowControls.data(), std::ssize(kMainWindowControls)}; }
-  Control operator[](const std::wstring& name) const { return main()[name]; }
-  Form wait_folder_chooser() const {
+  MainForm main() const { return {main_}; }
+  Control operator[](MainControl role) const { return main()[role]; }
+  ChooserForm wait_folder_chooser() const {
     const HWND found = find_window([&](HWND hwnd) { return hwnd != main_ && caption_of(hwnd) == kAppCaption; });
     need(found, "the folder chooser did not show");
-    return {found, kFolderChooserControls.data(), std::ssize(kFolderChooserControls)};
+    return {found};
   }
   Dialog wait_file_dialog() const {
     const HWND found = find_window(is_file_dialog);
@@ -373,7 +378,7 @@ class App {
   void settle() const {
     // Posted messages are handled in order; the modify flag of the encoder box, which the
     // program never looks at, shows when the marker's turn has come.
-    const HWND marker = main()[L"txt3"].hwnd;
+    const HWND marker = main()[encoder_box].hwnd;
     send(marker, EM_SETMODIFY, FALSE);
     post(marker, EM_SETMODIFY, TRUE);
     need(wait_until([&] { return send(marker, EM_GETMODIFY) != 0; }), "the program stopped handling messages");
@@ -400,7 +405,7 @@ class App {
         VirtualAllocEx(process_.get(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE),
         [&](void* memory) { VirtualFreeEx(process_.get(), memory, 0, MEM_RELEASE); });
     need(WriteProcessMemory(process_.get(), remote.get(), block.data(), block.size(), nullptr), "cannot drop");
-    post(main()[L"txt1"].hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(remote.get()));
+    post(main()[input_box].hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(remote.get()));
     settle();
   }
 

@@ -20,12 +20,12 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   write_bytes(input, "WScript.Echo \"こんにちは\"\r\n");
   App app(L"app " + odd);
   app.start();
-  app[L"txt3"].type(encoder);
+  app[encoder_box].type(encoder);
   app.drop({input});
-  app[L"ochk2"].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-  app[L"cmd3"].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  app[overwrite_check].post_click();
+  answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
+  app[run_button].post_click();
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   ASSERT_TRUE(app.batch_removed());
   EXPECT_EQ(decoded(output), L"WScript.Echo \"こんにちは\"\r\n");
   EXPECT_NE(cp932_text(app.read(kLogFile).value_or("")).find(output), std::wstring::npos)
@@ -38,11 +38,10 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   const std::u16string block = screnc::encode_block(u"WScript.Echo 2");
   const std::string encoded(block.begin(), block.end());
-  const std::wstring failure = L"\"" + base + L".vbs\"\r はエンコードできません。\"mosa-trevlin.log\" "
-                               L"を見て原因を確認することができるかもしれません。";
+  const std::wstring failure = texts::not_encoded(base, L"vbs", L"");
   const std::wstring injected = work / L"injected.txt";
   // The slow encoder's good output, which each failure after it puts back.
-  const std::wstring restored = failure + L"\r以前の出力ファイルを戻しました。";
+  const std::wstring restored = texts::not_encoded(base, L"vbs", texts::kOutputRestored);
   struct Row {
     const char* what;
     std::string script;  // what the input holds: the stand-in sleeps or fails on request
@@ -50,7 +49,7 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     std::wstring box;
   };
   const Row rows[] = {
-      {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", L"エンコードが終了しました。"},
+      {"slow encoder", encoded + "\r\n' SLEEP=3000\r\n", L"", texts::kRunFinished},
       {"failing encoder", encoded + "\r\n' FAIL\r\n", L"", restored},
       {"output without a block", "' no block\r\n", L"", restored},
       {"quote in the input", encoded, input + L"\" & echo x> \"" + injected + L"\" & \"", failure},
@@ -59,10 +58,10 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
     SCOPED_TRACE(row.what);
     write_bytes(input, row.script);
     const auto settings_before = app.read(kSettingsFile);
-    if (!row.typed.empty()) app[L"txt1"].type(row.typed);
-    app[L"ochk2"].post_click();
-    answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-    app[L"cmd3"].post_click();
+    if (!row.typed.empty()) app[input_box].type(row.typed);
+    app[overwrite_check].post_click();
+    answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
+    app[run_button].post_click();
     if (row.script.find("SLEEP") != std::string::npos) {
       // The window answers while the encoder works, but takes no input.
       app.settle();
@@ -87,14 +86,14 @@ TEST(Run, EncodesFromFoldersWithOddNamesAndTellsHowEachRunEnded) {
 
   // A relative output is the one beside the program, where the batch runs.
   write_bytes(app.path(L"rel.vbe"), "keep");
-  app[L"txt1"].type(input);
-  app[L"ochk2"].click();  // still ticked: the rejected run saved nothing
-  app[L"chk1"].click();
-  app[L"txt2"].type(L"");
-  app[L"chk2"].click();
-  app[L"txt4"].type(L"rel");
-  app[L"cmd3"].post_click();
-  answer_box(app, L"rel.vbe  は既に存在します。", L"報告", IDOK);
+  app[input_box].type(input);
+  app[overwrite_check].click();  // still ticked: the rejected run saved nothing
+  app[same_folder_check].click();
+  app[output_folder_box].type(L"");
+  app[output_name_check].click();
+  app[output_name_box].type(L"rel");
+  app[run_button].post_click();
+  answer_box(app, texts::already_exists(L"rel.vbe"), texts::kReportTitle, IDOK);
   EXPECT_EQ(app.read(L"rel.vbe"), "keep");
 }
 
@@ -105,26 +104,24 @@ TEST(Run, APageMentioningTheMarkerEncodesAndAnEncoderThatNeverEndsStops) {
   write_bytes(script, "' SLEEP=600000\r\n");
   App app;
   app.start();
-  app[L"txt3"].type(install_encoder(tools.path));
+  app[encoder_box].type(install_encoder(tools.path));
   app.drop({page});
-  app[L"cmd3"].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  app[run_button].post_click();
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   const std::wstring written = cp932_text(read_bytes(work / L"page_enc.htm").value_or(""));
   EXPECT_NE(written.find(L"<p>暗号は #@~^ で始まります。</p>"), std::wstring::npos) << u8(written);
 
   install_encoder(tools.path, L"STAND_IN_ENCODER");
   app.drop({script});
   const int shells = processes_named(L"cmd.exe");
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
-  const std::wstring question = L"エンコードを中止しますか？";
   app.press(VK_ESCAPE);
-  answer_box(app, question, L"確認", IDNO);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDNO);
   EXPECT_FALSE(app.open_box(500)) << "still waiting for the encoder";
   post(app.main().hwnd, WM_SYSCOMMAND, SC_CLOSE);  // what the close box sends
-  answer_box(app, question, L"確認", IDYES);
-  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。",
-             L"エラー", IDOK);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDYES);
+  answer_box(app, texts::not_encoded(L"a", L"vbs", L""), texts::kErrorTitle, IDOK);
   EXPECT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }, 5000))
       << "a process of the run left";
 }
@@ -136,38 +133,37 @@ TEST(Run, AStoppedRunLeavesTheOldOutputAndAStopAnsweredAfterTheEndCountsTheRun) 
   write_bytes(page, "<p>SLEEP=3000</p>\r\n");
   App app;
   app.start();
-  app[L"txt3"].type(install_encoder(tools.path));
+  app[encoder_box].type(install_encoder(tools.path));
   app.drop({script});
-  app[L"cmd3"].post_click();
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  app[run_button].post_click();
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
   const std::optional<std::string> good = read_bytes(output);
   ASSERT_TRUE(good && decoded(output));
 
   install_encoder(tools.path, L"STAND_IN_ENCODER");
-  app[L"ochk2"].post_click();
-  answer_box(app, output + L" を上書きします。", L"確認", IDYES);
-  app[L"cmd3"].post_click();
+  app[overwrite_check].post_click();
+  answer_box(app, texts::will_overwrite(output), texts::kConfirmTitle, IDYES);
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([&] { return read_bytes(output) != good; })) << "the stand-in wrote nothing";
   app.press(VK_ESCAPE);
-  answer_box(app, L"エンコードを中止しますか？", L"確認", IDYES);
-  answer_box(app, L"\"a.vbs\"\r はエンコードできません。\"mosa-trevlin.log\" を見て原因を確認することができるかもしれません。"
-             L"\r以前の出力ファイルを戻しました。", L"エラー", IDOK);
+  answer_box(app, texts::kStopQuestion, texts::kConfirmTitle, IDYES);
+  answer_box(app, texts::not_encoded(L"a", L"vbs", texts::kOutputRestored), texts::kErrorTitle, IDOK);
   EXPECT_EQ(read_bytes(output), good) << "the old output, byte for byte";
   EXPECT_FALSE(std::filesystem::exists(output + L".mosa-trevlin.bak"));
   EXPECT_EQ(u8(cp932_text(app.read(kLogFile).value_or(""))),
-            u8(L"stand-in: hanging\r\nmosa-trevlin: エンコードを中止しました。\r\n"
-               L"mosa-trevlin: 以前の出力ファイルを戻しました。\r\n"));
+            u8(L"stand-in: hanging\r\n" + (texts::kLogMark + std::wstring(texts::kEncodingStopped)) + L"\r\n" +
+               texts::kLogMark + texts::kOutputRestored + L"\r\n"));
 
   // The encoder ends while the user is asked: its run stands.
   app.drop({page});
   const int shells = processes_named(L"cmd.exe");
-  app[L"cmd3"].post_click();
+  app[run_button].post_click();
   ASSERT_TRUE(wait_until([] { return processes_named(L"screnc.exe") == 1; })) << "the encoder did not start";
   app.press(VK_ESCAPE);
   const Dialog question = app.wait_box();
   ASSERT_TRUE(wait_until([&] { return processes_named(L"screnc.exe") + processes_named(L"cmd.exe") == shells; }));
   question.press(IDYES);
-  answer_box(app, L"エンコードが終了しました。", L"報告", IDOK);
+  answer_box(app, texts::kRunFinished, texts::kReportTitle, IDOK);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Several scripts at once: where they come from, the question, each file's run,
 // the report and the log; and files a later start hands to the window.
 #include "app_fixture.h"
+#include "core/texts.h"
 #include "settings/settings_file.h"
 
 namespace mosa {
@@ -52,7 +53,7 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
     const char* what;
     std::function<void(MainWindow&)> act;
     std::vector<std::wstring> ran;      // the outputs of the files the encoder ran for, in order
-    std::wstring report;                // the summary's first line
+    std::wstring report;                // the summary
     std::vector<std::wstring> reasons;  // the log's lines for the files not written
     size_t stop_at = 0;               // the run in which the user asks to stop, from 1; 0 for none
     const wchar_t* existing = nullptr;  // an output there before
@@ -60,31 +61,33 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
   auto drop = [](std::vector<std::wstring> paths) { return [=](MainWindow& f) { f.on_files_dropped(paths); }; };
   const Row rows[] = {
       {"three files", drop({L"C:\\w\\a.vbs", L"C:\\w\\b.js", L"C:\\w\\c.asp"}),
-       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse", L"C:\\w\\c_enc.asp"}, L"3 個のファイルをエンコードしました。", {}},
+       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse", L"C:\\w\\c_enc.asp"}, texts::all_encoded(3), {}},
       {"a folder: its scripts, not its subfolder's", drop({L"C:\\w"}),
-       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse", L"C:\\w\\c_enc.asp"}, L"3 個のファイルをエンコードしました。", {}},
+       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse", L"C:\\w\\c_enc.asp"}, texts::all_encoded(3), {}},
       {"the dialog's selection",
        [](MainWindow& f) { f.get<input_browse_button>().click(); },
-       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse"}, L"2 個のファイルをエンコードしました。", {}},
+       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse"}, texts::all_encoded(2), {}},
       {"another extension and a missing file",
        drop({L"C:\\w\\x.txt", L"C:\\w\\a.vbs", L"C:\\w\\gone.vbs"}), {L"C:\\w\\a.vbe"},
-       L"3 個のうち 1 個のファイルをエンコードしました。",
-       {L"「C:\\w\\x.txt」 未対応のファイル拡張子です。", L"「C:\\w\\gone.vbs」 存在しません。"}},
+       texts::some_encoded(3, 1),
+       {texts::not_encoded_because(L"C:\\w\\x.txt", texts::kUnsupportedExtension),
+        texts::not_encoded_because(L"C:\\w\\gone.vbs", texts::kNotThere)}},
       {"an existing output, overwrite off",
        [](MainWindow& f) { f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\b.js"}); }, {L"C:\\w\\b.jse"},
-       L"2 個のうち 1 個のファイルをエンコードしました。",
-       {L"「C:\\w\\a.vbs」 出力「C:\\w\\a.vbe」が既に存在します。"}, 0, L"C:\\w\\a.vbe"},
+       texts::some_encoded(2, 1),
+       {texts::not_encoded_because(L"C:\\w\\a.vbs", texts::output_exists(L"C:\\w\\a.vbe"))}, 0, L"C:\\w\\a.vbe"},
       {"into the output folder, two inputs of one name",
        [](MainWindow& f) {
          f.get<same_folder_check>().set_value(0);
          f.get<output_folder_box>().set_text(L"C:\\out\\");
          f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\sub\\d.vbs", L"C:\\w\\sub\\..\\a.vbs"});
        },
-       {L"C:\\out\\a.vbe", L"C:\\out\\d.vbe"}, L"3 個のうち 2 個のファイルをエンコードしました。",
-       {L"「C:\\w\\sub\\..\\a.vbs」 出力「C:\\out\\a.vbe」が先のファイルの出力と重なります。"}},
+       {L"C:\\out\\a.vbe", L"C:\\out\\d.vbe"}, texts::some_encoded(3, 2),
+       {texts::not_encoded_because(L"C:\\w\\sub\\..\\a.vbs", texts::output_overlaps(L"C:\\out\\a.vbe"))}},
       {"stopped during the second", drop({L"C:\\w\\a.vbs", L"C:\\w\\b.js", L"C:\\w\\c.asp"}),
-       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse"}, L"3 個のうち 1 個のファイルをエンコードしました。",
-       {L"「C:\\w\\b.js」 中止しました。", L"「C:\\w\\c.asp」 中止したためエンコードしていません。"}, 2},
+       {L"C:\\w\\a.vbe", L"C:\\w\\b.jse"}, texts::some_encoded(3, 1),
+       {texts::not_encoded_because(L"C:\\w\\b.js", texts::kStopped),
+        texts::not_encoded_because(L"C:\\w\\c.asp", texts::kStoppedEarlier)}, 2},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -112,13 +115,13 @@ TEST_F(Batch, EachFileARunOfItsOwnThenOneReport) {
     }
     ASSERT_EQ(runs.size(), row.ran.size());
     for (size_t i = 0; i < runs.size(); ++i) {
-      EXPECT_TRUE(runs[i].ends_with(L"「" + row.ran[i] + L"」")) << runs[i];
+      EXPECT_TRUE(runs[i].ends_with(texts::quoted(row.ran[i]))) << runs[i];
       EXPECT_EQ(log[std::find(log.begin(), log.end(), runs[i]) - log.begin() + 1], L"wrote " + row.ran[i])
           << "the encoder's messages follow its file's line";
     }
     EXPECT_EQ(reasons, row.reasons);
-    EXPECT_EQ(platform.messages.front().title, L"確認");
-    EXPECT_EQ(split_lines(platform.messages.back().text, 1)[0], row.report);
+    EXPECT_EQ(platform.messages.front().title, texts::kConfirmTitle);
+    EXPECT_EQ(platform.messages.back().text, row.report);
     EXPECT_EQ(platform.messages.back().style, row.reasons.empty() ? kInformation : kExclamation);
     if (row.what == std::string("three files")) {
       EXPECT_EQ(captions, (std::vector<std::wstring>{kAppCaption + std::wstring(L" - 1/3"),
@@ -148,7 +151,7 @@ TEST_F(Batch, EachFileKeepsItsOldOutputAndIsRefusedAsOneFileWould) {
   // Beside it in every row, a name that is skipped with its character, which
   // the log names by its number.
   const std::wstring uncarried =
-      L"「C:\\w\\<U+00E9>.vbs」 「<U+00E9>」はエンコーダーのコマンドラインで使えない文字です。";
+      texts::not_encoded_because(L"C:\\w\\<U+00E9>.vbs", texts::unusable_on_command_line(L"<U+00E9>"));
   const Row rows[] = {
       {"the encoder fails over an old output: it comes back",
        [&] {
@@ -157,11 +160,10 @@ TEST_F(Batch, EachFileKeepsItsOldOutputAndIsRefusedAsOneFileWould) {
            return 1;
          };
        },
-       {L"mosa-trevlin: エンコーダーが終了コード 1 で終わりました。", L"mosa-trevlin: 以前の出力ファイルを戻しました。"},
-       L"「C:\\w\\a.vbs」 エンコーダーが正しい出力を書きませんでした。"},
+       {texts::kLogMark + texts::encoder_exit_code(1), texts::kLogMark + std::wstring(texts::kOutputRestored)},
+       texts::not_encoded_because(L"C:\\w\\a.vbs", texts::kNotWrittenWell)},
       {"a copy an earlier run set aside", [&] { platform.put_lines(copy, {L"older"}); }, {},
-       L"「C:\\w\\a.vbs」 「" + copy + L"」が残っています。前の実行が退避した出力ファイルです。"
-       L"中身を確かめてから移すか削除してください。"},
+       texts::not_encoded_because(L"C:\\w\\a.vbs", texts::copy_left_over(copy))},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -174,14 +176,14 @@ TEST_F(Batch, EachFileKeepsItsOldOutputAndIsRefusedAsOneFileWould) {
     f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\é.vbs"});
     std::vector<std::wstring> program_lines, reasons;
     for (const std::wstring& line : split_lines(platform.files[kLog].text, 100)) {
-      if (line.starts_with(L"mosa-trevlin: ")) program_lines.push_back(line);
+      if (line.starts_with(texts::kLogMark)) program_lines.push_back(line);
       else if (line.starts_with(L"「") && line.find(L" → ") == std::wstring::npos)
         reasons.push_back(line);
     }
     EXPECT_EQ(program_lines, row.program_lines);
     EXPECT_EQ(reasons, (std::vector{row.reason, uncarried}));
     EXPECT_EQ(platform.files[old].text, L"old\r\n") << "the old output as it was";
-    EXPECT_EQ(split_lines(platform.messages.back().text, 1)[0], L"2 個のうち 0 個のファイルをエンコードしました。");
+    EXPECT_EQ(platform.messages.back().text, texts::some_encoded(2, 0));
     platform = FakePlatform{};
   }
 }
@@ -194,25 +196,23 @@ TEST_F(Batch, TheQuestionNamesTheFilesAndWhereTheyGo) {
   for (int i = 1; i <= 12; ++i) twelve.push_back(L"C:\\w\\s" + std::to_wstring(i) + L".vbs");
   f.on_files_dropped(twelve);
   EXPECT_EQ(platform.messages,
-            (std::vector<Message>{{L"12 個のファイルをエンコードします。\r\rs1.vbs\rs2.vbs\rs3.vbs\rs4.vbs\rs5.vbs"
-                                   L"\rs6.vbs\rs7.vbs\rs8.vbs\rs9.vbs\rs10.vbs\rほか 2 個\r\r出力先: D:\\出力\\"
-                                   L"\r\rよろしいですか？",
-                                   L"確認", kYesNo}}));
+            (std::vector<Message>{{texts::several_question(12, {L"s1.vbs", L"s2.vbs", L"s3.vbs", L"s4.vbs",
+                                    L"s5.vbs", L"s6.vbs", L"s7.vbs", L"s8.vbs", L"s9.vbs", L"s10.vbs"}, L"D:\\出力\\", false),
+                                   texts::kConfirmTitle, kYesNo}}));
   EXPECT_EQ(platform.events.size(), 1u) << "No: nothing run, nothing saved";
 
   // Asked first, the encoder is looked for once before the first file.
   platform.files.erase(L"C:\\enc\\screnc.exe");
   platform.answers = {kYes};
   f.on_files_dropped({L"C:\\w\\a.vbs", L"C:\\w\\b.js"});
-  EXPECT_EQ(platform.messages.back(), (Message{L"C:\\enc\\screnc.exe  は存在しません。", L"報告", kExclamation}));
+  EXPECT_EQ(platform.messages.back(), (Message{texts::missing(L"C:\\enc\\screnc.exe"), texts::kReportTitle, kExclamation}));
   EXPECT_EQ(std::count_if(platform.events.begin(), platform.events.end(),
                           [](const std::wstring& e) { return !e.starts_with(L"message"); }), 0);
 
   // A folder without scripts, one that cannot be read, and one holding a single
   // script, which is taken as that file dropped alone.
   const std::vector<std::pair<std::wstring, std::wstring>> folders = {
-      {L"C:\\w\\sub", L""}, {L"C:\\none", L"エンコードできるスクリプトファイルがありません。"},
-      {L"C:\\locked", L"C:\\locked  は読み取れません。"}};
+      {L"C:\\w\\sub", L""}, {L"C:\\none", texts::kNoScripts}, {L"C:\\locked", texts::unreadable(L"C:\\locked")}};
   platform.folders[L"C:\\none"] = {};
   platform.folders[L"C:\\locked"] = {};
   platform.unreadable.insert(L"C:\\locked");

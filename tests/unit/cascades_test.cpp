@@ -2,6 +2,7 @@
 // changes them. Each journey starts from a first start with the encoder "e";
 // the expected screen and record are those of screen() and record().
 #include "app_fixture.h"
+#include "core/texts.h"
 #include "types/script_types.h"
 
 namespace mosa {
@@ -194,7 +195,7 @@ TEST_F(Cascades, OptionSwitchesAndTheirReset) {
        Screen{.type = L"VBS", .suffix = L"_enc.asa", .progress = 1, .wsf_as_sct = 0, .set_language_usable = true},
        L"e|asa|on|off|||||||off|off|off|off|on|vb||_enc.asa"},
   });
-  EXPECT_EQ(platform.messages, (std::vector<Message>(3, {L"o.vbe を上書きします。", L"確認", kYesNo})))
+  EXPECT_EQ(platform.messages, (std::vector<Message>(3, {texts::will_overwrite(L"o.vbe"), texts::kConfirmTitle, kYesNo})))
       << "asked once each time, and unticking asks nothing";
   EXPECT_TRUE(form->get<progress_check>().enabled() && form->get<overwrite_check>().enabled())
       << "the reset enables them";

@@ -69,10 +69,13 @@ class FakePlatform : public Platform {
     files[path] = {text, CodePage::Ansi, clock};
   }
   std::wstring settings_path() const { return folder + L"\\mosa-trevlin.ini"; }
+  static std::wstring message_event(const std::wstring& title, const std::wstring& text) {
+    return L"message " + title + L": " + text;
+  }
 
   int message_box(const std::wstring& text, const std::wstring& title, int style) override {
     messages.push_back({text, title, style});
-    events.push_back(L"message " + title + L": " + text);
+    events.push_back(message_event(title, text));
     if (!answers.empty()) {
       const int answer = answers.front();
       answers.pop_front();

@@ -1,5 +1,6 @@
 // The help page and the readme: each way of opening them, and their failures.
 #include "app_fixture.h"
+#include "core/texts.h"
 
 namespace mosa {
 
@@ -17,9 +18,10 @@ TEST_F(AppTest, HelpAndReadmeOpenByTheFirstWayThatWorksOrAreSaidToBeMissing) {
   EXPECT_EQ(platform.events,
             (std::vector<std::wstring>{L"automation " + page, L"start notepad.exe " + readme + L" normal",
                                        L"automation " + page, L"default program " + page, L"automation " + page,
-                                       L"default program " + page, L"message 報告: " + page + L"がありません。",
+                                       L"default program " + page,
+                                       platform.message_event(texts::kReportTitle, texts::document_missing(page)),
                                        L"start notepad.exe " + readme + L" normal",
-                                       L"message 報告: " + readme + L"がありません。"}));
+                                       platform.message_event(texts::kReportTitle, texts::document_missing(readme))}));
   EXPECT_EQ(platform.messages.front().style, kExclamation);
 }
 

@@ -2,6 +2,7 @@
 // it can fail.
 #include "app_fixture.h"
 #include "core/paths.h"
+#include "core/texts.h"
 #include "run/command_line.h"
 
 namespace mosa {
@@ -78,9 +79,8 @@ class Run : public AppTest {
   const std::wstring encoded = L"#@~^CAAAAA==\\ko$K6,FoQIAAA==^#~@";
   const std::wstring batch = L"C:\\tools\\enc\\mosa-trevlin.bat";
   const std::wstring log = L"C:\\tools\\enc\\mosa-trevlin.log";
-  static std::wstring failure(const std::wstring& ext = L"vbs") {
-    return L"\"a." + ext + L"\"\r はエンコードできません。\"mosa-trevlin.log\" "
-           L"を見て原因を確認することができるかもしれません。";
+  static std::wstring failure(const std::wstring& ext = L"vbs", const std::wstring& note = L"") {
+    return texts::not_encoded(L"a", ext, note);
   }
 };
 
@@ -98,7 +98,7 @@ TEST_F(Run, WritesStartsWaitsReportsSavesAndRemovesTheBatchInThatOrder) {
   f.get<run_button>().click();
   EXPECT_EQ(platform.events,
             (std::vector<std::wstring>{L"write " + batch, L"start batch " + batch + L" minimized",
-                                       L"finish", L"message 報告: エンコードが終了しました。",
+                                       L"finish", platform.message_event(texts::kReportTitle, texts::kRunFinished),
                                        L"write " + platform.settings_path(), L"delete " + batch}));
   EXPECT_FALSE(f.window.busy());
   EXPECT_EQ(saved_lines()[4], L"C:\\work\\a.vbs");
@@ -109,10 +109,9 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   const std::wstring broken = encoded.substr(0, 20) + L"x" + encoded.substr(21);
   const std::wstring mention = L"<p>#@~^ starts a block</p>";
   const std::wstring old = L"the old output";
-  const wchar_t* const stopped = L"エンコードを中止しました。";
-  const wchar_t* const unwritten = L"エンコーダーは出力ファイルを書きませんでした。";
-  const wchar_t* const stale = L"出力ファイルは実行の前のままです。";
-  const wchar_t* const invalid = L"出力ファイルに正しくエンコードされたブロックがありません。";
+  const wchar_t *stopped = texts::kEncodingStopped, *unwritten = texts::kNoOutputWritten,
+                *stale = texts::kOutputUnchanged, *invalid = texts::kNoValidBlock;
+  const std::wstring exit_3 = texts::encoder_exit_code(3), exit_1 = texts::encoder_exit_code(1);
   struct Case {
     const char* what;
     std::optional<FileTime> before;  // the output's time before the run, if it existed
@@ -126,7 +125,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   };
   const Case cases[] = {
       {"new output", std::nullopt, start + 10, 0, L"vbs", L"a " + encoded + L" b " + encoded, nullptr},
-      {"failing encoder", std::nullopt, start + 10, 3, L"vbs", encoded, L"エンコーダーが終了コード 3 で終わりました。"},
+      {"failing encoder", std::nullopt, start + 10, 3, L"vbs", encoded, exit_3.c_str()},
       {"nothing written", std::nullopt, std::nullopt, 0, L"vbs", encoded, unwritten},
       {"rewritten on a slow clock", start - 60000, start - 90000, 0, L"vbs", encoded, nullptr},
       {"rewritten in the same step, longer", start - 60000, start - 60000, 0, L"vbs", encoded + encoded, nullptr},
@@ -135,7 +134,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
       {"stale output outside the step", start - 2000, start - 2000, 0, L"vbs", old, stale},
       {"stale output on a clock ahead", start + 60000, start + 60000, 0, L"vbs", old, stale, 2000},
       {"an old output gone", start - 60000, std::nullopt, 0, L"vbs", L"", unwritten},
-      {"an old output half written over", start - 60000, start, 1, L"vbs", encoded.substr(0, 9), L"エンコーダーが終了コード 1 で終わりました。"},
+      {"an old output half written over", start - 60000, start, 1, L"vbs", encoded.substr(0, 9), exit_1.c_str()},
       {"a page without script", std::nullopt, start, 0, L"htm", L"<p>1</p>", nullptr},
       {"the marker in the input", std::nullopt, start, 0, L"htm", mention + encoded, nullptr, 0, mention},
       {"and a block that does not check", std::nullopt, start, 0, L"htm", mention + broken, invalid, 0, mention},
@@ -166,15 +165,15 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
     f.get<run_button>().click();
     const bool restored = kept && c.fault;
     std::vector<Message> said = {
-        !c.fault ? Message{L"エンコードが終了しました。", L"報告", kInformation}
-                 : Message{failure(c.type) + (restored ? L"\r以前の出力ファイルを戻しました。" : L""),
-                           L"エラー", kExclamation}};
-    if (c.stop) said.insert(said.begin(), {L"エンコードを中止しますか？", L"確認", kYesNo});
+        !c.fault ? Message{texts::kRunFinished, texts::kReportTitle, kInformation}
+                 : Message{failure(c.type, restored ? texts::kOutputRestored : L""), texts::kErrorTitle,
+                           kExclamation}};
+    if (c.stop) said.insert(said.begin(), {texts::kStopQuestion, texts::kConfirmTitle, kYesNo});
     EXPECT_EQ(platform.messages, said);
     EXPECT_EQ(platform.files.at(log).text,
               L"the encoder's word\r\n" +
-                  (c.fault ? L"mosa-trevlin: " + std::wstring(c.fault) + L"\r\n" : L"") +
-                  (restored ? L"mosa-trevlin: 以前の出力ファイルを戻しました。\r\n" : L""));
+                  (c.fault ? texts::kLogMark + std::wstring(c.fault) + L"\r\n" : L"") +
+                  (restored ? texts::kLogMark + std::wstring(texts::kOutputRestored) + L"\r\n" : L""));
     if (restored) {
       EXPECT_EQ(platform.files.at(output).text, kept->text) << "the old output back";
     }
@@ -187,7 +186,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   MainWindow& f = ready();
   platform.unreadable.insert(L"C:\\work\\a.vbe");  // an output that cannot be checked
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().title, L"エラー");
+  EXPECT_EQ(platform.messages.back().title, texts::kErrorTitle);
 }
 
 TEST_F(Run, AnOldOutputThatCannotBePutBackIsNamed) {
@@ -198,7 +197,7 @@ TEST_F(Run, AnOldOutputThatCannotBePutBackIsNamed) {
   platform.unwritable = {output};
   platform.batch_runs = [] { return 1; };
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, failure() + L"\r以前の出力ファイルを戻せませんでした。「" + copy + L"」に残っています。");
+  EXPECT_EQ(platform.messages.back().text, failure(L"vbs", texts::output_not_restored(copy)));
   EXPECT_TRUE(platform.files.at(copy).hidden);
 }
 
@@ -208,25 +207,24 @@ TEST_F(Run, ChecksInOrderAndStopsAtTheFirst) {
   platform.put_lines(L"C:\\work\\a.vbe", {});
   platform.files.erase(L"C:\\enc\\screnc.exe");
   const std::vector<std::pair<std::function<void()>, std::wstring>> steps = {
-      {[&] { platform.put_lines(L"C:\\work\\a.vbs", {}); }, L"C:\\work\\a.vbs  は存在しません。"},
-      {[&] { platform.files.erase(L"C:\\work\\a.vbe"); }, L"C:\\work\\a.vbe  は既に存在します。"},
-      {[&] { platform.put_lines(L"C:\\enc\\screnc.exe", {}); },
-       L"C:\\enc\\screnc.exe  は存在しません。"}};
+      {[&] { platform.put_lines(L"C:\\work\\a.vbs", {}); }, texts::missing(L"C:\\work\\a.vbs")},
+      {[&] { platform.files.erase(L"C:\\work\\a.vbe"); }, texts::already_exists(L"C:\\work\\a.vbe")},
+      {[&] { platform.put_lines(L"C:\\enc\\screnc.exe", {}); }, texts::missing(L"C:\\enc\\screnc.exe")}};
   for (const auto& [mend, text] : steps) {
     platform.messages.clear();
     f.get<run_button>().click();
-    EXPECT_EQ(platform.messages, (std::vector<Message>{{text, L"報告", kExclamation}}));
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{text, texts::kReportTitle, kExclamation}}));
     EXPECT_EQ(platform.events.size(), 1u) << "nothing written, started or saved";
     mend();
     platform.events.clear();
   }
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
+  EXPECT_EQ(platform.messages.back().text, texts::kRunFinished);
 
   f.settings.out_path = L"C:\\b";  // a name found of one character counts
   platform.put_lines(L"C:\\b", {});
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, L"C:\\b  は既に存在します。");
+  EXPECT_EQ(platform.messages.back().text, texts::already_exists(L"C:\\b"));
 }
 
 TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
@@ -237,7 +235,7 @@ TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
   platform.put_lines(L"C:\\tools\\enc\\in\\a.vbs", {});
   platform.put_lines(L"C:\\tools\\enc\\.vbe", {});
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, L".vbe  は既に存在します。") << "named as typed";
+  EXPECT_EQ(platform.messages.back().text, texts::already_exists(L".vbe")) << "named as typed";
 
   platform.files.erase(L"C:\\tools\\enc\\.vbe");
   platform.undeletable.insert(batch);
@@ -246,7 +244,7 @@ TEST_F(Run, RelativePathsAreCheckedAndPassedAsTheBatchSeesThem) {
   EXPECT_EQ(platform.files.at(batch).text,
             L"\"C:\\enc\\screnc.exe\" /e sct  \"C:\\tools\\enc\\in\\a.vbs\" \"C:\\tools\\enc\\.vbe\" > \"" +
                 log + L"\"\r\n");
-  EXPECT_EQ(platform.messages.end()[-2].text, L"エンコードが終了しました。");
+  EXPECT_EQ(platform.messages.end()[-2].text, texts::kRunFinished);
 }
 
 TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
@@ -256,10 +254,11 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
       f.settings.*field += bad;
       platform.put_lines(f.settings.*field, {});  // even where a file of that name would be found
       f.get<run_button>().click();
-      EXPECT_EQ(platform.events, (std::vector<std::wstring>{L"write " + log, L"message エラー: " + failure()}))
+      EXPECT_EQ(platform.events,
+                (std::vector<std::wstring>{L"write " + log, platform.message_event(texts::kErrorTitle, failure())}))
           << "nothing but the reason written, nothing started or saved";
-      EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「" +
-                resolve_against(platform.folder, f.settings.*field) + L"」にはファイル名に使えない文字があります。\r\n");
+      EXPECT_EQ(platform.files.at(log).text, texts::kStoppedBeforeEncoder + (L"\r\n" +
+                texts::forbidden_character(resolve_against(platform.folder, f.settings.*field))) + L"\r\n");
       platform = FakePlatform{};
     }
   }
@@ -270,20 +269,22 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
   const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
   const auto overwriting = [&] { form->settings.opt_overwrite = L"on", platform.put_lines(output, {}); };
   const std::vector<std::pair<std::function<void()>, std::wstring>> refusals = {
-      {[&] { overwriting(), platform.put_lines(copy, {}); },
-       L"「" + copy + L"」が残っています。前の実行が退避した出力ファイルです。中身を確かめてから移すか削除してください。"},
-      {[&] { overwriting(), platform.unwritable.insert(copy); }, L"「" + output + L"」を退避できません。（cannot copy）"},
-      {[&] { platform.rejected.insert(L"C:\\work\\a.vbe"); }, L"「C:\\work\\a.vbe」をシステムが受け付けません。（rejected path）"},
-      {[&] { platform.unwritable.insert(batch); }, L"バッチファイル「" + batch + L"」を書けません。（cannot write）"},
-      {[&] { platform.start_fails = true; }, L"バッチファイル「" + batch + L"」を起動できません。（cannot start）"},
+      {[&] { overwriting(), platform.put_lines(copy, {}); }, texts::copy_left_over(copy)},
+      {[&] { overwriting(), platform.unwritable.insert(copy); },
+       texts::with_system_words(texts::not_set_aside(output), L"cannot copy")},
+      {[&] { platform.rejected.insert(L"C:\\work\\a.vbe"); },
+       texts::with_system_words(texts::rejected_by_system(L"C:\\work\\a.vbe"), L"rejected path")},
+      {[&] { platform.unwritable.insert(batch); },
+       texts::with_system_words(texts::batch_unwritable(batch), L"cannot write")},
+      {[&] { platform.start_fails = true; }, texts::with_system_words(texts::batch_unstartable(batch), L"cannot start")},
   };
   for (const auto& [refuse, reason] : refusals) {
     MainWindow& f = ready();
     platform.put_lines(log, {L"an earlier run's success"});
     refuse();
     f.get<run_button>().click();
-    EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n" + reason + L"\r\n");
-    EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), L"エラー", kExclamation}}));
+    EXPECT_EQ(platform.files.at(log).text, texts::kStoppedBeforeEncoder + (L"\r\n" + reason) + L"\r\n");
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{failure(), texts::kErrorTitle, kExclamation}}));
     platform = FakePlatform{};
   }
 }
@@ -294,12 +295,12 @@ TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndTheSaveClearsIt) {
   platform.answers = {kYes};
   f.get<overwrite_check>().set_value(1);
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
+  EXPECT_EQ(platform.messages.back().text, texts::kRunFinished);
   EXPECT_FALSE(f.get<overwrite_check>().ticked());
   EXPECT_EQ(saved_lines()[11], L"off");
   f.settings.opt_overwrite = L"maybe";  // neither word: no check
   f.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, L"エンコードが終了しました。");
+  EXPECT_EQ(platform.messages.back().text, texts::kRunFinished);
   EXPECT_EQ(f.settings.opt_overwrite, L"off") << "whatever it held";
 }
 
@@ -333,17 +334,17 @@ TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {
   g.on_files_dropped({L"C:\\work\\café.vbs"});
   platform.batch_runs = [this] { return encoder_writes(L"C:\\work\\café.vbe"); };
   g.get<run_button>().click();
-  EXPECT_EQ(platform.messages.back().text, platform.settings_path() + L" が存在しないか変更できません。");
+  EXPECT_EQ(platform.messages.back().text, texts::settings_unwritable(platform.settings_path()));
   EXPECT_EQ(platform.files.at(platform.settings_path()).text, before);
 
   // A path without a short form cannot go into the batch: nothing is written or started.
   g.settings.out_path = L"C:\\café\\b.vbe";
   platform.events.clear();
   g.get<run_button>().click();
-  EXPECT_EQ(platform.files.at(log).text, L"エンコーダーを起動する前に中止しました。\r\n「C:\\caf<U+00E9>\\b.vbe」"
-            L"はバッチファイルの文字コードで書けず、短い名前もありません。\r\n")
+  EXPECT_EQ(platform.files.at(log).text,
+            texts::kStoppedBeforeEncoder + (L"\r\n" + texts::no_batch_form(L"C:\\caf<U+00E9>\\b.vbe")) + L"\r\n")
       << "nothing started; a character the log cannot hold named by its number";
-  EXPECT_EQ(platform.messages.back().title, L"エラー");
+  EXPECT_EQ(platform.messages.back().title, texts::kErrorTitle);
 
   // A relative path is shortened as the run takes it, from the program's folder.
   MainWindow& h = ready();

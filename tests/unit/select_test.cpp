@@ -3,6 +3,7 @@
 #include "app_fixture.h"
 #include "select/folder_chooser.h"
 #include "core/paths.h"
+#include "core/texts.h"
 
 namespace mosa {
 
@@ -77,8 +78,8 @@ TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
   EXPECT_EQ(platform.dialogs_shown.size(), 5u);
   EXPECT_EQ(platform.dialogs_shown[0].title + L"|" + platform.dialogs_shown[0].filter + L"|" +
                 platform.dialogs_shown[0].init_dir,
-            L"Select, asa script file|Active Server Application (*.asa)|*.asa|C:\\start");
-  EXPECT_EQ(shown(), L"Select, asa script file|Active Server Application (*.asa)|*.asa|C:\\y|")
+            texts::script_dialog_title(L"asa") + L"|Active Server Application (*.asa)|*.asa|C:\\start");
+  EXPECT_EQ(shown(), texts::script_dialog_title(L"asa") + L"|Active Server Application (*.asa)|*.asa|C:\\y|")
       << "the file name of the last choice is not offered again";
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -88,17 +89,17 @@ TEST_F(Select, EncoderDialogChoiceAndCancel) {
   answer(L"C:\\tools\\other.exe");
   f.get<encoder_browse_button>().click();
   EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"C:\\tools\\other.exe|C:\\tools\\other.exe");
-  EXPECT_EQ(shown(), L"|Windows Script Encoder (screnc.exe)|screnc.exe||") << "title and folder as they were";
+  EXPECT_EQ(shown(), L"|" + std::wstring(texts::kEncoderFilter) + L"||") << "title and folder as they were";
   answer(L"");
   f.get<encoder_browse_button>().click();
   EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"|");
   EXPECT_EQ(platform.messages,
-            (std::vector<Message>{{L"screnc.exe が指定されていません。", L"報告", kExclamation}}));
+            (std::vector<Message>{{texts::kNoEncoderChosen, texts::kReportTitle, kExclamation}}));
   // A type that is none of the table's keeps the encoder's filter.
   f.get<type_list>().type_text(L"x");
   f.settings.script_ext.clear();
   f.get<input_browse_button>().click();
-  EXPECT_EQ(shown(), L"Select,  script file|Windows Script Encoder (screnc.exe)|screnc.exe||");
+  EXPECT_EQ(shown(), texts::script_dialog_title(L"") + L"|" + texts::kEncoderFilter + L"||");
 }
 
 TEST_F(Select, FilesHandedAtTheStartAreTakenAsDropped) {
@@ -107,12 +108,13 @@ TEST_F(Select, FilesHandedAtTheStartAreTakenAsDropped) {
   const Row rows[] = {
       {"handled type", {L"C:\\w\\a.js"}, {},
        L"C:\\Program Files\\Windows Script Encoder\\screnc.exe|js|on|off|C:\\w\\a.js|C:\\w|a|C:\\w\\|a|C:\\w\\a.jse|off|off|off|off|on|vb||.jse"},
-      {"refused type", {L"C:\\w\\a.txt"}, {{L"未対応のファイル拡張子です。", L"報告", kExclamation}}, first_start},
-      {"missing file", {L"C:\\w\\gone.js"}, {{L"C:\\w\\gone.js  は存在しません。", L"報告", kExclamation}}, first_start},
+      {"refused type", {L"C:\\w\\a.txt"}, {{texts::kUnsupportedExtension, texts::kReportTitle, kExclamation}}, first_start},
+      {"missing file", {L"C:\\w\\gone.js"}, {{texts::missing(L"C:\\w\\gone.js"), texts::kReportTitle, kExclamation}}, first_start},
       {"empty arguments ignored", {L"", L"C:\\w\\a.js", L""}, {}, L""},
       {"only an empty argument", {L""}, {}, first_start},
       {"a name the command line cannot carry", {L"C:\\w\\aé.js"},
-       {{L"「é」はエンコーダーのコマンドラインで使えない文字です。\rC:\\w\\aé.js", L"報告", kExclamation}}, first_start}};
+       {{texts::uncarried_path(texts::unusable_on_command_line(L"é"), L"C:\\w\\aé.js"), texts::kReportTitle,
+         kExclamation}}, first_start}};
   for (const wchar_t* path : {L"C:\\w\\a.js", L"C:\\w\\a.txt", L"C:\\w\\aé.js"})
     platform.put_lines(path, {});
   for (const Row& row : rows) {
@@ -131,7 +133,7 @@ TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
   f.get<output_name_box>().set_text(L"n");
   platform.unreadable_drives.insert(L"e:");
   platform.folders.erase(L"C:\\work\\site");
-  const Message not_chosen{L"まだフォルダが選択されていません。", L"Navigation", kExclamation};
+  const Message not_chosen{texts::kNoFolderChosen, texts::kNavigationTitle, kExclamation};
   platform.on_chooser = [&](FolderChooser& c) {
     EXPECT_EQ(c.get<drive_list>().text() + L"|" + c.get<folder_box>().path(), L"c:|C:\\work") << "the current folder";
     EXPECT_TRUE(c.get<hint_label>().visible() && !c.get<ok_button>().visible());
@@ -149,7 +151,7 @@ TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
     c.on_folder_opened(-1);
     c.on_folder_opened(static_cast<int>(c.get<folder_box>().entries().size()));
     c.on_folder_opened(2);  // "site", which cannot be read
-    EXPECT_EQ(platform.messages.back(), (Message{L"C:\\work\\site を開けません。", L"Navigation", kExclamation}));
+    EXPECT_EQ(platform.messages.back(), (Message{texts::unopenable_folder(L"C:\\work\\site"), texts::kNavigationTitle, kExclamation}));
     EXPECT_EQ(f.settings.out_folder, L"") << "nothing opened yet";
     c.on_folder_opened(0);  // the root
     EXPECT_EQ(f.settings.out_folder, L"C:\\\\");
@@ -157,7 +159,7 @@ TEST_F(Select, FolderChooserWritesEachFolderOpenedAtOnce) {
     c.get<drive_list>().pick(1);
     EXPECT_EQ(c.get<folder_box>().path() + L"|" + f.settings.out_folder, L"D:\\|D:\\\\");
     c.get<drive_list>().pick(2);
-    EXPECT_EQ(platform.messages.back(), (Message{L"ドライブ e: を読み取れません。", L"Navigation", kExclamation}));
+    EXPECT_EQ(platform.messages.back(), (Message{texts::unreadable_drive(L"e:"), texts::kNavigationTitle, kExclamation}));
     EXPECT_EQ(c.get<drive_list>().text() + L"|" + c.get<folder_box>().path(), L"d:|D:\\");
     c.get<drive_list>().pick(1);  // the drive already shown keeps its folder
     c.on_folder_opened(1);

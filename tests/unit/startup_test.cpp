@@ -1,6 +1,7 @@
 // Start-up: starts from no settings file and from files of every kind, the
 // window surface, the detail area and initialising all settings.
 #include "app_fixture.h"
+#include "core/texts.h"
 #include "select/encoder_location.h"
 
 namespace mosa {
@@ -83,8 +84,8 @@ TEST_F(AppTest, AFileCutShortHoldsItsLinesOverTheDefaultsAndIsReported) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(screen(start_with(c.lines)), c.screen);
-    EXPECT_EQ(platform.messages, (std::vector<Message>{{platform.settings_path() +
-              L" が存在しないか変更できません。", L"エラー", kExclamation}}));
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{texts::settings_unwritable(platform.settings_path()),
+                                                         texts::kErrorTitle, kExclamation}}));
     EXPECT_EQ(platform.events.size(), 1u) << "the file left as it is";
     platform = FakePlatform{};
   }
@@ -107,12 +108,12 @@ TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
   platform.answers = {kYes};
   MainWindow& f = start_with(file_lines({{2, L"vbs"}, {10, L"C:\\o\\a.vbe"}, {12, L"on"}}));
   EXPECT_EQ(platform.messages,
-            (std::vector<Message>{{L"C:\\o\\a.vbe を上書きします。", L"確認", kYesNo}}));
+            (std::vector<Message>{{texts::will_overwrite(L"C:\\o\\a.vbe"), texts::kConfirmTitle, kYesNo}}));
   EXPECT_EQ(f.settings.opt_overwrite, L"on");
 }
 
 TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
-  const Message error{L"C:\\tools\\enc\\mosa-trevlin.ini が存在しないか変更できません。", L"エラー",
+  const Message error{texts::settings_unwritable(L"C:\\tools\\enc\\mosa-trevlin.ini"), texts::kErrorTitle,
                       kExclamation};
   // Found and refused, or not text in any form; or not found by a search that
   // had no network to look on.
@@ -150,8 +151,8 @@ TEST_F(AppTest, DetailToggleFollowsTheHeightAlone) {
     seen += std::to_wstring(f.window.height()) + (f.get<no_language_check>().tab_stop() ? L"+" : L"-") +
             f.get<detail_button>().caption() + f.get<detail_button>().tooltip() + f.settings.detail_open + L" ";
   }
-  EXPECT_EQ(seen, L"4830+詳細を閉じる詳細設定域を閉じるon 2520-詳細を開く詳細設定域を開くoff "
-                  L"2520-詳細を開く詳細設定域を開くoff ");
+  EXPECT_EQ(seen, L"4830+" + std::wstring(texts::kCloseDetail) + texts::kCloseDetailTip +
+                      L"on 2520-詳細を開く詳細設定域を開くoff 2520-詳細を開く詳細設定域を開くoff ");
   EXPECT_TRUE(platform.events.empty()) << "the toggle writes nothing";
 }
 
@@ -182,8 +183,8 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
   f.get<initialise_button>().click();
   ASSERT_EQ(platform.messages.size(), 3u) << "the overwrite question, then two";
   EXPECT_EQ(platform.messages[1],
-            (Message{L"注意！\r\r全ての設定を初期化します。初期化しますか？", L"確認", 3}));
-  EXPECT_EQ(platform.messages[2], (Message{L"初期化されました。", L"報告", 64}));
+            (Message{texts::kInitialiseQuestion, texts::kConfirmTitle, 3}));
+  EXPECT_EQ(platform.messages[2], (Message{texts::kInitialised, texts::kReportTitle, 64}));
   Settings expected = first_start_record();
   expected.detail_open = L"off";
   EXPECT_EQ(f.settings, expected);
@@ -220,8 +221,8 @@ TEST_F(AppTest, DefaultEncoderAtFirstStartAndInitialiseAll) {
 }
 
 TEST_F(InitialiseAll, NoAndCancelChangeNothingAndAFailedSaveStillInitialises) {
-  const Message no{L"初期化しません。", L"報告", 64}, cancel{L"初期化を中止しました。", L"報告", 64},
-      done{L"初期化されました。", L"報告", 64};
+  const Message no{texts::kNotInitialised, texts::kReportTitle, 64},
+      cancel{texts::kInitialiseCancelled, texts::kReportTitle, 64}, done{texts::kInitialised, texts::kReportTitle, 64};
   for (auto [answer, said, changes] : {std::tuple{kNo, no, false}, {kCancel, cancel, false}, {kYes, done, true}}) {
     MainWindow& f = prepared();
     const Settings before = f.settings;
