@@ -20,10 +20,6 @@ constexpr size_t kEncoderMessageLines = 1000;
 
 std::wstring quoted(const std::wstring& path) { return L"「" + path + L"」"; }
 
-std::wstring file_name(const std::wstring& path) {
-  return path.substr(path.rfind(L'\\') == std::wstring::npos ? 0 : path.rfind(L'\\') + 1);
-}
-
 // Two spellings of one path on a file system that ignores case.
 std::wstring folded(std::wstring path) {
   std::transform(path.begin(), path.end(), path.begin(),
@@ -97,7 +93,7 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
 bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inputs) {
   std::wstring text = std::to_wstring(inputs.size()) + L" 個のファイルをエンコードします。\r";
   for (size_t i = 0; i < std::min(inputs.size(), kListedNames); ++i)
-    text += L"\r" + file_name(inputs[i]);
+    text += L"\r" + std::wstring(kBackslashPaths.name_of(inputs[i]));
   if (inputs.size() > kListedNames)
     text += L"\rほか " + std::to_wstring(inputs.size() - kListedNames) + L" 個";
   text += s.same_folder == kOn ? L"\r\r出力先: 各入力ファイルと同じフォルダ"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/utf16.h"
 #include "core/paths.h"
 #include "run/command_line.h"
 #include "run/output_guard.h"
@@ -32,8 +33,7 @@ auto refused_on_failure(const std::wstring& reason, Step&& step) {
     throw;
   } catch (const PlatformError& error) {
     const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
-    throw RunRefused(reason + (detail ? L"（" + std::wstring(detail->begin(), detail->end()) + L"）"
-                                   : std::wstring()));
+    throw RunRefused(reason + (detail ? L"（" + common::wide(*detail) + L"）" : std::wstring()));
   }
 }
 

@@ -175,8 +175,6 @@ int encode_into_folder(const Arguments& a, const System& system) {
                  Stream::Error);
     return kBadCommandLine;
   }
-  std::u16string folder = a.output;
-  if (!ends_with_separator(folder, style)) folder += files.separator();
   std::set<std::u16string> written;
   std::size_t encoded = 0, failed = 0;
   int status = kSuccess;
@@ -194,7 +192,7 @@ int encode_into_folder(const Arguments& a, const System& system) {
       std::optional<FileKind> kind = file_kind_for_extension(extension(name, style));
       if (!kind) kind = a.assumed_kind;
       const std::u16string output_name = encoded_name(name_of(name, style), kind);
-      const std::u16string output = folder + output_name;
+      const std::u16string output = path_steps(style).joined(a.output, output_name);
       if (written.contains(files.compared_name(output_name))) {
         system.print(failure_message(Failure::OutputTaken, output), Stream::Error);
         count(kFileFailed);

@@ -24,6 +24,19 @@ TEST(CommandLine, SwitchesFollowTheFlags) {
   }
 }
 
+TEST(Paths, TheInputIsCutAtBackslashesAndItsNameAtTheLastDot) {
+  // The path, then its folder, base name and extension.
+  const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+      {L"C:\\w\\site\\my.page.asp", L"C:\\w\\site", L"my.page", L"asp"}, {L"C:\\a.asp", L"C:", L"a", L"asp"},
+      {L"\\\\srv\\s\\vbs", L"\\\\srv\\s", L"", L"vbs"}, {L"C:\\w/x.y\\.js", L"C:\\w/x.y", L"", L"js"},
+      {L"w/a.b/c", L"", L"w/a", L"b/c"},  {L"C:\\w\\a.", L"C:\\w", L"a", L""},
+  };
+  for (const auto& [path, folder, base, ext] : cases) {
+    const InputParts parts = split_path(path);
+    EXPECT_EQ(std::tuple(parts.folder, parts.base, extension_of(path)), std::tuple(folder, base, ext)) << path;
+  }
+}
+
 TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"a.vbs", L"C:\\app\\a.vbs"},         {L"..\\a.vbs", L"C:\\app\\..\\a.vbs"},
