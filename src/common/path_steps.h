@@ -20,8 +20,6 @@ class PathSteps {
   // The first of the separators is the one put between a folder and a name.
   constexpr explicit PathSteps(View separators) : separators_(separators) {}
 
-  constexpr Char separator() const { return separators_.front(); }
-
   // Up to and including the last separator; empty for a bare file name.
   constexpr View folder_of(View path) const { return path.substr(0, name_begin(path)); }
   // The folder without its trailing separator: "C:" for "C:\a.vbs", and a
@@ -38,14 +36,12 @@ class PathSteps {
     const std::size_t dot = name.rfind(Char('.'));
     return dot == View::npos || dot == 0 ? View() : name.substr(dot);
   }
-  constexpr bool ends_with_separator(View path) const {
-    return !path.empty() && separators_.find(path.back()) != View::npos;
-  }
   // The name inside the folder, one separator between them; a name inside no
   // folder stays as it is.
   String joined(View folder, View name) const {
     String path(folder);
-    if (!folder.empty() && !ends_with_separator(folder)) path += separator();
+    if (!folder.empty() && separators_.find(folder.back()) == View::npos)
+      path += separators_.front();
     return path.append(name);
   }
 

@@ -15,7 +15,7 @@ inline std::u16string utf16(std::wstring_view text) { return std::u16string(text
 // where the two units are one.
 template <typename Wide = wchar_t>
 const Wide* wide_data(const char16_t* text) {
-  static_assert(sizeof(Wide) == sizeof(char16_t), "UTF-16 units in place only where wchar_t is one");
+  static_assert(sizeof(Wide) == sizeof(char16_t), "in place only where wchar_t is UTF-16");
   return reinterpret_cast<const Wide*>(text);
 }
 

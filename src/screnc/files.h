@@ -49,7 +49,6 @@ using Content = std::function<bool(const std::function<bool(std::string_view)>& 
 
 enum class WriteResult { Written, Exists, Failed };
 
-
 class Files {
  public:
   virtual ~Files() = default;

@@ -34,7 +34,8 @@ struct FileFailure {
 };
 
 int report(const System& system, const FileFailure& failed) {
-  system.print(failure_message(failed.failure, failed.file, failed.form, failed.size), Stream::Error);
+  system.print(failure_message(failed.failure, failed.file, failed.form, failed.size),
+               Stream::Error);
   return kFileFailed;
 }
 
@@ -58,9 +59,11 @@ std::variant<Plan, FileFailure> plan(const Arguments& a, std::u16string_view inp
   if (!kind) kind = a.assumed_kind;
   if (!kind) return FileFailure{Failure::UnknownExtension, input};
   const std::u16string_view folder = folder_of(output, style);
-  if (!folder.empty() && !files.is_folder(folder)) return FileFailure{Failure::NoOutputFolder, output};
+  if (!folder.empty() && !files.is_folder(folder))
+    return FileFailure{Failure::NoOutputFolder, output};
   if (files.is_special(output)) return FileFailure{Failure::OutputNotFile, output};
-  if (!a.force && files.same_file(input, output)) return FileFailure{Failure::OutputIsInput, output};
+  if (!a.force && files.same_file(input, output))
+    return FileFailure{Failure::OutputIsInput, output};
   const bool output_there = files.exists(output);
   if (!a.force && output_there) return FileFailure{Failure::OutputExists, output};
   return Plan{*kind, output_there};
@@ -98,7 +101,8 @@ std::optional<FileFailure> script_content(Encoded& encoded, ScriptFile& script,
       return FileFailure{Failure::NotText, input, form};
   }
   encoded.blocks = 1;
-  encoded.content = [&encoded, &script, written_form](const std::function<bool(std::string_view)>& write) {
+  encoded.content = [&encoded, &script,
+                     written_form](const std::function<bool(std::string_view)>& write) {
     switch (script.write(written_form, write)) {
       case ScriptFile::Problem::None:
         return true;
@@ -141,7 +145,8 @@ void page_content(Encoded& encoded, const std::u16string& text, std::string_view
 int encode_file(const Arguments& a, std::u16string_view input, std::u16string_view output,
                 const System& system) {
   const std::variant<Plan, FileFailure> planned = plan(a, input, output, system.files);
-  if (const FileFailure* refused = std::get_if<FileFailure>(&planned)) return report(system, *refused);
+  if (const FileFailure* refused = std::get_if<FileFailure>(&planned))
+    return report(system, *refused);
   const auto [kind, output_there] = std::get<Plan>(planned);
   const InputFile file = system.files.read_file(input);
   if (const std::optional<FileFailure> unread = read_failure(file, input))
@@ -171,9 +176,11 @@ int encode_file(const Arguments& a, std::u16string_view input, std::u16string_vi
     case WriteResult::Failed:
       if (encoded.error) return report(system, *encoded.error, input);
       // The input's fault, found as it was written.
-      if (encoded.failure == Failure::NotText) return report(system, {Failure::NotText, input, form});
+      if (encoded.failure == Failure::NotText)
+        return report(system, {Failure::NotText, input, form});
       if (encoded.failure) return report(system, {*encoded.failure, output, written_form});
-      return report(system, {output_there ? Failure::WriteFailed : Failure::NewWriteFailed, output});
+      return report(system,
+                    {output_there ? Failure::WriteFailed : Failure::NewWriteFailed, output});
   }
   if (!a.silent)
     system.print(success_message(input, output, encoded.blocks, form, written_form),

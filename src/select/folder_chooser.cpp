@@ -48,7 +48,8 @@ std::vector<DirEntry> folder_list(const std::wstring& path,
     start = end + 1;
   }
   const int depth = static_cast<int>(entries.size());
-  for (const std::wstring& name : subfolders) entries.push_back({name, kBackslashPaths.joined(walked, name), depth, false});
+  for (const std::wstring& name : subfolders)
+    entries.push_back({name, kBackslashPaths.joined(walked, name), depth, false});
   return entries;
 }
 

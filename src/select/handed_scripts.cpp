@@ -16,7 +16,8 @@ std::vector<std::wstring> handed_scripts(Files& files, Folders& folders,
     }
     try {
       for (const std::wstring& name : folders.files_in(path))
-        if (script_type_position(extension_of(name)) >= 0) scripts.push_back(kBackslashPaths.joined(path, name));
+        if (script_type_position(extension_of(name)) >= 0)
+          scripts.push_back(kBackslashPaths.joined(path, name));
     } catch (const PlatformError&) {
       unreadable = path;
       return {};
