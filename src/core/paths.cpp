@@ -33,29 +33,21 @@ std::vector<std::wstring> characters_of(const std::wstring& text) {
   return characters;
 }
 
-std::wstring inside(const std::wstring& folder, const std::wstring& name) {
-  return folder.empty() || is_separator(folder.back()) ? folder + name : folder + L"\\" + name;
-}
-
-std::wstring file_name(const std::wstring& path) {
-  const size_t cut = path.rfind(L'\\');
-  return cut == std::wstring::npos ? path : path.substr(cut + 1);
-}
-
 }  // namespace
 
+// Unlike the shared extension, the input's rules cut the name at any last '.',
+// its first character included.
 InputParts split_path(const std::wstring& path) {
-  const size_t cut = path.rfind(L'\\');
-  const std::wstring name = file_name(path);
+  const std::wstring_view name = kBackslashPaths.name_of(path);
   const size_t dot = name.rfind(L'.');
-  return {cut == std::wstring::npos ? L"" : path.substr(0, cut),
-          dot == std::wstring::npos ? L"" : name.substr(0, dot)};
+  return {std::wstring(kBackslashPaths.parent_of(path)),
+          std::wstring(dot == std::wstring::npos ? L"" : name.substr(0, dot))};
 }
 
 std::wstring extension_of(const std::wstring& path) {
-  const std::wstring name = file_name(path);
+  const std::wstring_view name = kBackslashPaths.name_of(path);
   const size_t dot = name.rfind(L'.');
-  return dot == std::wstring::npos ? name : name.substr(dot + 1);
+  return std::wstring(dot == std::wstring::npos ? name : name.substr(dot + 1));
 }
 
 bool has_forbidden_character(const std::wstring& path) {
@@ -79,10 +71,10 @@ std::wstring resolve_against(const std::wstring& folder, const std::wstring& pat
   const bool unc = path.size() >= 2 && is_separator(path[0]) && is_separator(path[1]);
   if (unc || (has_drive(path) && path.size() > 2 && is_separator(path[2]))) return path;
   if (is_separator(path[0])) return drive_or_share(folder) + path;
-  if (!has_drive(path)) return inside(folder, path);
+  if (!has_drive(path)) return kWindowsPaths.joined(folder, path);
   const bool same_drive =
       has_drive(folder) && std::towupper(folder[0]) == std::towupper(path[0]);
-  return inside(same_drive ? folder : path.substr(0, 2) + L"\\", path.substr(2));
+  return kWindowsPaths.joined(same_drive ? folder : path.substr(0, 2) + L"\\", path.substr(2));
 }
 
 std::wstring without_long_prefix(const std::wstring& path) {

@@ -5,9 +5,17 @@
 #include <optional>
 #include <string>
 
+#include "common/path_steps.h"
 #include "core/platform.h"
 
 namespace mosa {
+
+// How Windows reads a path: '\' and '/' both end a folder.
+inline constexpr common::PathSteps<wchar_t> kWindowsPaths(L"\\/");
+// The program's own rules cut a path at '\' alone: the input path's splitting
+// rule says so, and the paths the system hands over (dropped, listed, chosen)
+// spell their folders that way.
+inline constexpr common::PathSteps<wchar_t> kBackslashPaths(L"\\");
 
 // A path taken apart, with "\" as the only separator and nothing trimmed.
 struct InputParts {

@@ -19,10 +19,6 @@ namespace {
 constexpr size_t kEncoderMessageBytes = 64 * 1024;
 constexpr size_t kEncoderMessageLines = 1000;
 
-std::wstring file_name(const std::wstring& path) {
-  return path.substr(path.rfind(L'\\') == std::wstring::npos ? 0 : path.rfind(L'\\') + 1);
-}
-
 // Two spellings of one path on a file system that ignores case.
 std::wstring folded(std::wstring path) {
   std::transform(path.begin(), path.end(), path.begin(),
@@ -93,7 +89,7 @@ void BatchRun::run(const Settings& s, const std::vector<std::wstring>& inputs, W
 bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inputs) {
   std::vector<std::wstring> listed;
   for (size_t i = 0; i < std::min(inputs.size(), kListedNames); ++i)
-    listed.push_back(file_name(inputs[i]));
+    listed.push_back(std::wstring(kBackslashPaths.name_of(inputs[i])));
   const std::wstring question =
       texts::several_question(inputs.size(), listed, s.out_folder, s.same_folder == kOn);
   return dialogs_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/utf16.h"
 #include "core/paths.h"
 #include "core/texts.h"
 #include "run/command_line.h"
@@ -32,7 +33,7 @@ auto refused_on_failure(const std::wstring& reason, Step&& step) {
   } catch (const PlatformError& error) {
     const std::optional<std::u16string> detail = screnc::utf8_to_text(error.what());
     if (!detail) throw RunRefused(reason);
-    throw RunRefused(texts::with_system_words(reason, std::wstring(detail->begin(), detail->end())));
+    throw RunRefused(texts::with_system_words(reason, common::wide(*detail)));
   }
 }
 

@@ -2,39 +2,6 @@
 
 namespace screnc {
 
-namespace {
-
-std::u16string_view separators(PathStyle style) {
-  return style == PathStyle::Posix ? u"/" : u"\\/";
-}
-
-std::size_t name_begin(std::u16string_view path, PathStyle style) {
-  const std::size_t separator = path.find_last_of(separators(style));
-  return separator == std::u16string_view::npos ? 0 : separator + 1;
-}
-
-}  // namespace
-
-std::u16string_view extension(std::u16string_view path, PathStyle style) {
-  const std::u16string_view name = path.substr(name_begin(path, style));
-  const std::size_t dot = name.rfind(u'.');
-  // ".vbs" alone is a hidden file's name, not an extension.
-  if (dot == std::u16string_view::npos || dot == 0) return {};
-  return name.substr(dot);
-}
-
-std::u16string_view folder_of(std::u16string_view path, PathStyle style) {
-  return path.substr(0, name_begin(path, style));
-}
-
-std::u16string_view name_of(std::u16string_view path, PathStyle style) {
-  return path.substr(name_begin(path, style));
-}
-
-bool ends_with_separator(std::u16string_view path, PathStyle style) {
-  return !path.empty() && separators(style).find(path.back()) != std::u16string_view::npos;
-}
-
 bool is_pattern(std::u16string_view name) {
   return name.find_first_of(u"*?") != std::u16string_view::npos;
 }

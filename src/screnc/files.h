@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/path_steps.h"
 #include "encoder/file_kind.h"
 
 namespace screnc {
@@ -18,6 +19,17 @@ namespace screnc {
 // 32-bit length field; and the file is read whole, which a 32-bit program could
 // not do for much more.
 inline constexpr std::uint64_t kMostInputBytes = 0x7FFFFFFF;
+
+// How a system spells paths. On Windows '\' and '/' both end a folder; on
+// Linux only '/' does ('\' is a character of a name there), and a word that
+// starts with '/' and names no switch is a path.
+enum class PathStyle { Windows, Posix };
+
+// The path steps in a style's spelling; the system's own separator, first, is
+// the one put between a folder and a name.
+constexpr common::PathSteps<char16_t> path_steps(PathStyle style) {
+  return common::PathSteps<char16_t>(style == PathStyle::Posix ? u"/" : u"\\/");
+}
 
 // A file read whole, in memory that is not cleared before it is read into.
 struct InputFile {
@@ -36,11 +48,6 @@ struct InputFile {
 using Content = std::function<bool(const std::function<bool(std::string_view)>& write)>;
 
 enum class WriteResult { Written, Exists, Failed };
-
-// How a system spells paths. On Windows '\' and '/' both end a folder; on
-// Linux only '/' does ('\' is a character of a name there), and a word that
-// starts with '/' and names no switch is a path.
-enum class PathStyle { Windows, Posix };
 
 class Files {
  public:
@@ -72,20 +79,21 @@ class Files {
   virtual std::optional<std::vector<std::u16string>> file_names(
       std::u16string_view folder) const = 0;
   virtual PathStyle path_style() const = 0;
-  // The system's own separator, put between a folder and a name.
-  char16_t separator() const { return path_style() == PathStyle::Posix ? u'/' : u'\\'; }
   // A name as the file system compares it: on Windows in one case, so that
   // names that differ only in case match.
   virtual std::u16string compared_name(std::u16string_view name) const = 0;
 };
 
-// Plain string work over paths in the style's spelling.
-// From the last '.' of the file name, when that is not its first character.
-std::u16string_view extension(std::u16string_view path, PathStyle style);
-// Up to and including the last separator; empty for a bare file name.
-std::u16string_view folder_of(std::u16string_view path, PathStyle style);
-std::u16string_view name_of(std::u16string_view path, PathStyle style);
-bool ends_with_separator(std::u16string_view path, PathStyle style);
+// The shared path steps in the style's spelling.
+inline std::u16string_view extension(std::u16string_view path, PathStyle style) {
+  return path_steps(style).extension_of(path);
+}
+inline std::u16string_view folder_of(std::u16string_view path, PathStyle style) {
+  return path_steps(style).folder_of(path);
+}
+inline std::u16string_view name_of(std::u16string_view path, PathStyle style) {
+  return path_steps(style).name_of(path);
+}
 bool is_pattern(std::u16string_view name);
 // Whether the name matches the pattern, in which '*' stands for any run of
 // characters and '?' for one.

@@ -1,5 +1,7 @@
 #include "screnc/messages.h"
 
+#include <optional>
+
 #include "screnc/files.h"
 
 namespace screnc {
@@ -122,64 +124,78 @@ std::u16string argument_error_message(const ArgumentError& error) {
   return text + std::u16string(kSeeUsage);
 }
 
+namespace {
+
+// What a failure says of the input it names, after its name; none for the rest.
+std::optional<std::u16string> about_input(Failure failure, TextForm form, std::uint64_t size) {
+  switch (failure) {
+    case Failure::InputMissing:
+      return u" が見つかりません。";
+    case Failure::InputUnreadable:
+      return u" を読み込めません。";
+    case Failure::InputTooLarge:
+      return u" は " + number(size) + u" バイトあり、大きすぎます。エンコードできるのは " +
+             number(kMostInputBytes) + u" バイトまでです。";
+    case Failure::ShortRead:
+      return u" を読み込めません。読めた量が、ファイルの大きさ (" + number(size) +
+             u" バイト) と合いません (読み込み中に変わったファイルや、"
+             u"大きさのわからない特殊なファイルです)。";
+    case Failure::Utf16BigEndian:
+      return u" は UTF-16 BE (ビッグ エンディアン) で、スクリプト ホストが読めない形です。"
+             u"UTF-16 LE か UTF-8 で保存してください。";
+    case Failure::Utf16Unmarked:
+      return u" は BOM のない UTF-16 LE のようです (1 バイトおきに NUL があります)。"
+             u"BOM 付きの UTF-16 LE か UTF-8 で保存してください。";
+    case Failure::UnknownExtension:
+      return u" は拡張子から種類がわかりません。/e で種類を指定してください。";
+    case Failure::NotText:
+      return u" は、文字コード (" + form_name(form) + u") のテキストではありません。";
+    default:
+      return std::nullopt;
+  }
+}
+
+// What a failure says of the output it names, after its name; none for the rest.
+std::optional<std::u16string> about_output(Failure failure, TextForm form) {
+  switch (failure) {
+    case Failure::OutputTaken:
+      return u" には、ほかの入力ファイルをエンコードしたものを書いたところです。"
+             u"名前の同じ入力ファイルを同じフォルダーに出力することはできません。";
+    case Failure::NoOutputFolder:
+      return u" のフォルダーがありません。";
+    case Failure::OutputIsInput:
+      return u" は入力ファイルと同じです。置き換えるには /f を指定してください。";
+    case Failure::OutputExists:
+      return u" は既にあります。置き換えるには /f を指定してください。";
+    case Failure::OutputNotFile:
+      return u" は通常のファイルではありません (フォルダー、デバイスなど)。置き換えません。";
+    case Failure::NotWritable:
+      return u" に書く文字の一部が、文字コード (" + form_name(form) + u") で表せません。";
+    case Failure::WriteFailed:
+      return u" に書き込めません。元の内容はそのままです。";
+    case Failure::NewWriteFailed:
+      return u" に書き込めません。何も書いていません。";
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 std::u16string failure_message(Failure failure, std::u16string_view file, TextForm form,
                                std::uint64_t size) {
   const std::u16string name = quoted(file);
+  if (const std::optional<std::u16string> said = about_input(failure, form, size))
+    return u"エラー: 入力ファイル " + name + *said;
+  if (const std::optional<std::u16string> said = about_output(failure, form))
+    return u"エラー: 出力ファイル " + name + *said;
   switch (failure) {
-    case Failure::InputMissing:
-      return u"エラー: 入力ファイル " + name + u" が見つかりません。";
     case Failure::NoMatch:
       return u"エラー: " + name + u" に合うファイルがありません。";
-    case Failure::OutputTaken:
-      return u"エラー: 出力ファイル " + name +
-             u" には、ほかの入力ファイルをエンコードしたものを書いたところです。"
-             u"名前の同じ入力ファイルを同じフォルダーに出力することはできません。";
-    case Failure::InputUnreadable:
-      return u"エラー: 入力ファイル " + name + u" を読み込めません。";
-    case Failure::InputTooLarge:
-      return u"エラー: 入力ファイル " + name + u" は " + number(size) +
-             u" バイトあり、大きすぎます。エンコードできるのは " + number(kMostInputBytes) +
-             u" バイトまでです。";
-    case Failure::ShortRead:
-      return u"エラー: 入力ファイル " + name + u" を読み込めません。読めた量が、ファイルの大きさ (" +
-             number(size) + u" バイト) と合いません (読み込み中に変わったファイルや、"
-             u"大きさのわからない特殊なファイルです)。";
-    case Failure::Utf16BigEndian:
-      return u"エラー: 入力ファイル " + name +
-             u" は UTF-16 BE (ビッグ エンディアン) で、スクリプト ホストが読めない形です。"
-             u"UTF-16 LE か UTF-8 で保存してください。";
-    case Failure::Utf16Unmarked:
-      return u"エラー: 入力ファイル " + name +
-             u" は BOM のない UTF-16 LE のようです (1 バイトおきに NUL があります)。"
-             u"BOM 付きの UTF-16 LE か UTF-8 で保存してください。";
-    case Failure::UnknownExtension:
-      return u"エラー: 入力ファイル " + name +
-             u" は拡張子から種類がわかりません。/e で種類を指定してください。";
-    case Failure::NoOutputFolder:
-      return u"エラー: 出力ファイル " + name + u" のフォルダーがありません。";
-    case Failure::OutputIsInput:
-      return u"エラー: 出力ファイル " + name +
-             u" は入力ファイルと同じです。置き換えるには /f を指定してください。";
-    case Failure::OutputExists:
-      return u"エラー: 出力ファイル " + name +
-             u" は既にあります。置き換えるには /f を指定してください。";
-    case Failure::OutputNotFile:
-      return u"エラー: 出力ファイル " + name +
-             u" は通常のファイルではありません (フォルダー、デバイスなど)。置き換えません。";
-    case Failure::NotText:
-      return u"エラー: 入力ファイル " + name + u" は、文字コード (" + form_name(form) +
-             u") のテキストではありません。";
-    case Failure::NotWritable:
-      return u"エラー: 出力ファイル " + name + u" に書く文字の一部が、文字コード (" +
-             form_name(form) + u") で表せません。";
-    case Failure::WriteFailed:
-      return u"エラー: 出力ファイル " + name + u" に書き込めません。元の内容はそのままです。";
-    case Failure::NewWriteFailed:
-      return u"エラー: 出力ファイル " + name + u" に書き込めません。何も書いていません。";
     case Failure::OutOfMemory:
       return u"エラー: " + name +
              u" は大きすぎて、メモリに収まりません。出力ファイルは書いていません。";
-    case Failure::Unexpected:
+    default:
       break;
   }
   return u"エラー: " + name + u" の処理中に予期しないエラーが起きました。出力ファイルは書いていません。";

@@ -13,12 +13,16 @@
 #include <memory>
 #include <stdexcept>
 
+#include "common/path_steps.h"
 #include "screnc/posix_memory.h"
 #include "screnc/posix_names.h"
 
 namespace screnc {
 
 namespace {
+
+// The system's names, in its bytes.
+constexpr common::PathSteps<char> kPosixPaths("/");
 
 std::string native(std::u16string_view path) {
   std::optional<std::string> name = native_from_text(path);
@@ -69,7 +73,7 @@ std::optional<std::string> link_target(std::string path) {
     const ssize_t length = ::readlink(path.c_str(), to, sizeof to);
     if (length <= 0 || length == sizeof to) return std::nullopt;
     const std::string next(to, static_cast<std::size_t>(length));
-    path = next[0] == '/' ? next : path.substr(0, path.rfind('/') + 1) + next;
+    path = next[0] == '/' ? next : std::string(kPosixPaths.folder_of(path)) + next;
   }
   return std::nullopt;
 }
@@ -170,7 +174,7 @@ WriteResult PosixFiles::replace_file(std::u16string_view path, const Content& co
 
   remove_pending_on_signals();
   std::string fresh;
-  const int file = create_temporary(target->substr(0, target->rfind('/') + 1), fresh);
+  const int file = create_temporary(std::string(kPosixPaths.folder_of(*target)), fresh);
   if (file == -1) return WriteResult::Failed;
   // The system takes no longer path, so it fits.
   std::memcpy(pending_name, fresh.c_str(), fresh.size() + 1);

@@ -1,9 +1,10 @@
 #include "screnc/windows_files.h"
 
+#include <algorithm>
+
+#include "common/utf16.h"
 #include "win32_common/handles.h"
 #include "win32_common/replace_file.h"
-#include "win32_common/utf16.h"
-#include <algorithm>
 #include "win32_common/windows_api.h"
 
 namespace screnc {
@@ -12,7 +13,7 @@ namespace {
 
 using win32_common::FileHandle;
 using win32_common::FindHandle;
-using win32_common::wide;
+using common::wide;
 
 DWORD attributes(std::u16string_view path) { return GetFileAttributesW(wide(path).c_str()); }
 
@@ -104,7 +105,7 @@ std::optional<std::vector<std::u16string>> WindowsFiles::file_names(std::u16stri
   std::vector<std::u16string> names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(win32_common::utf16(found.cFileName));
+      names.push_back(common::utf16(found.cFileName));
   } while (FindNextFileW(search.get(), &found));
   return names;
 }

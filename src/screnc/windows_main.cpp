@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "common/utf16.h"
 #include "screnc/run.h"
 #include "screnc/windows_files.h"
 #include "win32_common/ansi_codec.h"
 #include "win32_common/code_page.h"
-#include "win32_common/utf16.h"
 #include "win32_common/windows_api.h"
 
 namespace screnc {
@@ -29,7 +29,7 @@ void print(std::u16string_view message, Stream) {
 
 int run(int argc, wchar_t** argv) {
   std::vector<std::u16string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(win32_common::utf16(argv[i]));
+  for (int i = 1; i < argc; ++i) args.push_back(common::utf16(argv[i]));
   const win32_common::AnsiCodec ansi;
   const WindowsFiles files;
   return run_screnc(args, {ansi, print, files});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "core/paths.h"
 #include "core/program.h"
 #include "core/texts.h"
 
@@ -18,10 +19,6 @@ std::wstring root_folder_of(const std::wstring& path) {
     return cut == std::wstring::npos ? path + L"\\" : path.substr(0, cut + 1);
   }
   return path.substr(0, std::min<size_t>(path.size(), 2)) + L"\\";
-}
-
-std::wstring join(const std::wstring& folder, const std::wstring& name) {
-  return folder.ends_with(L'\\') ? folder + name : folder + L"\\" + name;
 }
 
 }  // namespace
@@ -44,13 +41,14 @@ std::vector<DirEntry> folder_list(const std::wstring& path,
     if (end == std::wstring::npos) end = path.size();
     if (end > start) {
       const std::wstring name = path.substr(start, end - start);
-      walked = join(walked, name);
+      walked = kBackslashPaths.joined(walked, name);
       entries.push_back({name, walked, static_cast<int>(entries.size()), true});
     }
     start = end + 1;
   }
   const int depth = static_cast<int>(entries.size());
-  for (const std::wstring& name : subfolders) entries.push_back({name, join(walked, name), depth, false});
+  for (const std::wstring& name : subfolders)
+    entries.push_back({name, kBackslashPaths.joined(walked, name), depth, false});
   return entries;
 }
 

@@ -14,10 +14,10 @@ std::vector<std::wstring> handed_scripts(Files& files, Folders& folders,
       scripts.push_back(path);
       continue;
     }
-    const std::wstring prefix = path.ends_with(L'\\') ? path : path + L"\\";
     try {
       for (const std::wstring& name : folders.files_in(path))
-        if (script_type_position(extension_of(name)) >= 0) scripts.push_back(prefix + name);
+        if (script_type_position(extension_of(name)) >= 0)
+          scripts.push_back(kBackslashPaths.joined(path, name));
     } catch (const PlatformError&) {
       unreadable = path;
       return {};

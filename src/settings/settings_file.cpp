@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/utf16.h"
 #include "core/paths.h"
 
 namespace mosa {
@@ -42,7 +43,7 @@ std::optional<std::vector<std::wstring>> SettingsFile::read() {
     // UTF-8; a file that is text in no form throws, as an unreadable one does.
     if (!files_.find_file(file).empty()) {
       const std::u16string text = files_.read_script(file);
-      return split_lines(std::wstring(text.begin(), text.end()), kFileLineCount);
+      return split_lines(common::wide(text), kFileLineCount);
     }
     files_.read_text_file(file, 0);
     return std::nullopt;

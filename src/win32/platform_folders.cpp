@@ -68,7 +68,7 @@ std::wstring Win32Platform::app_folder() {
   // gives way to the drive or folder the volume is reached by.
   path = without_long_prefix(path);
   if (path.rfind(L"\\\\", 0) == 0 && path.find(L"\\Volume{") == 3) path = dos_path(path);
-  return path.substr(0, path.rfind(L'\\'));
+  return std::wstring(kBackslashPaths.parent_of(path));
 }
 
 std::wstring Win32Platform::final_folder() {
@@ -86,15 +86,14 @@ std::wstring Win32Platform::short_path(const std::wstring& path) {
   if (!whole.empty()) return whole;
 
   // A file that does not exist yet has no short name, but its folder may have one.
-  const size_t slash = path.rfind(L'\\');
-  if (slash == std::wstring::npos || slash == 0) return L"";
-  std::wstring folder = path.substr(0, slash);
+  std::wstring folder(kBackslashPaths.parent_of(path));
+  if (folder.empty()) return L"";
   if (folder.size() == 2 && folder[1] == L':')
     folder += L'\\';  // "C:" alone means the drive's current folder
   std::wstring short_folder = system_short_path(folder);
   if (short_folder.empty()) return L"";
   if (!is_root(short_folder)) short_folder += L'\\';
-  return short_folder + path.substr(slash + 1);
+  return short_folder + std::wstring(kBackslashPaths.name_of(path));
 }
 
 std::vector<std::wstring> Win32Platform::drives() {

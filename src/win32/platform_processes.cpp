@@ -110,13 +110,12 @@ std::unique_ptr<Process> Win32Platform::start_batch(const std::wstring& batch_pa
   // the folder's name, so the folder is given as the current one and the
   // variable holds the name alone. A network folder cannot be the
   // interpreter's current one; it keeps the whole path.
-  const size_t slash = batch_path.rfind(L'\\');
   const bool network = batch_path.rfind(L"\\\\", 0) == 0;
   std::wstring folder, target = batch_path;
-  if (slash != std::wstring::npos && !network) {
-    folder = batch_path.substr(0, slash);
+  if (!kBackslashPaths.folder_of(batch_path).empty() && !network) {
+    folder = kBackslashPaths.parent_of(batch_path);
     if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-    target = L".\\" + batch_path.substr(slash + 1);
+    target = kBackslashPaths.joined(L".", kBackslashPaths.name_of(batch_path));
   }
   if (!SetEnvironmentVariableW(kBatchPathVariable, target.c_str()))
     throw last_error("SetEnvironmentVariableW", batch_path);

@@ -2,9 +2,9 @@
 
 #include <climits>
 
+#include "common/utf16.h"
 #include "encoder/code_page_runs.h"
 #include "win32_common/code_page.h"
-#include "win32_common/utf16.h"
 #include "win32_common/windows_api.h"
 
 namespace win32_common {
@@ -29,7 +29,7 @@ bool append_system_text(std::u16string& text, std::string_view bytes) {
 // Appends the bytes of the text; false when a character has no exact form.
 bool append_system_bytes(std::string& bytes, std::u16string_view text) {
   const std::optional<std::string> converted =
-      to_code_page(std::wstring_view(wide_data(text.data()), text.size()), GetACP());
+      to_code_page(std::wstring_view(common::wide_data(text.data()), text.size()), GetACP());
   // A converter that lets a look-alike through unflagged is caught by reading
   // the bytes back.
   std::u16string again;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "common/path_steps.h"
 #include "win32_common/handles.h"
 
 namespace win32_common {
@@ -94,7 +95,7 @@ bool replace_file(const std::wstring& path, const WriteContent& content, const R
 
   [[maybe_unused]] static const bool handler_installed = SetConsoleCtrlHandler(remove_pending, TRUE);
   std::wstring fresh;
-  const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
+  const std::wstring folder(common::PathSteps<wchar_t>(L"\\/").folder_of(target));
   FileHandle file = create_temporary(folder, how.temporary_prefix, fresh);
   if (!file) {
     if (existed && how.may_write_over && GetLastError() == ERROR_ACCESS_DENIED)

@@ -29,13 +29,13 @@
 #include <vector>
 
 #include "app/main_window_layout.h"
+#include "common/utf16.h"
 #include "core/control.h"
 #include "core/texts.h"
 #include "encoder/find_blocks.h"
 #include "select/folder_chooser.h"
 #include "win32_common/ansi_codec.h"
 #include "win32_common/code_page.h"
-#include "win32_common/utf16.h"
 
 namespace mosa {
 
@@ -176,7 +176,7 @@ inline std::optional<std::wstring> decoded(const std::wstring& path) {
       screnc::file_text(read_bytes(path).value_or(""), win32_common::AnsiCodec());
   if (!text) return std::nullopt;
   const std::optional<std::u16string> plain = screnc::decode_text(*text);
-  return plain ? std::optional(win32_common::wide(*plain)) : std::nullopt;
+  return plain ? std::optional(common::wide(*plain)) : std::nullopt;
 }
 
 // A new folder under the temporary folder, removed with all it holds.

@@ -25,6 +25,18 @@ TEST(CommandLine, SwitchesFollowTheFlags) {
   }
 }
 
+TEST(Paths, TheInputIsCutAtBackslashesAndItsNameAtTheLastDot) {
+  // The path, then its folder, base name and extension.
+  const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+      {L"C:\\w\\site\\my.page.asp", L"C:\\w\\site", L"my.page", L"asp"}, {L"C:\\a.asp", L"C:", L"a", L"asp"},
+      {L"\\\\srv\\s\\vbs", L"\\\\srv\\s", L"", L"vbs"}, {L"C:\\w/x.y\\.js", L"C:\\w/x.y", L"", L"js"},
+      {L"w/a.b/c", L"", L"w/a", L"b/c"},  {L"C:\\w\\a.", L"C:\\w", L"a", L""},
+  };
+  for (const auto& [path, folder, base, ext] : cases)
+    EXPECT_EQ(std::tuple(split_path(path).folder, split_path(path).base, extension_of(path)),
+              std::tuple(folder, base, ext)) << path;
+}
+
 TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"a.vbs", L"C:\\app\\a.vbs"},         {L"..\\a.vbs", L"C:\\app\\..\\a.vbs"},
@@ -43,12 +55,11 @@ TEST(Paths, RelativePathsAreTakenFromTheFolder) {
   EXPECT_FALSE(has_forbidden_character(L"C:\\100% & a^b (日本)\\x.vbs"));
   EXPECT_FALSE(has_forbidden_character(L"\\\\?\\C:\\x.vbs")) << "a long path's mark";
   EXPECT_TRUE(has_forbidden_character(L"\\\\?\\C:\\x?.vbs"));
-  EXPECT_EQ(without_long_prefix(L"\\\\?\\C:\\app"), L"C:\\app");
-  EXPECT_EQ(without_long_prefix(L"\\\\?\\UNC\\srv\\s\\app"), L"\\\\srv\\s\\app");
-  EXPECT_EQ(without_long_prefix(L"C:\\a?"), L"C:\\a?");
-  EXPECT_EQ(without_long_prefix(L"\\\\.\\C:\\app"), L"C:\\app");
-  EXPECT_EQ(without_long_prefix(L"\\\\.\\UNC\\srv\\s"), L"\\\\srv\\s");
-  EXPECT_EQ(without_long_prefix(L"\\\\?\\Volume{1}\\app"), L"\\\\?\\Volume{1}\\app");
+  const std::pair<const wchar_t*, const wchar_t*> long_forms[] = {
+      {L"\\\\?\\C:\\app", L"C:\\app"}, {L"\\\\?\\UNC\\srv\\s\\app", L"\\\\srv\\s\\app"}, {L"C:\\a?", L"C:\\a?"},
+      {L"\\\\.\\C:\\app", L"C:\\app"}, {L"\\\\.\\UNC\\srv\\s", L"\\\\srv\\s"},
+      {L"\\\\?\\Volume{1}\\app", L"\\\\?\\Volume{1}\\app"}};
+  for (const auto& [path, plain] : long_forms) EXPECT_EQ(without_long_prefix(path), plain) << path;
   // One mark per folder, however its letters are written, named for every session.
   EXPECT_EQ(instance_name(L"C:\\App"), instance_name(L"c:/app"));
   EXPECT_NE(instance_name(L"C:\\app"), instance_name(L"C:\\app2"));
