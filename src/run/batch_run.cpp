@@ -37,7 +37,7 @@ std::wstring batch_output(const Settings& settings, const std::wstring& input) {
   const int type = script_type_position(extension_of(input));
   if (type < 0) return L"";
   const InputParts parts = split_path(input);
-  const std::wstring folder = settings.same_folder == kOn ? parts.folder + L"\\" : settings.out_folder;
+  const std::wstring folder = settings.same_folder ? parts.folder + L"\\" : settings.out_folder;
   return folder + parts.base + output_suffix(kScriptTypes[type], settings.script_lang);
 }
 
@@ -100,7 +100,7 @@ bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inp
     text += L"\r" + file_name(inputs[i]);
   if (inputs.size() > kListedNames)
     text += L"\rほか " + std::to_wstring(inputs.size() - kListedNames) + L" 個";
-  text += s.same_folder == kOn ? L"\r\r出力先: 各入力ファイルと同じフォルダ"
+  text += s.same_folder ? L"\r\r出力先: 各入力ファイルと同じフォルダ"
                                : L"\r\r出力先: " + s.out_folder;
   text += L"\r\rよろしいですか？";
   return dialogs_.message_box(text, L"確認", kYesNo) == kYes;
@@ -116,7 +116,7 @@ std::wstring BatchRun::encode(const Settings& s, const std::wstring& input_as_gi
   EncodeRun single(dialogs_, files_, processes_);
   try {
     if (!single.exists(input)) return L"存在しません。";
-    if (single.exists(output) && s.opt_overwrite == kOff)
+    if (single.exists(output) && !s.opt_overwrite)
       return L"出力" + quoted(output) + L"が既に存在します。";
     for (const std::wstring& path : {input, output})
       if (const std::wstring reason = uncarried_by_command_line(files_, path); !reason.empty())

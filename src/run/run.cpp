@@ -120,7 +120,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.in_file);
     return;
   }
-  if (exists(output) && s.opt_overwrite == kOff) {
+  if (exists(output) && !s.opt_overwrite) {
     dialogs_.message_box(s.out_path + L"  は既に存在します。", L"報告", kExclamation);
     return;
   }
