@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <iterator>
+
 #include "types/script_types.h"
 
 namespace mosa {
@@ -19,20 +21,14 @@ MainWindow::MainWindow(Platform& platform)
       platform_(platform),
       settings_file_(platform) {
   get<type_list>().set_entries(type_entries());
-  get<language_list>().set_entries({kLanguageEntries[0], kLanguageEntries[1]});
-  get<input_box>().on_change = [this] { on_input_changed(); };
-  get<output_folder_box>().on_change = [this] { on_output_folder_changed(); };
-  get<encoder_box>().on_change = [this] { on_encoder_changed(); };
+  get<language_list>().set_entries({std::begin(kLanguageNames), std::end(kLanguageNames)});
   get<output_name_box>().on_change = [this] { on_output_name_changed(); };
   get<same_folder_check>().on_click = [this] { on_same_folder_clicked(); };
   get<output_name_check>().on_click = [this] { on_output_name_check_clicked(); };
   get<type_list>().on_click = [this] { on_type_changed(); };
   get<language_list>().on_pick = [this] { on_language_picked(); };
-  get<progress_check>().on_click = [this] { on_progress_clicked(); };
   get<overwrite_check>().on_click = [this] { on_overwrite_clicked(); };
-  get<no_language_check>().on_click = [this] { on_no_language_clicked(); };
   get<set_language_check>().on_click = [this] { on_set_language_clicked(); };
-  get<wsf_as_sct_check>().on_click = [this] { on_wsf_as_sct_clicked(); };
   get<input_browse_button>().on_click = [this] { on_input_browse_clicked(); };
   get<output_browse_button>().on_click = [this] { on_output_browse_clicked(); };
   get<run_button>().on_click = [this] { on_run_clicked(); };
@@ -42,6 +38,19 @@ MainWindow::MainWindow(Platform& platform)
   get<initialise_button>().on_click = [this] { on_initialise_clicked(); };
   get<help_button>().on_click = [this] { on_help_clicked(); };
   get<readme_button>().on_click = [this] { on_readme_clicked(); };
+  for (const FieldControl& row : kFieldControls) store_on_change(row);
+}
+
+void MainWindow::store_on_change(const FieldControl& row) {
+  Control& shown = control(row.role);
+  if (auto* field = std::get_if<bool Settings::*>(&row.field)) {
+    auto& box = static_cast<CheckBox&>(shown);
+    if (!box.on_click) box.on_click = [this, &box, field = *field] { settings.*field = box.ticked(); };
+  } else if (auto* text = std::get_if<std::wstring Settings::*>(&row.field);
+             text && shown.row().kind == Kind::TextBox) {
+    auto& box = static_cast<TextBox&>(shown);
+    if (!box.on_change) box.on_change = [this, &box, field = *text] { settings.*field = box.text(); };
+  }
 }
 
 }  // namespace mosa

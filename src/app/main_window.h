@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_fields.h"
 #include "app/main_window_layout.h"
 #include "app/platform.h"
 #include "core/control.h"
@@ -60,13 +61,16 @@ class MainWindow {
   void restore_defaults();
   void on_initialise_clicked();
   void load_settings(const std::vector<std::wstring>& lines);
-  void apply_line(int number, const std::wstring& text);
+  void apply_line(const SettingsLine& line, const std::wstring& text);
+  // Puts the field into its control, as the user would.
+  void show_field(const FieldControl& row);
+  // A control by a role known only as the program runs.
+  Control& control(MainControl role) const { return *controls()[static_cast<size_t>(role)]; }
   void save_settings();
   void report_settings_failure();
+  // A check box or text box with no handling of its own stores its value into its field.
+  void store_on_change(const FieldControl& row);
   // encode
-  void on_input_changed();
-  void on_output_folder_changed();
-  void on_encoder_changed();
   void on_output_name_changed();
   void on_same_folder_clicked();
   void on_output_name_check_clicked();
@@ -81,12 +85,11 @@ class MainWindow {
   // types
   void on_type_changed();
   void on_language_picked();
-  void on_progress_clicked();
   void on_overwrite_clicked();
-  void on_no_language_clicked();
   void on_set_language_clicked();
-  void on_wsf_as_sct_clicked();
   void on_option_reset_clicked();
+  // Each switch's box usable as the type at this position allows.
+  void enable_switches(int type);
   // select
   void on_input_browse_clicked();
   // Says so when the encoder's command line cannot carry the path.

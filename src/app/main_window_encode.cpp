@@ -1,6 +1,4 @@
 // The output boxes, the run, the detail area, help and readme.
-#include <initializer_list>
-
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
@@ -10,14 +8,6 @@
 
 namespace mosa {
 
-void MainWindow::on_input_changed() { settings.in_file = get<input_box>().text(); }
-
-void MainWindow::on_output_folder_changed() {
-  settings.out_folder = get<output_folder_box>().text();
-}
-
-void MainWindow::on_encoder_changed() { settings.encoder_path = get<encoder_box>().text(); }
-
 void MainWindow::on_output_name_changed() {
   settings.out_base = get<output_name_box>().text();
   compose_out_path(settings);
@@ -25,13 +15,13 @@ void MainWindow::on_output_name_changed() {
 
 void MainWindow::on_same_folder_clicked() {
   if (get<same_folder_check>().ticked()) {
-    settings.same_folder = kOn;
+    settings.same_folder = true;
     get<output_folder_box>().set_enabled(false);
     settings.out_folder = settings.in_folder + L"\\";
     get<output_folder_box>().set_text(settings.out_folder);
     get<output_browse_button>().set_enabled(false);
   } else {
-    settings.same_folder = kOff;
+    settings.same_folder = false;
     get<output_folder_box>().set_enabled(true);
     get<output_browse_button>().set_enabled(true);
   }
@@ -39,10 +29,10 @@ void MainWindow::on_same_folder_clicked() {
 
 void MainWindow::on_output_name_check_clicked() {
   if (get<output_name_check>().ticked()) {
-    settings.out_name_set = kOn;
+    settings.out_name_set = true;
     get<output_name_box>().set_enabled(true);
   } else {
-    settings.out_name_set = kOff;
+    settings.out_name_set = false;
     get<output_name_box>().set_enabled(false);
     settings.out_base = settings.in_base;
     get<output_name_box>().set_text(settings.out_base);
@@ -58,7 +48,7 @@ void MainWindow::on_run_clicked() {
 void MainWindow::on_detail_clicked() {
   const bool open = window.height() == kDetailClosedHeight;
   show_detail_area(open);
-  settings.detail_open = open ? kOn : kOff;
+  settings.detail_open = open ? DetailArea::Open : DetailArea::Closed;
 }
 
 void MainWindow::show_detail_area(bool open) {
@@ -73,11 +63,8 @@ void MainWindow::show_detail_area(bool open) {
 }
 
 void MainWindow::set_detail_tabstops(bool on) {
-  for (Control* control : std::initializer_list<Control*>{
-           &get<encoder_box>(), &get<encoder_browse_button>(), &get<progress_check>(),
-           &get<overwrite_check>(), &get<no_language_check>(), &get<set_language_check>(),
-           &get<wsf_as_sct_check>(), &get<option_reset_button>(), &get<language_list>()})
-    control->set_tab_stop(on);
+  for (Control* control : controls())
+    if (in_detail_area(control->row())) control->set_tab_stop(on);
 }
 
 void MainWindow::detail_tabstops_on() { set_detail_tabstops(true); }

@@ -56,6 +56,11 @@ inline constexpr RoleRow<MainControl> kMainWindowTable[] = {
 };
 inline constexpr auto kMainWindowControls = rows_in_role_order(kMainWindowTable);
 
-inline const wchar_t* const kLanguageEntries[] = {L"VBScript", L"JScript"};
+// The detail area's controls that take the tab stop while it is open: those
+// below its line, but for the labels.
+constexpr bool in_detail_area(const ControlRow& row) {
+  return row.rect.top > kMainWindowControls[static_cast<int>(MainControl::detail_line)].rect.top &&
+         row.kind != Kind::Label && row.kind != Kind::Line;
+}
 
 }  // namespace mosa

@@ -1,6 +1,11 @@
 // Start-up, the window surface, restoring the defaults, initialising all, and the
 // settings file read into and saved from the controls.
 #include "app/main_window.h"
+
+#include <algorithm>
+#include <type_traits>
+#include <variant>
+
 #include "app/main_window_layout.h"
 #include "core/texts.h"
 #include "select/encoder_location.h"
@@ -24,7 +29,7 @@ void MainWindow::load_window() {
   }
   // A file cut short (by a full disk, say) holds what it holds over the
   // defaults, never over the window's laid-out placeholders.
-  const bool whole = lines && lines->size() >= static_cast<size_t>(kFileLineCount);
+  const bool whole = lines && lines->size() >= static_cast<size_t>(kSettingsLineCount);
   if (!whole) {
     restore_defaults();
     window.set_height(kDetailClosedHeight);
@@ -54,12 +59,12 @@ void MainWindow::restore_defaults() {
   // handling the enabled states and the output name; the option reset ticks the
   // wsf-as-sct box.
   get<type_list>().select(kVbsPosition);
-  s.script_lang = L"vb";
+  s.script_lang = ScriptLanguage::VBScript;
   get<input_box>().set_text(s.in_file);
   get<same_folder_check>().set_value(1);
   get<output_folder_box>().set_text(s.out_path);
   get<output_name_check>().set_value(0);
-  s.out_name_set = kOff;
+  s.out_name_set = false;
   get<output_name_box>().set_text(L"");
   get<output_name_box>().set_enabled(false);
   get<encoder_box>().set_text(s.encoder_path);
@@ -73,7 +78,7 @@ void MainWindow::on_initialise_clicked() {
     restore_defaults();
     save_settings();
     show_detail_area(false);
-    settings.detail_open = kOff;
+    settings.detail_open = DetailArea::Closed;
     get<initialise_button>().set_visible(false);
     platform_.message_box(texts::kInitialised, texts::kReportTitle, kInformation);
   } else if (answer == kNo) {
@@ -86,44 +91,44 @@ void MainWindow::on_initialise_clicked() {
 }
 
 void MainWindow::load_settings(const std::vector<std::wstring>& lines) {
-  int number = 0;
-  for (const std::wstring& line : lines) apply_line(++number, line);
+  for (size_t i = 0; i < lines.size(); ++i) apply_line(kSettingsLines[i], lines[i]);
 }
 
-void MainWindow::apply_line(int number, const std::wstring& text) {
-  Settings& s = settings;
-  s.*kFileLines[number - 1] = text;
-  switch (number) {
-    case 1: get<encoder_box>().set_text(s.encoder_path); break;
-    case 2: {
-      const int position = script_type_position(s.script_ext);
-      if (position >= 0) get<type_list>().select(position);
-      break;
+// The line's field first, then its control as the user would set it, whose
+// handling may change other fields: the order of the lines is the order of the
+// cascades.
+void MainWindow::apply_line(const SettingsLine& line, const std::wstring& text) {
+  read_line(settings, line, text);
+  if (const FieldControl* row = field_control(line.field)) show_field(*row);
+}
+
+void MainWindow::show_field(const FieldControl& row) {
+  Control& shown = control(row.role);
+  const auto show = [&](auto field) {
+    const auto& value = settings.*field;
+    using Value = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<Value, bool>) {
+      static_cast<CheckBox&>(shown).set_value(value ? 1 : 0);
+      if (row.enables != MainControl::count) control(row.enables).set_enabled(value);
+    } else if constexpr (std::is_same_v<Value, ScriptLanguage>) {
+      static_cast<ComboBox&>(shown).select(static_cast<int>(value));
+    } else if constexpr (std::is_same_v<Value, DetailArea>) {
+      show_detail_area(value == DetailArea::Open);
+    } else if (shown.row().kind == Kind::TextBox) {
+      static_cast<TextBox&>(shown).set_text(value);
+    } else {
+      // A list selects the entry that is the text exactly, and keeps its state for any other.
+      auto& list = static_cast<ComboBox&>(shown);
+      const auto& entries = list.entries();
+      const auto found = std::find(entries.begin(), entries.end(), value);
+      if (found != entries.end()) list.select(static_cast<int>(found - entries.begin()));
     }
-    case 3:
-      // Ticking disables the folder box and clearing enables it again.
-      get<same_folder_check>().set_value(s.same_folder != kOff ? 1 : 0);
-      break;
-    case 4:
-      get<output_name_check>().set_value(s.out_name_set == kOn ? 1 : 0);
-      get<output_name_box>().set_enabled(s.out_name_set == kOn);
-      break;
-    case 5: get<input_box>().set_text(s.in_file); break;
-    case 8: get<output_folder_box>().set_text(s.out_folder); break;
-    case 9: get<output_name_box>().set_text(s.out_base); break;
-    case 11: get<progress_check>().set_value(s.opt_progress == kOn ? 1 : 0); break;
-    case 12: get<overwrite_check>().set_value(s.opt_overwrite == kOn ? 1 : 0); break;
-    case 13: get<no_language_check>().set_value(s.opt_no_language == kOn ? 1 : 0); break;
-    case 14: get<set_language_check>().set_value(s.opt_set_lang == kOn ? 1 : 0); break;
-    case 15: get<wsf_as_sct_check>().set_value(s.opt_wsf_as_sct == kOn ? 1 : 0); break;
-    case 16: get<language_list>().select(s.script_lang == L"vb" ? 0 : 1); break;
-    case 17: show_detail_area(s.detail_open == kOn); break;
-    default: break;  // lines 6, 7 and 10 have no control
-  }
+  };
+  std::visit(show, row.field);
 }
 
 void MainWindow::save_settings() {
-  settings.opt_overwrite = kOff;
+  settings.opt_overwrite = false;
   get<overwrite_check>().set_value(0);
   try {
     settings_file_.write(settings);

@@ -5,10 +5,6 @@
 
 namespace mosa {
 
-namespace {
-const wchar_t* flag(const CheckBox& box) { return box.ticked() ? kOn : kOff; }
-}  // namespace
-
 void MainWindow::on_type_changed() {
   const int position = script_type_position(get<type_list>().text());
   if (position < 0) return;
@@ -16,10 +12,8 @@ void MainWindow::on_type_changed() {
   Settings& s = settings;
   s.script_ext = type.ext;
   s.out_suffix = output_suffix(type, s.script_lang);
-  get<no_language_check>().set_enabled(type.no_language_usable);
-  get<set_language_check>().set_enabled(type.set_lang_usable);
-  if (!type.set_lang_usable) get<language_list>().set_enabled(false);
-  get<wsf_as_sct_check>().set_enabled(type.wsf_as_sct_usable);
+  enable_switches(position);
+  if (!get<set_language_check>().enabled()) get<language_list>().set_enabled(false);
   get<suffix_label>().set_caption(s.out_suffix);
 
   get<input_box>().set_text(L"");  // and with it in_file
@@ -33,62 +27,53 @@ void MainWindow::on_type_changed() {
   s.out_folder.clear();
 }
 
-void MainWindow::on_progress_clicked() { settings.opt_progress = flag(get<progress_check>()); }
-
 void MainWindow::on_overwrite_clicked() {
   if (!get<overwrite_check>().ticked()) {
-    settings.opt_overwrite = kOff;
+    settings.opt_overwrite = false;
     return;
   }
   const std::wstring question = texts::will_overwrite(settings.out_path);
   if (platform_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes) {
-    settings.opt_overwrite = kOn;
+    settings.opt_overwrite = true;
   } else {
-    get<overwrite_check>().set_value(0);  // which sets the flag "off"
+    get<overwrite_check>().set_value(0);  // which clears the flag
   }
-}
-
-void MainWindow::on_no_language_clicked() {
-  settings.opt_no_language = flag(get<no_language_check>());
 }
 
 void MainWindow::on_set_language_clicked() {
-  settings.opt_set_lang = flag(get<set_language_check>());
+  settings.opt_set_lang = get<set_language_check>().ticked();
   get<language_list>().set_enabled(get<set_language_check>().ticked());
 }
 
-void MainWindow::on_wsf_as_sct_clicked() {
-  settings.opt_wsf_as_sct = flag(get<wsf_as_sct_check>());
-}
-
-// The user's choice of language becomes the language code: "vb" for VBScript,
-// "js" for JScript. Code that only shows a language in the list runs nothing here.
+// Code that only shows a language in the list runs nothing here.
 void MainWindow::on_language_picked() {
-  settings.script_lang = get<language_list>().selected() == 0 ? L"vb" : L"js";
+  settings.script_lang =
+      get<language_list>().selected() == 0 ? ScriptLanguage::VBScript : ScriptLanguage::JScript;
 }
 
+void MainWindow::enable_switches(int type) {
+  for (const SettingsLine& line : kSettingsLines)
+    if (line.encoder_switch.text) {
+      const FieldControl& row = *field_control(line.field);
+      control(row.role).set_enabled(has_type(row.usable_by, type));
+    }
+}
+
+// The boxes first, each ticked or not by its switch's reset value, then the
+// record's flags, which an unknown type resets alone.
 void MainWindow::on_option_reset_clicked() {
   const int position = script_type_position(get<type_list>().text());
   if (position >= 0) {
-    const ScriptType& type = kScriptTypes[position];
-    get<progress_check>().set_enabled(true);
-    get<overwrite_check>().set_enabled(true);
-    get<no_language_check>().set_enabled(type.no_language_usable);
-    get<set_language_check>().set_enabled(type.set_lang_usable);
-    get<wsf_as_sct_check>().set_enabled(type.wsf_as_sct_usable);
-    get<progress_check>().set_value(0);
-    get<overwrite_check>().set_value(0);
-    get<no_language_check>().set_value(0);
-    get<set_language_check>().set_value(0);
-    get<wsf_as_sct_check>().set_value(1);
+    enable_switches(position);
+    for (const SettingsLine& line : kSettingsLines)
+      if (line.encoder_switch.text)
+        static_cast<CheckBox&>(control(field_control(line.field)->role))
+            .set_value(line.encoder_switch.reset ? 1 : 0);
     get<language_list>().set_enabled(false);
     get<language_list>().select(0);
   }
-  settings.opt_progress = kOff;
-  settings.opt_overwrite = kOff;
-  settings.opt_no_language = kOff;
-  settings.opt_set_lang = kOff;
-  settings.opt_wsf_as_sct = kOn;
+  for (const SettingsLine& line : kSettingsLines)
+    if (line.encoder_switch.text) settings.*std::get<bool Settings::*>(line.field) = line.encoder_switch.reset;
 }
 
 }  // namespace mosa

@@ -32,7 +32,7 @@ std::wstring batch_output(const Settings& settings, const std::wstring& input) {
   const int type = script_type_position(extension_of(input));
   if (type < 0) return L"";
   const InputParts parts = split_path(input);
-  const std::wstring folder = settings.same_folder == kOn ? parts.folder + L"\\" : settings.out_folder;
+  const std::wstring folder = settings.same_folder ? parts.folder + L"\\" : settings.out_folder;
   return folder + parts.base + output_suffix(kScriptTypes[type], settings.script_lang);
 }
 
@@ -91,7 +91,7 @@ bool BatchRun::confirmed(const Settings& s, const std::vector<std::wstring>& inp
   for (size_t i = 0; i < std::min(inputs.size(), kListedNames); ++i)
     listed.push_back(std::wstring(kBackslashPaths.name_of(inputs[i])));
   const std::wstring question =
-      texts::several_question(inputs.size(), listed, s.out_folder, s.same_folder == kOn);
+      texts::several_question(inputs.size(), listed, s.out_folder, s.same_folder);
   return dialogs_.message_box(question, texts::kConfirmTitle, kYesNo) == kYes;
 }
 
@@ -105,7 +105,7 @@ std::wstring BatchRun::encode(const Settings& s, const std::wstring& input_as_gi
   EncodeRun single(dialogs_, files_, processes_);
   try {
     if (!single.exists(input)) return texts::kNotThere;
-    if (single.exists(output) && s.opt_overwrite == kOff)
+    if (single.exists(output) && !s.opt_overwrite)
       return texts::output_exists(output);
     for (const std::wstring& path : {input, output})
       if (const std::wstring reason = uncarried_by_command_line(files_, path); !reason.empty())

@@ -1,14 +1,18 @@
 #include "run/command_line.h"
 
+#include "settings/settings_lines.h"
+
 namespace mosa {
 
 std::wstring switch_string(const Settings& s) {
   std::wstring switches;
-  if (s.opt_progress == kOn) switches += L"/s ";
-  if (s.opt_overwrite == kOn) switches += L"/f ";
-  if (s.opt_no_language == kOn) switches += L"/xl ";
-  if (s.opt_set_lang == kOn) switches += s.script_lang == L"vb" ? L"/l VBScript " : L"/l JScript ";
-  if (s.opt_wsf_as_sct == kOn) switches += L"/e sct ";
+  for (const SettingsLine& line : kSettingsLines) {
+    const EncoderSwitch& option = line.encoder_switch;
+    if (!option.text || !(s.*std::get<bool Settings::*>(line.field))) continue;
+    switches += option.text;
+    if (option.names_language) switches += std::wstring(L" ") + language_name(s.script_lang);
+    switches += L" ";
+  }
   return switches;
 }
 

@@ -116,7 +116,7 @@ void EncodeRun::run_steps(const Settings& s, Window& window,
     report_missing(dialogs_, s.in_file);
     return;
   }
-  if (exists(output) && s.opt_overwrite == kOff) {
+  if (exists(output) && !s.opt_overwrite) {
     dialogs_.message_box(texts::already_exists(s.out_path), texts::kReportTitle, kExclamation);
     return;
   }

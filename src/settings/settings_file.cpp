@@ -10,13 +10,6 @@ namespace mosa {
 namespace {
 
 const wchar_t kSettingsFileName[] = L"\\mosa-trevlin.ini";
-// The fields that hold paths, which have another name where the code page cannot
-// hold their own.
-bool holds_path(std::wstring Settings::*field) {
-  return field == &Settings::encoder_path || field == &Settings::in_file ||
-         field == &Settings::in_folder || field == &Settings::out_folder ||
-         field == &Settings::out_path;
-}
 
 }  // namespace
 
@@ -43,7 +36,7 @@ std::optional<std::vector<std::wstring>> SettingsFile::read() {
     // UTF-8; a file that is text in no form throws, as an unreadable one does.
     if (!files_.find_file(file).empty()) {
       const std::u16string text = files_.read_script(file);
-      return split_lines(common::wide(text), kFileLineCount);
+      return split_lines(common::wide(text), kSettingsLineCount);
     }
     files_.read_text_file(file, 0);
     return std::nullopt;
@@ -58,10 +51,11 @@ std::optional<std::vector<std::wstring>> SettingsFile::read() {
 void SettingsFile::write(const Settings& settings) {
   if (unreadable_) throw PlatformError("the settings file could not be read");
   std::vector<std::wstring> lines;
-  for (auto field : kFileLines) {
-    const std::wstring& value = settings.*field;
+  for (const SettingsLine& line : kSettingsLines) {
+    // A path has another name where the code page cannot hold its own.
+    const std::wstring text = line_text(settings, line);
     const std::optional<std::wstring> form =
-        holds_path(field) ? exact_form(files_, value, CodePage::Ansi, files_.app_folder()) : value;
+        line.kind == LineKind::Path ? exact_form(files_, text, CodePage::Ansi, files_.app_folder()) : text;
     if (!form) throw PlatformError("a path has no form in the code page");
     lines.push_back(*form);
   }

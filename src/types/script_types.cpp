@@ -8,11 +8,11 @@ int script_type_position(const std::wstring& ext) {
   return -1;
 }
 
-std::wstring output_suffix(const ScriptType& type, const std::wstring& script_lang) {
+std::wstring output_suffix(const ScriptType& type, ScriptLanguage script_lang) {
   switch (type.suffix) {
     case SuffixRule::Jse: return L".jse";
     case SuffixRule::Vbe: return L".vbe";
-    case SuffixRule::ByLanguage: return script_lang == L"vb" ? L".vbe" : L".jse";
+    case SuffixRule::ByLanguage: return script_lang == ScriptLanguage::VBScript ? L".vbe" : L".jse";
     case SuffixRule::EncExt: break;
   }
   return std::wstring(L"_enc.") + type.ext;

@@ -1,9 +1,12 @@
 #pragma once
 // The script types, in the order of the type list: what each gives the
-// output name, which options it can use and which files the dialog shows.
+// output name and which files the dialog shows.
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
+
+#include "settings/settings.h"
 
 namespace mosa {
 
@@ -14,10 +17,6 @@ enum class SuffixRule { EncExt, Jse, Vbe, ByLanguage };
 struct ScriptType {
   const wchar_t* ext;
   SuffixRule suffix;
-  bool no_language_usable;  // the no-language option
-  // The set-language option; where false, the type also disables the language list.
-  bool set_lang_usable;
-  bool wsf_as_sct_usable;   // the wsf-as-sct option
   // A script file of its own rather than a page: its encoded output is nothing
   // but blocks, so an output without one was not encoded.
   bool plain_script;
@@ -25,15 +24,15 @@ struct ScriptType {
 };
 
 inline constexpr ScriptType kScriptTypes[] = {
-    {L"asa", SuffixRule::EncExt, false, true, false, false, L"Active Server Application (*.asa)|*.asa"},
-    {L"asp", SuffixRule::EncExt, true, true, false, false, L"Active Server Page (*.asp)|*.asp"},
-    {L"cdx", SuffixRule::EncExt, false, true, false, false, L"Active Channel (*.cdx)|*.cdx"},
-    {L"htm", SuffixRule::EncExt, false, true, false, false, L"HTML file (*.htm)|*.htm"},
-    {L"html", SuffixRule::EncExt, false, true, false, false, L"HTML file (*.html)|*.html"},
-    {L"js", SuffixRule::Jse, false, false, false, true, L"JScript (*.js)|*.js"},
-    {L"sct", SuffixRule::EncExt, false, true, false, false, L"Windows Script Component (*.sct)|*.sct"},
-    {L"vbs", SuffixRule::Vbe, false, false, false, true, L"VBScript (*.vbs)|*.vbs"},
-    {L"wsf", SuffixRule::ByLanguage, false, true, true, false, L"Windows Scripting Host (*.wsf)|*.wsf"},
+    {L"asa", SuffixRule::EncExt, false, L"Active Server Application (*.asa)|*.asa"},
+    {L"asp", SuffixRule::EncExt, false, L"Active Server Page (*.asp)|*.asp"},
+    {L"cdx", SuffixRule::EncExt, false, L"Active Channel (*.cdx)|*.cdx"},
+    {L"htm", SuffixRule::EncExt, false, L"HTML file (*.htm)|*.htm"},
+    {L"html", SuffixRule::EncExt, false, L"HTML file (*.html)|*.html"},
+    {L"js", SuffixRule::Jse, true, L"JScript (*.js)|*.js"},
+    {L"sct", SuffixRule::EncExt, false, L"Windows Script Component (*.sct)|*.sct"},
+    {L"vbs", SuffixRule::Vbe, true, L"VBScript (*.vbs)|*.vbs"},
+    {L"wsf", SuffixRule::ByLanguage, false, L"Windows Scripting Host (*.wsf)|*.wsf"},
 };
 inline constexpr int kScriptTypeCount = static_cast<int>(std::size(kScriptTypes));
 
@@ -48,6 +47,21 @@ inline constexpr int kVbsPosition = script_type_at(L"vbs");
 // The position of a type in the list, matched exactly; -1 for none of them.
 int script_type_position(const std::wstring& ext);
 
-std::wstring output_suffix(const ScriptType& type, const std::wstring& script_lang);
+std::wstring output_suffix(const ScriptType& type, ScriptLanguage script_lang);
+
+// Some of the types, a bit each by position in the list.
+using TypeSet = unsigned;
+static_assert(kScriptTypeCount <= 32);
+inline constexpr TypeSet kEveryType = (1u << kScriptTypeCount) - 1;
+
+consteval TypeSet types_named(std::initializer_list<std::wstring_view> exts) {
+  TypeSet set = 0;
+  for (std::wstring_view ext : exts) set |= 1u << script_type_at(ext);
+  return set;
+}
+consteval TypeSet every_type_but(std::initializer_list<std::wstring_view> exts) {
+  return kEveryType & ~types_named(exts);
+}
+inline bool has_type(TypeSet set, int position) { return (set >> position) & 1u; }
 
 }  // namespace mosa

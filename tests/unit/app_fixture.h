@@ -18,15 +18,14 @@ inline const std::vector<std::wstring> kFirstStartFile = {
     L"on", L"vb", L""};
 
 inline Settings first_start_record() {
-  Settings s;
-  for (int i = 0; i < kFileLineCount; ++i) s.*kFileLines[i] = kFirstStartFile[i];
-  s.out_suffix = L".vbe";
-  return s;
+  return {.same_folder = true, .script_ext = L"vbs", .script_lang = ScriptLanguage::VBScript,
+          .out_suffix = L".vbe", .encoder_path = kFirstStartFile[0], .out_path = L".vbe",
+          .opt_wsf_as_sct = true};
 }
 
-// A settings file of seventeen lines, empty but for the ones given by number.
+// A whole settings file, empty but for the lines given by number.
 inline std::vector<std::wstring> file_lines(std::initializer_list<std::pair<int, const wchar_t*>> set) {
-  std::vector<std::wstring> lines(kFileLineCount);
+  std::vector<std::wstring> lines(kSettingsLineCount);
   for (const auto& [number, text] : set) lines[number - 1] = text;
   return lines;
 }
@@ -51,12 +50,9 @@ struct Screen {
 };
 
 inline Screen screen(const MainWindow& f) {
-  int stops = 0;
-  for (const Control* c : std::initializer_list<const Control*>{
-           &f.get<encoder_box>(), &f.get<encoder_browse_button>(), &f.get<progress_check>(),
-           &f.get<overwrite_check>(), &f.get<no_language_check>(), &f.get<set_language_check>(),
-           &f.get<wsf_as_sct_check>(), &f.get<option_reset_button>(), &f.get<language_list>()})
-    stops += c->tab_stop();
+  int stops = 0, detail = 0;
+  for (const Control* c : f.controls())
+    if (in_detail_area(c->row())) stops += c->tab_stop(), ++detail;
   return {f.get<input_box>().text(), f.get<output_folder_box>().text(), f.get<encoder_box>().text(),
           f.get<output_name_box>().text(), f.get<type_list>().text(), f.get<language_list>().text(),
           f.get<suffix_label>().caption(), f.get<same_folder_check>().value(), f.get<output_name_check>().value(),
@@ -65,7 +61,7 @@ inline Screen screen(const MainWindow& f) {
           f.get<output_folder_box>().enabled(), f.get<output_browse_button>().enabled(),
           f.get<output_name_box>().enabled(), f.get<no_language_check>().enabled(),
           f.get<set_language_check>().enabled(), f.get<wsf_as_sct_check>().enabled(),
-          f.get<language_list>().enabled(), f.window.height(), stops == 9 ? '+' : stops ? '?' : '-'};
+          f.get<language_list>().enabled(), f.window.height(), stops == detail ? '+' : stops ? '?' : '-'};
 }
 
 // A screen as the fields that differ from the default one, by name, so that a
@@ -91,12 +87,18 @@ inline void PrintTo(const Screen& s, std::ostream* os) {
   *os << " }";
 }
 
-// The record in one line: the fields in the order of the settings file's lines,
-// then out_suffix.
+// The record in one line: the fields as the settings file writes them, in the
+// order of its lines, then out_suffix.
 inline std::wstring record(const Settings& s) {
   std::wstring line;
-  for (auto field : kFileLines) line += s.*field + L"|";
+  for (const SettingsLine& row : kSettingsLines) line += line_text(s, row) + L"|";
   return line + s.out_suffix;
+}
+// One field as the settings file writes it.
+inline std::wstring line_of(const Settings& s, FieldRef field) {
+  for (const SettingsLine& row : kSettingsLines)
+    if (row.field == field) return line_text(s, row);
+  return L"?";
 }
 
 inline void PrintTo(const Settings& s, std::ostream* os) { *os << ::testing::PrintToString(record(s)); }

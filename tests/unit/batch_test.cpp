@@ -168,7 +168,7 @@ TEST_F(Batch, EachFileKeepsItsOldOutputAndIsRefusedAsOneFileWould) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     MainWindow& f = ready();
-    f.settings.opt_overwrite = L"on";
+    f.settings.opt_overwrite = true;
     platform.put_lines(L"C:\\w\\é.vbs", {L"x"});
     platform.put_lines(old, {L"old"});
     row.arrange();

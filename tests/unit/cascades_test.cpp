@@ -190,7 +190,7 @@ TEST_F(Cascades, OptionSwitchesAndTheirReset) {
        L"e|asa|on|off|||||||on|off|off|off|off|vb||_enc.asa"},
       {"a reset with an unknown type resets the flags only",
        [](MainWindow& f) {
-         f.settings.opt_overwrite = L"on", f.get<type_list>().type_text(L"VBS"), f.get<option_reset_button>().click();
+         f.settings.opt_overwrite = true, f.get<type_list>().type_text(L"VBS"), f.get<option_reset_button>().click();
        },
        Screen{.type = L"VBS", .suffix = L"_enc.asa", .progress = 1, .wsf_as_sct = 0, .set_language_usable = true},
        L"e|asa|on|off|||||||off|off|off|off|on|vb||_enc.asa"},

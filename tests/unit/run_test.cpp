@@ -1,5 +1,8 @@
 // The run: checks, the command line, the batch file, the outcome and every way
 // it can fail.
+#include <array>
+#include <tuple>
+
 #include "app_fixture.h"
 #include "core/paths.h"
 #include "core/texts.h"
@@ -8,19 +11,17 @@
 namespace mosa {
 
 TEST(CommandLine, SwitchesFollowTheFlags) {
-  // progress, overwrite, no language, set language, language, wsf as sct
-  const std::pair<std::vector<const wchar_t*>, const wchar_t*> cases[] = {
-      {{L"off", L"off", L"off", L"off", L"vb", L"on"}, L"/e sct "},
-      {{L"on", L"on", L"on", L"on", L"vb", L"on"}, L"/s /f /xl /l VBScript /e sct "},
-      {{L"off", L"off", L"off", L"on", L"VB", L"off"}, L"/l JScript "},
-      {{L"On", L"yes", L"ON", L"", L"vb", L"on "}, L""},
+  using enum ScriptLanguage;
+  // progress, overwrite, no language, set language, wsf as sct; the language
+  const std::tuple<std::array<bool, 5>, ScriptLanguage, const wchar_t*> cases[] = {
+      {{false, false, false, false, true}, VBScript, L"/e sct "},
+      {{true, true, true, true, true}, VBScript, L"/s /f /xl /l VBScript /e sct "},
+      {{false, false, false, true, false}, JScript, L"/l JScript "},
+      {{false, false, false, false, false}, VBScript, L""},
   };
-  for (const auto& [flags, expected] : cases) {
-    Settings s;
-    int i = 0;
-    for (auto field : {&Settings::opt_progress, &Settings::opt_overwrite, &Settings::opt_no_language,
-                       &Settings::opt_set_lang, &Settings::script_lang, &Settings::opt_wsf_as_sct})
-      s.*field = flags[i++];
+  for (const auto& [flags, language, expected] : cases) {
+    const Settings s{.script_lang = language, .opt_progress = flags[0], .opt_overwrite = flags[1],
+                     .opt_no_language = flags[2], .opt_set_lang = flags[3], .opt_wsf_as_sct = flags[4]};
     EXPECT_EQ(switch_string(s), expected);
   }
 }
@@ -158,7 +159,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     MainWindow& f = ready();
-    f.settings.opt_overwrite = L"on";
+    f.settings.opt_overwrite = true;
     f.settings.script_ext = c.type;
     platform.put_lines(L"C:\\work\\a.vbs", {c.input});
     if (c.before) platform.files[output] = {c.output == old ? old : encoded, CodePage::Ansi, *c.before};
@@ -203,7 +204,7 @@ TEST_F(Run, SuccessOnlyWhenTheEncoderEndedWellAndThisRunWroteEncodedText) {
 TEST_F(Run, AnOldOutputThatCannotBePutBackIsNamed) {
   const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
   MainWindow& f = ready();
-  f.settings.opt_overwrite = L"on";
+  f.settings.opt_overwrite = true;
   platform.put_lines(output, {L"old"});
   platform.unwritable = {output};
   platform.batch_runs = [] { return 1; };
@@ -278,7 +279,7 @@ TEST_F(Run, APathNoFileCanHaveIsRejectedBeforeAnythingHappens) {
   // the broken one), a batch file that cannot be written or started; the log
   // tells which.
   const std::wstring output = L"C:\\work\\a.vbe", copy = output + L".mosa-trevlin.bak";
-  const auto overwriting = [&] { form->settings.opt_overwrite = L"on", platform.put_lines(output, {}); };
+  const auto overwriting = [&] { form->settings.opt_overwrite = true, platform.put_lines(output, {}); };
   const std::vector<std::pair<std::function<void()>, std::wstring>> refusals = {
       {[&] { overwriting(), platform.put_lines(copy, {}); }, texts::copy_left_over(copy)},
       {[&] { overwriting(), platform.unwritable.insert(copy); },
@@ -309,10 +310,10 @@ TEST_F(Run, OverwriteOnSkipsTheOutputCheckAndTheSaveClearsIt) {
   EXPECT_EQ(platform.messages.back().text, texts::kRunFinished);
   EXPECT_FALSE(f.get<overwrite_check>().ticked());
   EXPECT_EQ(saved_lines()[11], L"off");
-  f.settings.opt_overwrite = L"maybe";  // neither word: no check
+  f.settings.opt_overwrite = true;  // the record decides, not the box: no check
   f.get<run_button>().click();
   EXPECT_EQ(platform.messages.back().text, texts::kRunFinished);
-  EXPECT_EQ(f.settings.opt_overwrite, L"off") << "whatever it held";
+  EXPECT_FALSE(f.settings.opt_overwrite) << "whatever it held";
 }
 
 TEST_F(Run, SavesPathsTheCodePageCannotHoldInTheirShortForm) {

@@ -18,7 +18,7 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
     const char* what;
     std::vector<std::wstring> lines;
     Screen screen;
-    const wchar_t *suffix, *same_folder;
+    const wchar_t* record;
   };
   const Case cases[] = {
       {"saved by a run",
@@ -30,36 +30,34 @@ TEST_F(AppTest, StartsFromFilesOfEveryKind) {
            .output_folder_usable = true, .output_browse_usable = true, .output_name_usable = true,
            .no_language_usable = true, .set_language_usable = true, .language_usable = true, .height = 4830,
            .detail_tabs = '+'},
-       L"_enc.asp", L"off"},
+       L"D:\\enc\\screnc.exe|asp|off|on|C:\\w\\a.asp|C:\\w|a|D:\\out\\|named|D:\\out\\named_enc.asp|on|off|on|on|off|js|on|"
+       L"_enc.asp"},
       {"the first type, every option", file_lines({{2, L"asa"}, {3, L"off"}, {11, L"on"}, {13, L"on"},
                                                    {14, L"on"}, {15, L"on"}, {16, L"vb"}}),
        Screen{.encoder = L"", .type = L"asa", .suffix = L"_enc.asa", .same_folder = 0, .progress = 1, .no_language = 1,
            .set_language = 1, .output_folder_usable = true, .output_browse_usable = true, .set_language_usable = true,
-           .language_usable = true}, L"_enc.asa", L"off"},
+           .language_usable = true}, L"|asa|off|off|||||||on|off|on|on|on|vb||_enc.asa"},
       // Line 3 is set unless exactly "off", the other flags only when exactly
       // "on"; an unknown type selects nothing; a language other than "vb" is JScript.
       {"words not exactly as written",
        file_lines({{1, L"e"}, {2, L"VBS"}, {3, L"Off"}, {4, L"On"}, {11, L"ON"}, {13, L"on "},
                    {14, L"On"}, {15, L"ON"}, {16, L"VB"}, {17, L"On"}}),
        Screen{.type = L"Combo1", .language = L"JScript", .suffix = L"lbl6", .wsf_as_sct = 0, .no_language_usable = true,
-           .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true}, L"", L"on"},
+           .set_language_usable = true, .wsf_as_sct_usable = true, .language_usable = true},
+       L"e|VBS|on|off|||||||off|off|off|off|off|js|off|"},
       // Line 14 off runs nothing, so the list keeps the state the type left; the
       // type comes before the language, so "wsf" gets the JScript suffix.
       {"type before language", file_lines({{2, L"wsf"}, {14, L"off"}, {16, L"vb"}}),
        Screen{.encoder = L"", .type = L"wsf", .suffix = L".jse", .wsf_as_sct = 0, .set_language_usable = true,
-           .wsf_as_sct_usable = true, .language_usable = true}, L".jse", L"on"},
+           .wsf_as_sct_usable = true, .language_usable = true}, L"|wsf|on|off|||||||off|off|off|off|off|vb||.jse"},
       {"js disables the language list", file_lines({{2, L"js"}, {14, L"off"}}),
-       Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0}
-, L".jse", L"on"},
+       Screen{.encoder = L"", .type = L"js", .language = L"JScript", .suffix = L".jse", .wsf_as_sct = 0},
+       L"|js|on|off|||||||off|off|off|off|off|js||.jse"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     MainWindow& f = start_with(c.lines);
-    Settings expected;
-    for (size_t i = 0; i < c.lines.size(); ++i) expected.*kFileLines[i] = c.lines[i];
-    expected.out_suffix = c.suffix;
-    expected.same_folder = c.same_folder;  // anything but "off" ticks the same-folder box, which sets "on"
-    EXPECT_EQ(f.settings, expected);
+    EXPECT_EQ(record(f.settings), c.record);
     EXPECT_EQ(screen(f), c.screen);
     EXPECT_TRUE(platform.events.empty()) << "nothing asked or written";
     platform = FakePlatform{};
@@ -97,9 +95,9 @@ TEST_F(AppTest, LinesMayEndInLfOrCrAndLinesAfterTheLastAreIgnored) {
   text += L"on\r\nline 18\r\nline 19";
   platform.files[platform.settings_path()] = {text};
   MainWindow& f = start();
-  EXPECT_EQ(f.settings.encoder_path + L"|" + f.settings.script_ext + L"|" + f.settings.same_folder +
-                L"|" + f.settings.script_lang + L"|" + f.settings.detail_open,
-            L"A:\\e.exe|htm|off|x|on");
+  EXPECT_EQ(f.settings.encoder_path + L"|" + f.settings.script_ext + L"|" + line_of(f.settings, &Settings::same_folder) +
+                L"|" + line_of(f.settings, &Settings::script_lang) + L"|" + line_of(f.settings, &Settings::detail_open),
+            L"A:\\e.exe|htm|off|js|on");
   EXPECT_EQ(split_lines(L"a\n\rb\r\r", 17), (std::vector<std::wstring>{L"a", L"", L"b", L""}));
   EXPECT_EQ(split_lines(L"1\r\n2\r\n3", 2), (std::vector<std::wstring>{L"1", L"2"}));
 }
@@ -109,7 +107,7 @@ TEST_F(AppTest, OverwriteOnInFileAsksBeforeTheWindowShows) {
   MainWindow& f = start_with(file_lines({{2, L"vbs"}, {10, L"C:\\o\\a.vbe"}, {12, L"on"}}));
   EXPECT_EQ(platform.messages,
             (std::vector<Message>{{texts::will_overwrite(L"C:\\o\\a.vbe"), texts::kConfirmTitle, kYesNo}}));
-  EXPECT_EQ(f.settings.opt_overwrite, L"on");
+  EXPECT_TRUE(f.settings.opt_overwrite);
 }
 
 TEST_F(AppTest, AFileThatCannotBeReadOrWrittenIsNeverLost) {
@@ -149,7 +147,7 @@ TEST_F(AppTest, DetailToggleFollowsTheHeightAlone) {
     f.window.set_height(height);
     f.get<detail_button>().click();
     seen += std::to_wstring(f.window.height()) + (f.get<no_language_check>().tab_stop() ? L"+" : L"-") +
-            f.get<detail_button>().caption() + f.get<detail_button>().tooltip() + f.settings.detail_open + L" ";
+            f.get<detail_button>().caption() + f.get<detail_button>().tooltip() + line_of(f.settings, &Settings::detail_open) + L" ";
   }
   EXPECT_EQ(seen, L"4830+" + std::wstring(texts::kCloseDetail) + texts::kCloseDetailTip +
                       L"on 2520-詳細を開く詳細設定域を開くoff 2520-詳細を開く詳細設定域を開くoff ");
@@ -186,7 +184,7 @@ TEST_F(InitialiseAll, YesRestoresSavesAndClosesTheDetailArea) {
             (Message{texts::kInitialiseQuestion, texts::kConfirmTitle, 3}));
   EXPECT_EQ(platform.messages[2], (Message{texts::kInitialised, texts::kReportTitle, 64}));
   Settings expected = first_start_record();
-  expected.detail_open = L"off";
+  expected.detail_open = DetailArea::Closed;
   EXPECT_EQ(f.settings, expected);
   EXPECT_EQ(screen(f), (Screen{.encoder = kMicrosoftEncoder}));
   EXPECT_EQ(saved_lines().back(), L"on") << "saved before the area closed";
@@ -243,7 +241,7 @@ TEST_F(InitialiseAll, WithVbsAlreadyChosenTheStepsThemselvesClearTheInput) {
   platform.answers = {kYes};
   f.get<initialise_button>().click();
   Settings expected = first_start_record();
-  expected.detail_open = L"off";
+  expected.detail_open = DetailArea::Closed;
   expected.in_folder = expected.out_folder = L"C:\\Program Files\\Windows Script Encoder\\";
   expected.out_path = expected.out_folder + L".vbe";
   EXPECT_EQ(f.settings, expected);
