@@ -21,6 +21,7 @@ TEST(TextForm, ReadAndWrittenBackInTheFormFound) {
       // Both ways text: katakana on their own, an accented letter in a word.
       {"x = \"\xC3\xBD\" ' \xC3\xBD\xC3\xBD", TextForm::Legacy, u"x = \"ﾃｽ\" ' ﾃｽﾃｽ"},
       {"caf\xC3\xA9 \xC3\xBD", TextForm::Utf8, u"café ý"},
+      {"e\xC3\xBD", TextForm::Utf8, u"eý"},  // beside the file's first letter
       {"\xEF\xBB", TextForm::Legacy, std::nullopt},
       {"a\x80", TextForm::Legacy, std::nullopt},  // no character of code page 932
       {"\xEF\xBB\xBF" "\xC0\x80", TextForm::Utf8Bom, std::nullopt},          // overlong
