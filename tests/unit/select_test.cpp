@@ -87,7 +87,9 @@ TEST_F(Select, ScriptDialogTakesTheChoiceAsTheBoxesSay) {
 TEST_F(Select, EncoderDialogChoiceAndCancel) {
   MainWindow& f = begin();
   answer(L"C:\\tools\\other.exe");
+  f.file_dialog.multiple = true;  // as the script dialog leaves it
   f.get<encoder_browse_button>().click();
+  EXPECT_FALSE(platform.dialogs_shown.back().multiple) << "one encoder only";
   EXPECT_EQ(f.settings.encoder_path + L"|" + f.get<encoder_box>().text(), L"C:\\tools\\other.exe|C:\\tools\\other.exe");
   EXPECT_EQ(shown(), L"|" + std::wstring(texts::kEncoderFilter) + L"||") << "title and folder as they were";
   answer(L"");
