@@ -197,11 +197,11 @@ void FormView::create_window() {
 
 }
 
-FormView::ChildSpec FormView::child_spec(const Control& model) const {
+FormView::ChildClass FormView::child_class(const Control& model) const {
   const ControlRow& row = model.row();
   const DWORD style = WS_CHILD | (model.visible() ? WS_VISIBLE : 0) |
                       (model.enabled() ? 0 : WS_DISABLED) | (model.tab_stop() ? WS_TABSTOP : 0);
-  ChildSpec child{.window_class = L"STATIC",
+  ChildClass child{.window_class = L"STATIC",
                  .style = style,
                  .extended = 0,
                  .height = pixels(row.rect.height)};
@@ -269,7 +269,7 @@ void FormView::fit_combo_height(HWND combo, int twips) const {
 void FormView::create_control(ControlView& view) {
   const Control& model = *view.model;
   const ControlRow& row = model.row();
-  const ChildSpec child = child_spec(model);
+  const ChildClass child = child_class(model);
   const std::wstring text = row.kind == Kind::ComboBox ? L"" : model.caption();
   view.hwnd = CreateWindowExW(child.extended, child.window_class, text.c_str(), child.style,
                               pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width),

@@ -56,7 +56,7 @@ class FormView {
   };
 
   // How a control's window is made: its class, styles and height in pixels.
-  struct ChildSpec {
+  struct ChildClass {
     const wchar_t* window_class;
     DWORD style;
     DWORD extended;
@@ -84,7 +84,7 @@ class FormView {
   void create_window();
   void create_control(ControlView& view);
   void make_tooltips();
-  ChildSpec child_spec(const Control& model) const;
+  ChildClass child_class(const Control& model) const;
   void fit_combo_height(HWND combo, int twips) const;
   void sync(ControlView& view);
   void sync_combo(ControlView& view);
