@@ -45,4 +45,11 @@ inline const FieldControl* field_control(const FieldRef& field) {
   return nullptr;
 }
 
+// Each encoder switch's settings line with the row of the box that shows it.
+template <class Act>
+void for_each_switch(Act act) {
+  for (const SettingsLine& line : kSettingsLines)
+    if (line.encoder_switch.text) act(line, *field_control(line.field));
+}
+
 }  // namespace mosa

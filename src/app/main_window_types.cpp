@@ -52,11 +52,9 @@ void MainWindow::on_language_picked() {
 }
 
 void MainWindow::enable_switches(int type) {
-  for (const SettingsLine& line : kSettingsLines)
-    if (line.encoder_switch.text) {
-      const FieldControl& row = *field_control(line.field);
-      control(row.role).set_enabled(has_type(row.usable_by, type));
-    }
+  for_each_switch([&](const SettingsLine&, const FieldControl& row) {
+    control(row.role).set_enabled(has_type(row.usable_by, type));
+  });
 }
 
 // The boxes first, each ticked or not by its switch's reset value, then the
@@ -65,15 +63,15 @@ void MainWindow::on_option_reset_clicked() {
   const int position = script_type_position(get<type_list>().text());
   if (position >= 0) {
     enable_switches(position);
-    for (const SettingsLine& line : kSettingsLines)
-      if (line.encoder_switch.text)
-        static_cast<CheckBox&>(control(field_control(line.field)->role))
-            .set_value(line.encoder_switch.reset ? 1 : 0);
+    for_each_switch([&](const SettingsLine& line, const FieldControl& row) {
+      static_cast<CheckBox&>(control(row.role)).set_value(line.encoder_switch.reset ? 1 : 0);
+    });
     get<language_list>().set_enabled(false);
     get<language_list>().select(0);
   }
-  for (const SettingsLine& line : kSettingsLines)
-    if (line.encoder_switch.text) settings.*std::get<bool Settings::*>(line.field) = line.encoder_switch.reset;
+  for_each_switch([&](const SettingsLine& line, const FieldControl&) {
+    settings.*std::get<bool Settings::*>(line.field) = line.encoder_switch.reset;
+  });
 }
 
 }  // namespace mosa
